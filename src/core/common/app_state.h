@@ -1,0 +1,10 @@
+#pragma once
+// The one application-state object that windows and operations receive by reference. Each
+// subsystem keeps its share in its own part; a test builds a fresh state and inspects it.
+
+#include "common/common_state.h"
+#include "config/config_state.h"
+#include "members/member_state.h"
+#include "schedule/schedule_state.h"
+
+struct AppState : CommonState, ConfigState, MemberState, ScheduleState {};

@@ -1,0 +1,17 @@
+#pragma once
+// The open member register.
+
+#include "members/member_records.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct MemberState {
+    // Item 0 is the header record; items 1..MemberCount are the members in grid order.
+    std::vector<TLedenObj> MemberList = std::vector<TLedenObj>(1);
+    int16_t MemberCount = 0;
+    std::string MemberFileName = "N_N";
+    bool BackupPending = true;
+    bool MemberDataPresent = false;
+};
