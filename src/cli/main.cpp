@@ -2,16 +2,16 @@
 //   tolvex-cli dump FILE.tvs
 //   tolvex-cli schedule SETUP.json [--max-candidates N]
 
+#include "cli_commands.h"
+
 #include <cstdio>
-#include <cstring>
-#include <string>
+#include <string_view>
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "gebruik: tolvex-cli dump BESTAND.tvs | schedule OPZET.json "
-                             "[--max-candidates N]\n");
-        return 1;
-    }
-    std::fprintf(stderr, "tolvex-cli: onbekende opdracht: %s\n", argv[1]);
+    std::string_view command = argc >= 2 ? argv[1] : "";
+    if (command == "dump") return RunDumpCommand(argc - 1, argv + 1);
+    if (command == "schedule") return RunScheduleCommand(argc - 1, argv + 1);
+    std::fprintf(stderr, "gebruik: tolvex-cli dump BESTAND.tvs\n"
+                         "         tolvex-cli schedule OPZET.json [--max-candidates N]\n");
     return 1;
 }
