@@ -4,15 +4,19 @@
 
 int ScriptedMessenger::Show(std::string_view text, uint8_t kind, uint16_t buttons, int) {
     Shown.push_back({std::string(text), kind, buttons});
-    if (buttons == 0 || buttons == ButtonsOK) return ResultOK;
+    // A window without buttons closes only through its frame, which answers cancel.
+    if (buttons == 0) return ResultCancel;
+    if (buttons == ButtonsOK) return ResultOK;
     if (!Answers.empty()) {
         int answer = Answers.front();
         Answers.pop_front();
         return answer;
     }
     std::string question(text);
-    if (OnUnexpectedQuestion) OnUnexpectedQuestion(question);
-    else throw std::logic_error("unexpected question: " + question);
+    if (OnUnexpectedQuestion)
+        OnUnexpectedQuestion(question);
+    else
+        throw std::logic_error("unexpected question: " + question);
     return UnexpectedAnswer;
 }
 
@@ -43,7 +47,9 @@ std::optional<std::string> ScriptedChooser::SaveFile(const FileDialogRequest& re
     return Next(SaveAnswers, "save file");
 }
 
-bool ScriptedChooser::PrinterSetup() { return Next(PrinterAnswers, "printer set-up"); }
+bool ScriptedChooser::PrinterSetup() {
+    return Next(PrinterAnswers, "printer set-up");
+}
 
 std::optional<FontChoice> ScriptedChooser::ChooseFont(const FontChoice&) {
     return Next(FontAnswers, "font");

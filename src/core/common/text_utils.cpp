@@ -1,6 +1,7 @@
 #include "common/text_utils.h"
 
 #include "common/error_report.h"
+#include "common/windows1252.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -19,11 +20,15 @@ std::string SplitFileName(std::string_view fullName) {
     return bare.empty() ? std::string("N_N") : std::string(bare);
 }
 
+std::string FileNameText(std::string_view fileName) {
+    return Utf8ToWindows1252(fileName);
+}
+
 std::string ReplaceExtension(std::string_view fileName, std::string_view extension) {
     auto slash = fileName.find_last_of('/');
     auto dot = fileName.find_last_of('.');
-    bool hasExtension = dot != std::string_view::npos &&
-                        (slash == std::string_view::npos || dot > slash);
+    bool hasExtension =
+        dot != std::string_view::npos && (slash == std::string_view::npos || dot > slash);
     std::string result(hasExtension ? fileName.substr(0, dot) : fileName);
     result.append(extension);
     return result;
@@ -31,10 +36,14 @@ std::string ReplaceExtension(std::string_view fileName, std::string_view extensi
 
 std::string_view BackupExtension(int number) {
     switch (number) {
-    case 1: return ".~tv";
-    case 2: return ".~cf";
-    case 3: return ".~ca";
-    default: return ".~tv";
+    case 1:
+        return ".~tv";
+    case 2:
+        return ".~cf";
+    case 3:
+        return ".~ca";
+    default:
+        return ".~tv";
     }
 }
 
@@ -45,7 +54,9 @@ void MakeBackup(AppState& state, Messenger& messenger, const std::string& fileNa
     std::string backup = ReplaceExtension(fileName, BackupExtension(number));
     fs::remove(backup, ec);
     fs::rename(fileName, backup, ec);
-    if (ec) ReportError(state, messenger, fileName, 8, 0, 0);
+    if (ec) ReportError(state, messenger, FileNameText(fileName), 8, 0, 0);
 }
 
-std::string FillText(uint8_t count, char c) { return std::string(count, c); }
+std::string FillText(uint8_t count, char c) {
+    return std::string(count, c);
+}
