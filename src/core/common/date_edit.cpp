@@ -4,6 +4,7 @@
 #include "common/text_utils.h"
 
 #include <charconv>
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -40,18 +41,19 @@ std::optional<int> Number(std::string_view part) {
 std::string CompleteDateText(std::string_view text, const CalendarDate& today) {
     std::string result(text);
     if (result.find('-') != std::string::npos) return result;
-    switch (result.size()) {
+    std::string_view t = text;
+    switch (text.size()) {
     case 1:
     case 2:
-        result += "-" + TodayText(today).substr(3, 2);
+        result = std::string(t) + '-' + TodayText(today).substr(3, 2);
         break;
     case 4:
-        result.insert(2, "-");
+        result = std::string(t.substr(0, 2)) + '-' + std::string(t.substr(2));
         break;
     case 6:
     case 8:
-        result.insert(4, "-");
-        result.insert(2, "-");
+        result = std::string(t.substr(0, 2)) + '-' + std::string(t.substr(2, 2)) + '-' +
+                 std::string(t.substr(4));
         break;
     default:
         break;
@@ -89,8 +91,9 @@ std::optional<CalendarDate> ParseDateText(std::string_view text, const CalendarD
 }
 
 std::string ShortDateText(const CalendarDate& date) {
-    return std::to_string(date.Day) + "-" + std::to_string(date.Month) + "-" +
-           std::to_string(date.Year);
+    char text[24];
+    std::snprintf(text, sizeof text, "%d-%d-%d", date.Day, date.Month, date.Year);
+    return text;
 }
 
 bool NormaliseDateText(AppState& state, Messenger& messenger, const CalendarDate& today,
