@@ -8,6 +8,7 @@
 #include "config/config_file.h"
 
 #include <cstdio>
+#include <initializer_list>
 #include <limits>
 
 std::size_t ReadfromStream(TLedenObj& member, ByteReader& in) {
@@ -40,6 +41,13 @@ std::optional<int32_t> ParseCount(std::string_view text) {
     if (value > std::numeric_limits<int32_t>::max() || value < std::numeric_limits<int32_t>::min())
         return std::nullopt;
     return static_cast<int32_t>(value);
+}
+
+// Texts are put together by appending: GCC 12 warns falsely on a literal + std::string.
+std::string Join(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (std::string_view part : parts) text.append(part);
+    return text;
 }
 
 std::string ThreeDigits(int value) {
@@ -114,7 +122,7 @@ bool LoadLedenFromBytes(AppState& state, Messenger& messenger, std::string_view 
         // A negative count is refused like a zero one: no part of the program can show or save
         // a list of fewer than no members.
         state.MemberCount = 0;
-        ReportError(state, messenger, " Aantalleden=" + std::to_string(n), 6, 0, 0);
+        ReportError(state, messenger, Join({" Aantalleden=", std::to_string(n)}), 6, 0, 0);
         return false;
     }
     state.MemberCount = n;
@@ -186,7 +194,7 @@ void NewLedenInput(AppState& state, Messenger&, ConfigHost& config, MemberFileVi
 
 void ReportFileFailure(AppState& state, Messenger& messenger, const std::string& fileName,
                        const std::string& reason, bool writing) {
-    ReportError(state, messenger, fileName + " (" + reason + ")", 0, writing ? 8 : 7, 4);
+    ReportError(state, messenger, Join({fileName, " (", reason, ")"}), 0, writing ? 8 : 7, 4);
 }
 
 OpenOutcome OpenNamedMemberFile(AppState& state, Messenger& messenger, ConfigHost& config,
@@ -205,6 +213,7 @@ OpenOutcome OpenNamedMemberFile(AppState& state, Messenger& messenger, ConfigHos
         ReportFileFailure(state, messenger, e.FileName, e.Reason, false);
         outcome.Loaded = false;
     }
+    outcome.Config = state.Config;
     // A file that could not be loaded must not cost the list that was open: saving that list
     // under the failed file's name would overwrite the file with nothing.
     if (!outcome.Loaded) Restore(state, std::move(before));
@@ -235,27 +244,27 @@ bool SelectBestand(AppState& state, Messenger& messenger, Chooser& chooser, std:
     std::string chosenName = fileName;
     if (fileName == "N_N" || redals) {
         FileDialogRequest request;
-        request.InitialName = "*." + std::string(ext);
-        request.Filter = "Tolvex bestand (*." + std::string(ext) + ")";
+        request.InitialName = Join({"*.", ext});
+        request.Filter = Join({"Tolvex bestand (*.", ext, ")"});
         request.DefaultExtension = std::string(ext);
         std::optional<std::string> chosen = chooser.SaveFile(request);
         if (!chosen || chosen->empty()) return false;
         chosenName = *chosen;
         if (SplitFileName(chosenName).find('.') == std::string::npos)
-            chosenName += "." + std::string(ext);
+            chosenName = Join({chosenName, ".", ext});
         if (FileExists(chosenName)) {
             // The name is taken only when the user agrees: a refused name must not become the
             // one the next "&Bewaren" writes to without asking.
-            int answer =
-                messenger.Show("Bestand bestaat al\rbestand:" + chosenName + " overschrijven?",
-                               KindBevestig, ButtonsJaNee);
+            int answer = messenger.Show(
+                Join({"Bestand bestaat al\rbestand:", chosenName, " overschrijven?"}), KindBevestig,
+                ButtonsJaNee);
             if (answer != ResultYes) return false;
         }
     }
     bool backup = false;
     if (bevestig && FileExists(chosenName)) {
-        int answer = messenger.Show(" Tolvex Programma\r Bewaren van " + chosenName, KindBevestig,
-                                    ButtonsJaNee);
+        int answer = messenger.Show(Join({" Tolvex Programma\r Bewaren van ", chosenName}),
+                                    KindBevestig, ButtonsJaNee);
         if (answer != ResultYes) return false;
         backup = true;
     }
@@ -293,7 +302,8 @@ bool SaveLidData(AppState& state, Messenger& messenger, MemberFileView& view, bo
     }
     state.BackupRequested = false;
     if (bevestig) {
-        ShowInfo(messenger, "Wegschrijven van " + name + (written ? " gelukt" : " niet gelukt"));
+        ShowInfo(messenger,
+                 Join({"Wegschrijven van ", name, written ? " gelukt" : " niet gelukt"}));
     } else if (writeFailed && state.ErrorCode == 1) {
         ReportError(state, messenger, name, 0, 8, 4);
     }

@@ -57,6 +57,7 @@ void OpenMemberFile(AppState& state, Messenger& messenger, Chooser& chooser, Con
 struct OpenOutcome {
     bool Loaded = false;     // the members were read
     int16_t HeaderCount = 0; // N as the header (or the configuration) gave it
+    TConfigObj Config{};     // the configuration as the load left it, also when it then failed
 };
 OpenOutcome OpenNamedMemberFile(AppState& state, Messenger& messenger, ConfigHost& config,
                                 MemberFileView& view, const std::string& fileName);
