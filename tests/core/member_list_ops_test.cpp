@@ -143,6 +143,14 @@ TEST(RowToRecord, EmptyGroupIsAcceptedOnlyWithStatusDash) {
                   "Groep  heeft verkeerd formaat\n\r corrigeer (zonodig) Configuratie"}));
 }
 
+TEST(RowToRecord, OneLetterTypedOverALongerStatusLeavesNoOldByteBehind) {
+    AppState state = ClubOf({{1, "", "", "h", "C2"}});
+    ScriptedMessenger messages;
+    GridRow row{"1", "1", "", "", "h", "a", ""};
+    RowToRecord(state, messages, 1, row, GridView::Normal);
+    EXPECT_EQ(std::string(Rec(state, 1).StatCode.Chars, 3), "A  ");
+}
+
 TEST(RowToRecord, AddressViewLeavesGroupStatusAndRemarkAlone) {
     AppState state = ClubOf({{1, "Jan", "Smit", "h", "A2"}});
     state.MemberList[1].LidRecord.Opmerking = "blijft";

@@ -85,3 +85,11 @@ bool NormaliseStatusCode(TLidRec& rec) {
     }
     return capped;
 }
+
+void StoreStatusCode(TLidRec& rec, std::string_view status) {
+    rec.StatCode = status;
+    if (rec.StatCode.Size() == 1) {
+        rec.StatCode.Chars[1] = ' ';
+        rec.StatCode.Chars[2] = ' ';
+    }
+}

@@ -41,6 +41,10 @@ bool CheckNewGroep(std::string_view grp, std::string_view statcd, const TCfgRec&
 // A one-character status must be one the schedule knows; longer statuses are accepted as typed.
 bool CheckNewStat(std::string_view actie);
 
+// Stores a status; a one-character status gets blank spare bytes at once, since the schedule reads
+// the second byte whatever the length.
+void StoreStatusCode(TLidRec& rec, std::string_view status);
+
 // Upper-cases the first letter, caps the second character of a three-character status at "2"
 // and blanks the spare bytes of a one-character status. True when the status was capped.
 bool NormaliseStatusCode(TLidRec& rec);

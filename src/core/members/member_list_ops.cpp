@@ -108,14 +108,14 @@ void RowToRecord(AppState& state, Messenger& messenger, int r, GridRow& row, Gri
         return;
     }
     rec.Groep = TrimBlanks(row[4]);
-    rec.StatCode = UpperAscii(TrimBlanks(row[5]));
+    StoreStatusCode(rec, UpperAscii(TrimBlanks(row[5])));
     if (!CheckNewGroep(rec.Groep.View(), rec.StatCode.View(), state.Config.CfgRec)) {
         rec.Groep = " ";
         ReportError(state, messenger, "Groep ", 0, 2, 5);
     }
     row[4] = rec.Groep.Str();
     if (!CheckNewStat(rec.StatCode.View())) {
-        rec.StatCode = "X";
+        StoreStatusCode(rec, "X");
         ReportError(state, messenger, "ActieStatus ", 0, 0, 5);
     }
     row[5] = rec.StatCode.Str();
