@@ -24,6 +24,8 @@ TSplashForm::TSplashForm(QWidget* parent)
     Splash = new QTimer(this);
     Splash->setObjectName("Splash");
     Splash->setSingleShot(true);
+    // A coarse timer may fire up to 5 % early; the splash must stay its full time.
+    Splash->setTimerType(Qt::PreciseTimer);
     Splash->setInterval(1500);
     connect(Splash, &QTimer::timeout, this, &TSplashForm::SplashTimer);
     Splash->start();
