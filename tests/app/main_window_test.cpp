@@ -16,12 +16,20 @@
 
 namespace {
 
+class RecordingHelp : public HelpRequests {
+public:
+    void ShowContext(int helpContext) override { Contexts.push_back(helpContext); }
+    void ShowContents() override { Contexts.push_back(-1); }
+    void ShowHelpOnHelp() override { Contexts.push_back(-2); }
+    std::vector<int> Contexts;
+};
+
 struct Fixture {
     AppState State;
     TestPorts Fakes;
     ScriptedChooser Choose;
     RecordingPrintCanvas Printer;
-    NoHelp Help;
+    RecordingHelp Help;
     std::unique_ptr<TTolvex12> Window;
 
     Fixture() {
@@ -302,6 +310,37 @@ private slots:
                               "&Red|Opslaan|306", "Sch&ud|Verdelen in willekeurige volgorde|305",
                               "&Turven|Activeren /Selecteren van leden|304",
                               "S&chrap|Annuleren|303", "&Sluit|Sluiten en opslaan|251"}));
+    }
+
+    void HelpOpensTheTopicOfTheControl() {
+        Fixture f;
+        f.Window->SetWindowState(ListWindowState::ListShown);
+        f.Window->HelptBtn1->click();
+        f.Window->ShowHelpFor(f.Window->TurvenBtn);
+        f.Window->ShowHelpFor(f.Window->LedenGrid);
+        f.Window->InhoudHelp1->trigger();
+        f.Window->GebrkHlp->trigger();
+        QCOMPARE(f.Help.Contexts, (std::vector<int>{235, 304, 200, -1, -2}));
+    }
+
+    void TheListShownLooksLikeTheDesign() {
+        Fixture f;
+        f.Window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.Window.get()));
+        f.Window->SetWindowState(ListWindowState::ListShown);
+        QTest::qWait(10);
+        QWidget* central = f.Window->centralWidget();
+        QRect grid = f.Window->LedenGrid->geometry();
+        QRect panel = f.Window->LedenPanel->geometry();
+        QVERIFY(grid.height() > 300);
+        QVERIFY(panel.top() >= f.Window->GridArea->geometry().bottom());
+        QVERIFY(panel.bottom() <= central->height());
+        QRect actie = f.Window->ActieLabel->geometry();
+        QVERIFY(actie.left() > f.Window->GridArea->width() / 2);
+        QVERIFY(actie.top() < 40);
+        QVERIFY(f.Window->SluitBitBtn->x() > f.Window->HelptBtn1->x());
+        QByteArray folder = qgetenv("TOLVEX_SHOT_DIR");
+        if (!folder.isEmpty()) f.Window->grab().save(QString(folder) + "/main_list_shown.png");
     }
 
     void TheScheduleToolButtonsKeepOnePressed() {

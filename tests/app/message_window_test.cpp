@@ -122,6 +122,13 @@ private slots:
         QVERIFY(form->Message->height() >= 3 * LineHeight(form.get()));
         QVERIFY(form->width() <=
                 half + 2 * form->Layout.HorzMargin + form->Layout.HorzSpacing + 32);
+        QByteArray folder = qgetenv("TOLVEX_SHOT_DIR");
+        if (!folder.isEmpty()) {
+            form->grab().save(QString(folder) + "/message_long.png");
+            std::unique_ptr<TBerichtForm> question(
+                CreateBerichtForm("Bestand nog redden\r gebruik dan Sluit", 3, 12));
+            question->grab().save(QString(folder) + "/message_question.png");
+        }
 
         std::unique_ptr<TBerichtForm> twoLines(
             CreateBerichtForm("Bestand nog redden\r gebruik dan Sluit", 3, 12));

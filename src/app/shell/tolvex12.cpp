@@ -8,11 +8,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTableWidget>
@@ -80,6 +82,11 @@ void TTolvex12::FormCreate() {
 
     Menuiconen->setChecked(true);
     AddBeeldMenu(this, BeeldMain);
+
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(helpKey, &QShortcut::activated, this,
+            [this] { ShowHelpFor(QApplication::focusWidget()); });
+    for (QMenu* menu : findChildren<QMenu*>()) menu->installEventFilter(this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -292,6 +299,12 @@ bool TTolvex12::FormCloseQuery() {
     return answer != ResultYes;
 }
 
+void TTolvex12::ShowHelpFor(QObject* control) {
+    int context = 0;
+    for (QObject* o = control; o && context == 0; o = o->parent()) context = HelpContextOf(o);
+    Ports.Help.ShowContext(context != 0 ? context : HelpContextOf(this));
+}
+
 bool TTolvex12::event(QEvent* event) {
     // Every hint, of a menu item or of a control under the mouse, goes to the first panel.
     if (event->type() == QEvent::StatusTip) {
@@ -307,6 +320,13 @@ bool TTolvex12::eventFilter(QObject* watched, QEvent* event) {
             if (WindowListed[tag] && ListedWindows[tag] == watched) DelBeeldMenu(tag);
     }
     if (event->type() == QEvent::Resize && watched == GridArea) PlaceGridArea();
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        if (auto* menu = qobject_cast<QMenu*>(watched)) {
+            QAction* item = menu->activeAction();
+            ShowHelpFor(item && HelpContextOf(item) ? static_cast<QObject*>(item) : menu);
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

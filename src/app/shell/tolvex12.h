@@ -86,6 +86,8 @@ public:
     void SluitBitBtnClick();
     void Timer1Timer();
     bool FormCloseQuery();
+    // F1: the help topic of the highlighted menu item or of the control with the focus.
+    void ShowHelpFor(QObject* control);
 
     // Handlers whose work belongs to later windows (tolvex12_pending_commands.cpp).
     void Nieuw1Click();
