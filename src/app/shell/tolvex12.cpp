@@ -238,16 +238,28 @@ void TTolvex12::PrintOptiesClick(int pgNr) {
 }
 
 void TTolvex12::MaxSchermClick() {
-    if (State.PrnCfg.Preferent & PrefMaximised) {
-        State.PrnCfg.Preferent &= static_cast<uint16_t>(~PrefMaximised);
-        setWindowState(windowState() & ~Qt::WindowMaximized);
-        MaxScherm->setText("Maximaal scherm");
-    } else {
+    bool maximised = (State.PrnCfg.Preferent & PrefMaximised) == 0;
+    if (maximised)
         State.PrnCfg.Preferent |= PrefMaximised;
+    else
+        State.PrnCfg.Preferent &= static_cast<uint16_t>(~PrefMaximised);
+    ApplyMaximised(maximised);
+    SaveConfigOfList();
+}
+
+void TTolvex12::ApplyMaximised(bool maximised) {
+    if (maximised) {
         setWindowState(windowState() | Qt::WindowMaximized);
         MaxScherm->setText("Normaal scherm");
+    } else {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        MaxScherm->setText("Maximaal scherm");
     }
-    SaveConfigOfList();
+}
+
+void TTolvex12::EnableNieuw(bool enbld) {
+    Nieuw1->setEnabled(enbld);
+    NieuwSpdBtn->setEnabled(enbld);
 }
 
 void TTolvex12::MenuiconenClick() {

@@ -54,6 +54,13 @@ public:
     void EnableUitVoerItems(bool enbld);
     // Enters one of the window states: the groups M and G and Sluit together.
     void SetWindowState(ListWindowState windowState);
+    // "&Nieuw" and its tool button, off between starting a new list and its first save.
+    void EnableNieuw(bool enbld);
+    // Maximised or normal window with the matching caption of "Maximaal scherm" (also what a
+    // loaded configuration asks for).
+    void ApplyMaximised(bool maximised);
+    // The arrangement of the member area; the member grid lays it out its own way.
+    void PlaceGridArea();
 
     // The window list.
     void AddBeeldMenu(QWidget* actifForm, int itx);
@@ -222,7 +229,6 @@ private:
     void CreateToolBar();
     void CreateMemberArea();
     void CreateStatusBar();
-    void PlaceGridArea();
     QAction* AddMenuItem(QMenu* menu, QAction*& field, const char* objectName, const char* caption,
                          const char* hint, int helpContext);
     QAction* AddToolButton(QAction*& field, const char* objectName, const char* hint,

@@ -24,7 +24,10 @@ QIcon DrawnIcon(const QString& glyph) {
 
 } // namespace
 
-QIcon ToolIcon(const QString& themeName, const QString& glyph) {
-    QIcon themed = QIcon::fromTheme(themeName);
-    return themed.isNull() ? DrawnIcon(glyph) : themed;
+QIcon ToolIcon(const QString& themeNames, const QString& glyph) {
+    for (const QString& name : themeNames.split(u';', Qt::SkipEmptyParts)) {
+        QIcon themed = QIcon::fromTheme(name);
+        if (!themed.isNull()) return themed;
+    }
+    return DrawnIcon(glyph);
 }

@@ -5,4 +5,5 @@
 #include <QIcon>
 #include <QString>
 
-QIcon ToolIcon(const QString& themeName, const QString& glyph);
+// themeNames: the names to try in the theme, separated by ";".
+QIcon ToolIcon(const QString& themeNames, const QString& glyph);
