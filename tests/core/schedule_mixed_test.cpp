@@ -95,8 +95,10 @@ TEST(MixedRound, GroupAgainstGroupTakesTheFirstCompleteSelection) {
         for (int p = 1; p <= 3; ++p) store.Of(Men).PlayCount[p] = store.Of(Women).PlayCount[p] = 1;
         store.Of(Men).SatOut[3] = 1;
         auto result = round.Select(2, 1);
-        if (pairing == 4) EXPECT_EQ(result, (std::vector<PlayerPair>{{1, 1}, {2, 2}}));
-        else EXPECT_EQ(result, (std::vector<PlayerPair>{{1, 1}, {3, 3}}));
+        if (pairing == 4)
+            EXPECT_EQ(result, (std::vector<PlayerPair>{{1, 1}, {2, 2}}));
+        else
+            EXPECT_EQ(result, (std::vector<PlayerPair>{{1, 1}, {3, 3}}));
         EXPECT_TRUE(store.RoundValid);
     }
 }
@@ -117,8 +119,10 @@ TEST(MixedRound, TooFewCourtsEndsAllButTheLastRoundWithWhatItHas) {
         auto result = round.Select(m, 1);
         EXPECT_TRUE(store.TooFewCourts);
         EXPECT_FALSE(store.RoundValid);
-        if (m == 1) EXPECT_EQ(result, (std::vector<PlayerPair>{{1, 1}, {2, 2}}));
-        else EXPECT_TRUE(result.empty()); // the last round searched on and ran out
+        if (m == 1)
+            EXPECT_EQ(result, (std::vector<PlayerPair>{{1, 1}, {2, 2}}));
+        else
+            EXPECT_TRUE(result.empty()); // the last round searched on and ran out
     }
 }
 
