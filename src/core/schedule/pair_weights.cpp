@@ -1,7 +1,6 @@
 #include "schedule/pair_weights.h"
 
 #include <algorithm>
-#include <functional>
 
 namespace {
 
@@ -67,7 +66,7 @@ void AdoptNextPairList(ScheduleStore& store, Group g) {
     std::copy_n(tables.NextPairList.Pairs.begin() + 1, tables.NextPairList.Count,
                 tables.PairList.Pairs.begin() + 1);
     SortByWeight(tables.PairList.Pairs.data(), tables.PairWeight.data(), tables.PairList.Count,
-                 store.Scratch.SortHeaps);
+                 store.Scratch.SortPositions);
 }
 
 void WeighMixedPairs(ScheduleStore& store, MixedPairList& list) {
@@ -79,39 +78,30 @@ void WeighMixedPairs(ScheduleStore& store, MixedPairList& list) {
     for (int i = 1; i <= list.Count; ++i)
         weights[i] =
             MixedPairWeight(menClasses[list.Pairs[i].First], womenClasses[list.Pairs[i].Second]);
-    SortByWeight(list.Pairs.data(), weights, list.Count, store.Scratch.SortHeaps);
+    SortByWeight(list.Pairs.data(), weights, list.Count, store.Scratch.SortPositions);
 }
 
-void SortByWeight(PlayerPair* pairs, uint8_t* weights, int count,
-                  std::vector<std::vector<int32_t>>& heaps) {
+void SortByWeight(PlayerPair* pairs, uint8_t* weights, int count, std::vector<int32_t>& positions) {
     if (count < 2) return;
-    heaps.resize(256);
-    for (auto& heap : heaps) heap.clear();
-    // Positions still to be placed, one min-heap per weight; ascending pushes keep the heaps
-    // valid without sifting.
-    uint64_t present[4] = {};
-    for (int i = 1; i <= count; ++i) {
-        heaps[weights[i]].push_back(i);
-        present[weights[i] >> 6] |= uint64_t{1} << (weights[i] & 63);
-    }
-    const auto later = std::greater<int32_t>();
-    for (int i = 1; i < count; ++i) {
-        int top = 3;
-        while (present[top] == 0) --top;
-        const int best = top * 64 + 63 - __builtin_clzll(present[top]);
-        auto& bestHeap = heaps[best];
-        std::pop_heap(bestHeap.begin(), bestHeap.end(), later);
-        const int p = bestHeap.back();
-        bestHeap.pop_back();
-        if (p != i) {
-            // Entry i moves to p: position i is the smallest left, so it heads its own heap.
-            auto& ownHeap = heaps[weights[i]];
-            std::pop_heap(ownHeap.begin(), ownHeap.end(), later);
-            ownHeap.back() = p;
-            std::push_heap(ownHeap.begin(), ownHeap.end(), later);
-            std::swap(pairs[i], pairs[p]);
-            std::swap(weights[i], weights[p]);
+    int perWeight[256] = {};
+    for (int i = 1; i <= count; ++i) ++perWeight[weights[i]];
+    // While w is the highest weight left, step i takes the first w at or after i and entry i
+    // moves to its place. Entries that move all weigh less than w, so the places of w are
+    // taken in ascending order: one scan finds them all, and the sort runs in one pass per
+    // weight.
+    int i = 1;
+    for (int w = 255; w >= 0 && i < count; --w) {
+        if (perWeight[w] == 0) continue;
+        positions.clear();
+        for (int j = i; j <= count; ++j)
+            if (weights[j] == w) positions.push_back(j);
+        for (int32_t p : positions) {
+            if (i >= count) break;
+            if (p != i) {
+                std::swap(pairs[i], pairs[p]);
+                std::swap(weights[i], weights[p]);
+            }
+            ++i;
         }
-        if (bestHeap.empty()) present[best >> 6] &= ~(uint64_t{1} << (best & 63));
     }
 }

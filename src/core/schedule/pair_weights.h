@@ -26,7 +26,6 @@ void WeighMixedPairs(ScheduleStore& store, MixedPairList& list);
 
 // The selection sort by descending weight: for i = 1..count-1 the first entry of the highest
 // weight in i..count is swapped with entry i. Equal weights keep their order only as far as
-// those swaps allow; the result is exactly that of the plain selection sort, computed with one
-// heap of positions per weight.
-void SortByWeight(PlayerPair* pairs, uint8_t* weights, int count,
-                  std::vector<std::vector<int32_t>>& heaps);
+// those swaps allow. The result is exactly that of the plain selection sort, in one pass per
+// weight; positions is work space.
+void SortByWeight(PlayerPair* pairs, uint8_t* weights, int count, std::vector<int32_t>& positions);

@@ -154,7 +154,7 @@ struct SearchScratch {
     std::array<std::array<uint64_t, 4>, MaxGroupPlayers + 1> WomenFaced{};
     std::array<std::array<uint64_t, 4>, MaxGroupPlayers + 1> ManWomanAcross{};
     std::array<uint8_t, MaxMixedPairs + 1> MixedWeight{};
-    std::vector<std::vector<int32_t>> SortHeaps = std::vector<std::vector<int32_t>>(256);
+    std::vector<int32_t> SortPositions;
 };
 
 struct ScheduleStore {
