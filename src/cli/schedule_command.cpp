@@ -6,6 +6,8 @@
 
 #include "common/app_state.h"
 #include "common/windows1252.h"
+#include "config/config_dialog_fields.h"
+#include "members/member_file.h"
 #include "schedule/name_lists.h"
 #include "schedule/schedule_run.h"
 
@@ -55,6 +57,48 @@ public:
     }
     json Warnings = json::array();
 };
+
+// Loading a member file without windows: a missing configuration is made fresh as the dialog
+// would, and left unconfirmed.
+class HeadlessConfigHost : public ConfigHost {
+public:
+    HeadlessConfigHost(AppState& state, Messenger& messenger)
+        : State(state)
+        , Msg(messenger) {}
+    void OpenConfigDial(bool nieuw) override {
+        if (PrepareConfigDial(State, Msg, nieuw)) State.ConfigOK = false;
+    }
+    bool PrinterPresent() override { return false; }
+    void ShowMainWindowMaximised(bool) override {}
+
+private:
+    AppState& State;
+    Messenger& Msg;
+};
+
+class HeadlessFileView : public MemberFileView {
+public:
+    void ShowMemberFileName(const std::string&) override {}
+    void SetNieuwEnabled(bool) override {}
+    void EnableFileCommands() override {}
+    void GridToList() override {}
+    void OpenLedenInput() override {}
+    void ApplyFonts(const std::string&, int, const std::string&, int) override {}
+};
+
+// The members of a ".tvs" file, loaded as "&Open" loads them (its configuration first). What
+// the load said goes to the error text when it failed.
+void LoadMemberFile(AppState& state, const std::string& fileName) {
+    RecordingMessenger loadMessages;
+    HeadlessConfigHost host(state, loadMessages);
+    HeadlessFileView view;
+    OpenOutcome outcome = OpenNamedMemberFile(state, loadMessages, host, view, fileName);
+    if (!outcome.Loaded || !state.MemberDataPresent) {
+        std::string text = "ledenbestand " + fileName + " niet gelezen";
+        for (const json& m : loadMessages.Shown) text += "\n  " + m["text"].get<std::string>();
+        throw BadInput(text);
+    }
+}
 
 int IntField(const json& setup, const char* key, int fallback, int lo, int hi) {
     auto it = setup.find(key);
@@ -277,8 +321,16 @@ int Run(int argc, char** argv) {
     if (kind == 1) {
         if (auto it = setup.find("members"); it != setup.end()) {
             LoadMembers(*state, *it);
-        } else if (setup.contains("memberFile")) {
-            throw BadInput("\"memberFile\" kan nog niet gelezen worden; geef \"members\"");
+        } else if (auto file = setup.find("memberFile"); file != setup.end()) {
+            if (!file->is_string()) throw BadInput("\"memberFile\" moet een bestandsnaam zijn");
+            // The file brings its own configuration; the set-up's group codes and option
+            // bits (or their defaults) still decide the schedule.
+            const TCfgRec chosen = cfg;
+            LoadMemberFile(*state, file->get<std::string>());
+            cfg.Grpn[0] = chosen.Grpn[0];
+            cfg.Grpn[1] = chosen.Grpn[1];
+            cfg.Cfgflags = chosen.Cfgflags;
+            SetGroupLabels(*state);
         } else {
             throw BadInput("een schema met namen heeft \"members\" of \"memberFile\" nodig");
         }
