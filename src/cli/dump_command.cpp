@@ -1,8 +1,128 @@
+// tolvex-cli dump FILE.tvs: loads the member file as "&Open" does (its configuration first) and
+// prints what was loaded, with every message the load showed, as one JSON object.
+
 #include "cli_commands.h"
 
-#include <cstdio>
+#include "common/app_state.h"
+#include "common/windows1252.h"
+#include "config/config_dialog_fields.h"
+#include "members/member_file.h"
 
-int RunDumpCommand(int, char**) {
-    std::fprintf(stderr, "tolvex-cli: dump is not available yet\n");
-    return 1;
+#include <cstdio>
+#include <iostream>
+#include <nlohmann/json.hpp>
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+// Every message is recorded; questions are answered "&Nee".
+class RecordingMessenger : public Messenger {
+public:
+    int Show(std::string_view text, uint8_t kind, uint16_t buttons, int) override {
+        Shown.push_back({{"kind", kind}, {"text", Windows1252ToUtf8(text)}});
+        return (buttons & BtnNee) != 0 ? ResultNo : ResultOK;
+    }
+    json Shown = json::array();
+};
+
+// Without windows the configuration dialog cannot be confirmed: a fresh configuration is made
+// as the dialog would, and left unconfirmed.
+class HeadlessConfigHost : public ConfigHost {
+public:
+    HeadlessConfigHost(AppState& state, Messenger& messenger)
+        : State(state)
+        , Msg(messenger) {}
+    void OpenConfigDial(bool nieuw) override {
+        if (PrepareConfigDial(State, Msg, nieuw)) State.ConfigOK = false;
+    }
+    bool PrinterPresent() override { return false; }
+    void ShowMainWindowMaximised(bool) override {}
+
+private:
+    AppState& State;
+    Messenger& Msg;
+};
+
+class HeadlessView : public MemberFileView {
+public:
+    void ShowMemberFileName(const std::string&) override {}
+    void SetNieuwEnabled(bool) override {}
+    void EnableFileCommands() override {}
+    void GridToList() override {}
+    void OpenLedenInput() override {}
+    void ApplyFonts(const std::string&, int, const std::string&, int) override {}
+};
+
+template <std::size_t N> std::string Text(const ShortString<N>& s) {
+    return Windows1252ToUtf8(s.View());
+}
+
+json MemberJson(const TLidRec& m) {
+    return {{"Indx", m.Indx},
+            {"ClubNo", m.ClubNo},
+            {"Voornaam", Text(m.Voornaam)},
+            {"AchterNaam", Text(m.AchterNaam)},
+            {"Groep", Text(m.Groep)},
+            {"StatCode", Text(m.StatCode)},
+            {"Adres", Text(m.Adres)},
+            {"PostCode", Text(m.PostCode)},
+            {"Plaats", Text(m.Plaats)},
+            {"Telefoon", Text(m.Telefoon)},
+            {"EMail", Text(m.EMail)},
+            {"Opmerking", Text(m.Opmerking)}};
+}
+
+json ConfigJson(const TConfigObj& config) {
+    const TCfgRec& c = config.CfgRec;
+    const TPrnCFGRec& p = config.PrnCFGRecord;
+    json persoon = json::array();
+    for (const auto& line : p.Persoon) persoon.push_back(Text(line));
+    return {{"ClubLengte", config.ClubLengte},
+            {"ClubNaam", Text(c.ClubNaam)},
+            {"NLeden", c.NLeden},
+            {"NDubRonden", c.NDubRonden},
+            {"NMixRonden", c.NMixRonden},
+            {"NBanen", c.NBanen},
+            {"NMatches", c.NMatches},
+            {"Grpn", json::array({Text(c.Grpn[0]), Text(c.Grpn[1])})},
+            {"Telling", c.Telling},
+            {"Cfgflags", c.Cfgflags},
+            {"FontNameTv", Text(p.FontNameTv)},
+            {"FontSizeTv", p.FontSizeTv},
+            {"FontSizePR", p.FontSizePR},
+            {"LeftMarge", p.LeftMarge},
+            {"TopMarge", p.TopMarge},
+            {"BottomMarge", p.BottomMarge},
+            {"LineHeight", p.LineHeight},
+            {"LinespPage", p.LinespPage},
+            {"PrntInstel", p.PrntInstel},
+            {"Persoon", persoon},
+            {"FontNamePR", Text(p.FontNamePR)},
+            {"Preferent", p.Preferent}};
+}
+
+} // namespace
+
+int RunDumpCommand(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "gebruik: tolvex-cli dump BESTAND.tvs\n");
+        return 1;
+    }
+    AppState state;
+    RecordingMessenger messenger;
+    HeadlessConfigHost host(state, messenger);
+    HeadlessView view;
+    OpenOutcome outcome = OpenNamedMemberFile(state, messenger, host, view, argv[1]);
+
+    json members = json::array();
+    if (outcome.Loaded)
+        for (int i = 1; i <= state.MemberCount; ++i)
+            members.push_back(MemberJson(state.MemberList[i].LidRecord));
+    json result = {{"count", outcome.HeaderCount},
+                   {"members", members},
+                   {"config", ConfigJson(outcome.Config)},
+                   {"messages", messenger.Shown}};
+    std::cout << result.dump(2) << '\n';
+    return outcome.Loaded ? 0 : 1;
 }

@@ -60,10 +60,10 @@ static_assert(sizeof(TConfigObj) == 268);
 
 // Cfgflags bits.
 enum : uint16_t {
-    CfgWarnCourts = 1,     // "Waarschuwen bij teveel of teweinig banen"
-    CfgShowProgress = 2,   // "Voortgang-berichten tonen"
-    CfgCourtCoding = 4,    // "Baancodering actief"
-    CfgNewMark = 16,       // set in a new configuration; nothing tests it
+    CfgWarnCourts = 1,   // "Waarschuwen bij teveel of teweinig banen"
+    CfgShowProgress = 2, // "Voortgang-berichten tonen"
+    CfgCourtCoding = 4,  // "Baancodering actief"
+    CfgNewMark = 16,     // set in a new configuration; nothing tests it
 };
 
 // Preferent bits.

@@ -14,4 +14,7 @@ struct MemberState {
     std::string MemberFileName = "N_N";
     bool BackupPending = true;
     bool MemberDataPresent = false;
+    // "Bewaren &als..." confirmed over an existing file: that file becomes the backup, but only
+    // once the new content is safely on disk.
+    bool BackupRequested = false;
 };

@@ -1,0 +1,179 @@
+// Writes the example club: a made-up tennis club of 60 members with its configuration, as the
+// program itself saves them. The output is the same on every run (a fixed seed), so the files
+// in this folder can be checked against a fresh run.
+//   make_example_club FOLDER      writes FOLDER/tc_de_kastanjelaan.tvs and .cfg
+
+#include "common/app_state.h"
+#include "common/safe_file_writer.h"
+#include "common/windows1252.h"
+#include "config/config_file.h"
+#include "members/member_file.h"
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// A small fixed generator: the example must not change between compilers.
+class Dice {
+public:
+    uint32_t Next() {
+        State = State * 1103515245u + 12345u;
+        return (State >> 16) & 0x7FFF;
+    }
+    template <std::size_t N> const char* Pick(const std::array<const char*, N>& from) {
+        return from[Next() % N];
+    }
+
+private:
+    uint32_t State = 20261209u;
+};
+
+const std::array<const char*, 30> MenNames = {
+    "Jan",  "Pieter",  "Kees",  "Henk",   "Willem", "Joost",  "Bram", "Sander", "Ruud", "Thijs",
+    "Gert", "Maarten", "Erik",  "Johan",  "Frank",  "Wouter", "Bas",  "Niels",  "Koen", "Roel",
+    "Dirk", "Marcel",  "Arjen", "Stefan", "Hans",   "Teun",   "Gijs", "René",   "Joël", "Luuk"};
+const std::array<const char*, 30> LadiesNames = {
+    "Anneke", "Marieke", "Ingrid", "Els",   "Karin",   "Petra",  "Sanne", "Femke",
+    "Lotte",  "Ilse",    "Wilma",  "Truus", "Hanneke", "Marjan", "Ellen", "Joke",
+    "Mieke",  "Nienke",  "Renée",  "Chloë", "Anouk",   "Esther", "Linda", "Monique",
+    "Tineke", "Eva",     "Sophie", "Loes",  "Greet",   "Bea"};
+const std::array<const char*, 36> Surnames = {
+    "de Jong",      "Jansen",     "de Vries", "van den Berg", "van Dijk",  "Bakker",
+    "Janssen",      "Visser",     "Smit",     "Meijer",       "de Boer",   "Mulder",
+    "de Groot",     "Bos",        "Vos",      "Peters",       "Hendriks",  "van Leeuwen",
+    "Dekker",       "Brouwer",    "de Wit",   "Dijkstra",     "Smits",     "de Graaf",
+    "van der Meer", "Kok",        "Jacobs",   "de Haan",      "Vermeulen", "van den Heuvel",
+    "Verhoeven",    "van 't Hof", "Schouten", "Willemsen",    "Hoekstra",  "van Beek"};
+const std::array<const char*, 16> Streets = {
+    "Kastanjelaan",     "Dorpsstraat",  "Kerkweg",       "Molenstraat",
+    "Beukenlaan",       "Schoolstraat", "Julianalaan",   "Prinsengracht",
+    "Lindelaan",        "Eikenhof",     "Veldweg",       "Stationsweg",
+    "Wilhelminastraat", "Sportlaan",    "Het Hoogeland", "Zonnebloemstraat"};
+const std::array<const char*, 3> Towns = {"Ede", "Bennekom", "Wageningen"};
+const std::array<const char*, 3> TownPostcodes = {"6711", "6721", "6701"};
+// Mostly absent ("-") or present ("X"); some may play only two or three times, arrive late or
+// leave early.
+const std::array<const char*, 16> StatusCodes = {"-", "-", "-", "-", "-", "X",  "X",  "X",
+                                                 "X", "X", "2", "3", "A", "B1", "C2", "D"};
+
+class NullMessenger : public Messenger {
+public:
+    int Show(std::string_view, uint8_t, uint16_t, int) override { return ResultOK; }
+};
+
+std::string Win(const char* utf8) {
+    return Utf8ToWindows1252(utf8);
+}
+
+std::string Lower(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+// "van 't Hof" -> "vanthof": letters only, for the e-mail address.
+std::string MailPart(std::string text) {
+    for (std::string accented : {"é", "ë"})
+        for (auto at = text.find(accented); at != std::string::npos; at = text.find(accented))
+            text.replace(at, accented.size(), "e");
+    std::string out;
+    for (char c : Lower(text))
+        if (c >= 'a' && c <= 'z') out += c;
+    return out;
+}
+
+void FillMember(TLidRec& m, Dice& dice, int i, bool man) {
+    std::string first = man ? dice.Pick(MenNames) : dice.Pick(LadiesNames);
+    std::string last = dice.Pick(Surnames);
+    m.Indx = static_cast<uint16_t>(i);
+    m.ClubNo = static_cast<int16_t>(100 + i * 3 + static_cast<int>(dice.Next() % 3));
+    m.Voornaam.Assign(Win(first.c_str()));
+    m.AchterNaam.Assign(Win(last.c_str()));
+    m.Groep.Assign(man ? "h" : "d");
+    m.StatCode.Assign(dice.Pick(StatusCodes));
+    int town = static_cast<int>(dice.Next() % Towns.size());
+    std::string street = dice.Pick(Streets);
+    street += ' ';
+    street += std::to_string(1 + dice.Next() % 180);
+    m.Adres.Assign(Win(street.c_str()));
+    char postcode[16];
+    std::snprintf(postcode, sizeof postcode, "%s %c%c", TownPostcodes[town],
+                  'A' + static_cast<char>(dice.Next() % 26),
+                  'A' + static_cast<char>(dice.Next() % 26));
+    m.PostCode.Assign(postcode);
+    m.Plaats.Assign(Towns[town]);
+    char phone[16];
+    std::snprintf(phone, sizeof phone, "0318-%06u",
+                  static_cast<unsigned>(dice.Next() * 31 % 1000000));
+    m.Telefoon.Assign(phone);
+    if (dice.Next() % 4 != 0) {
+        std::string mail = MailPart(first);
+        mail += '.';
+        mail += MailPart(last);
+        mail += "@example.nl";
+        m.EMail.Assign(mail);
+    }
+    switch (dice.Next() % 10) {
+    case 0:
+        m.Opmerking.Assign("bestuurslid");
+        break;
+    case 1:
+        m.Opmerking.Assign("alleen 1e helft");
+        break;
+    case 2:
+        m.Opmerking.Assign(Win("competitie zaterdag"));
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "gebruik: make_example_club MAP\n");
+        return 1;
+    }
+    const std::string memberFile = std::string(argv[1]) + "/tc_de_kastanjelaan.tvs";
+
+    AppState state;
+    DefaultConfig(state);
+    state.Config.CfgRec.ClubNaam.Assign("T.C. De Kastanjelaan");
+    state.Config.CfgRec.NLeden = 60;
+    state.Config.CfgRec.NBanen = 7;
+    state.Config.CfgRec.Cfgflags = CfgWarnCourts | CfgShowProgress | CfgNewMark;
+    state.PrnCfg.FontNameTv.Assign("DejaVu Sans");
+    state.PrnCfg.FontSizeTv = 10;
+    state.PrnCfg.FontNamePR.Assign("DejaVu Sans");
+    state.PrnCfg.FontSizePR = 10;
+    state.PrnCfg.Persoon[0].Assign("M. van der Meer");
+    state.PrnCfg.Persoon[1].Assign("Kastanjelaan 12");
+    state.PrnCfg.Persoon[2].Assign("6711 KL");
+    state.PrnCfg.Persoon[3].Assign("Ede");
+    state.PrnCfg.Persoon[4].Assign("0318-641200");
+    state.PrnCfg.Preferent = PrefNewMark | PrefPrintKop | PrefPrintTitel;
+
+    Dice dice;
+    const int members = 60;
+    state.MemberCount = members;
+    state.MemberList.assign(members + 1, TLedenObj{});
+    state.MemberList[0].LidRecord.Voornaam.Assign("tc_de_kastanjelaan.tvs");
+    for (int i = 1; i <= members; ++i)
+        FillMember(state.MemberList[i].LidRecord, dice, i, dice.Next() % 100 < 55);
+
+    try {
+        auto image = MemberFileImage(state);
+        WriteFileAtomically(memberFile, *image);
+        state.MemberFileName = memberFile;
+        NullMessenger quiet;
+        SaveConfig(state, quiet, memberFile);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "make_example_club: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}

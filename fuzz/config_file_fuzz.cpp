@@ -1,0 +1,42 @@
+// Any byte sequence as a configuration file: it ends in a usable configuration (with a message
+// when it was unusable), printing never gets a zero to divide by, and a save writes exactly one
+// 268-byte image. The same bytes also go through the dialog's number conversion.
+
+#include "config/config_dialog_fields.h"
+#include "config/config_file.h"
+#include "fuzz_support.h"
+
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    AppState state;
+    CountingMessenger messenger;
+    UnconfirmedConfigHost host(state, messenger);
+    LoadConfigFromBytes(state, messenger, host, bytes);
+
+    Require(state.Config.CfgRec.NLeden != 0);
+    Require(state.PrnCfg.LineHeight != 0 && state.PrnCfg.LinespPage != 0);
+    Require(state.Printer.PrnPixPerCm != 0);
+    Require(state.PrnCfg.PrntInstel == -1); // no printers here
+    bool usable = false;
+    for (std::size_t i = 37; i < 41 && i < size; ++i) usable = usable || data[i] != 0;
+    Require(usable ? messenger.Count == 0 : messenger.Count == 1);
+
+    std::string image;
+    SavetoStream(state.Config, image);
+    Require(image.size() == ConfigFileSize);
+    if (usable) Require(std::memcmp(image.data(), data, std::min(size, ConfigFileSize)) == 0);
+
+    // The first bytes as typed into each field of the dialog, with the range checks.
+    SilentBeeper bell;
+    std::string_view typed = bytes.substr(0, 40);
+    for (int field = FieldClubNaam; field <= FieldNMatches; ++field) {
+        state.ErrorCode = 0;
+        CheckConfigTextField(state, messenger, bell, field, typed, true);
+    }
+    Require(state.Config.CfgRec.Grpn[0].Size() <= 3 && state.Config.CfgRec.Grpn[1].Size() <= 3);
+    return 0;
+}

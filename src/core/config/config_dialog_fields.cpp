@@ -1,0 +1,229 @@
+#include "config/config_dialog_fields.h"
+
+#include "common/error_report.h"
+#include "config/config_file.h"
+
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+std::string_view Trim(std::string_view text) {
+    auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+bool IsLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+void ReportTooLarge(AppState& state, Messenger& messenger, std::string_view trimmed) {
+    std::string text = "Aantal te groot ";
+    text.append(trimmed);
+    ReportError(state, messenger, text, 0, 1, NoAdvice);
+}
+
+void ReportNotANumber(AppState& state, Messenger& messenger, std::string_view subject) {
+    ReportError(state, messenger, subject, 0, 5, 5);
+}
+
+// Returns the ErrorCode the range table gives, 0 when the value passes.
+int RangeCheck(const AppState& state, int field, int value) {
+    switch (field) {
+    case FieldNLeden:
+        if (value < 4) return 2;
+        if (value > 400) return 12;
+        return 0;
+    case FieldNDubRonden:
+        if (value < 0) return 3;
+        if (value > 24) return 13;
+        return 0;
+    case FieldNMixRonden:
+        if (value < 0) return 4;
+        if (value > 24 - state.Config.CfgRec.NDubRonden) return 14;
+        return 0;
+    case FieldNBanen:
+        if (value <= 0) return 5;
+        if (value > 32) return 15;
+        return 0;
+    case FieldNMatches:
+        if (value < 0) return 8;
+        if (value > 40) return 16;
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+void ReportRange(AppState& state, Messenger& messenger, int code, std::string_view trimmed) {
+    switch (code) {
+    case 2:
+        ReportError(state, messenger, "", 1, 0, 0);
+        break;
+    case 3:
+        ReportNotANumber(state, messenger, "Geen tolvex ");
+        break;
+    case 4:
+        ReportNotANumber(state, messenger, "Geen mixtolvex ");
+        break;
+    case 5:
+        ReportNotANumber(state, messenger, "Aantal banen ");
+        break;
+    case 8:
+        ReportNotANumber(state, messenger, "Aantal matches ");
+        break;
+    default:
+        ReportTooLarge(state, messenger, trimmed);
+        break;
+    }
+}
+
+void StoreNumber(AppState& state, int field, int16_t value) {
+    TCfgRec& cfg = state.Config.CfgRec;
+    switch (field) {
+    case FieldNLeden:
+        cfg.NLeden = value;
+        break;
+    case FieldNDubRonden:
+        cfg.NDubRonden = value;
+        break;
+    case FieldNMixRonden:
+        cfg.NMixRonden = value;
+        break;
+    case FieldNBanen:
+        cfg.NBanen = value;
+        break;
+    case FieldNMatches:
+        cfg.NMatches = value;
+        break;
+    default:
+        break;
+    }
+}
+
+void CheckGroupMark(AppState& state, Messenger& messenger, int field, std::string_view text) {
+    std::string_view trimmed = Trim(text);
+    // An empty mark is refused too: members are told apart by their group mark, and an empty
+    // one would match the placeholders' empty group.
+    if (!trimmed.empty() && IsLetter(trimmed.front())) {
+        state.Config.CfgRec.Grpn[field == FieldGroep1 ? 0 : 1].Assign(trimmed);
+        return;
+    }
+    std::string report = "Aanduiding foutief ";
+    report.append(trimmed);
+    ReportError(state, messenger, report, 0, 2, NoAdvice);
+}
+
+} // namespace
+
+std::optional<int16_t> ConvertConfigNumber(std::string_view text) {
+    std::string_view t = Trim(text);
+    if (t.empty()) return int16_t{0};
+    bool negative = false;
+    if (t.front() == '+' || t.front() == '-') {
+        negative = t.front() == '-';
+        t.remove_prefix(1);
+    }
+    if (t.empty()) return std::nullopt;
+    int64_t value = 0;
+    for (char c : t) {
+        if (c < '0' || c > '9') return std::nullopt;
+        if (value <= 100000) value = value * 10 + (c - '0');
+    }
+    if (negative) value = -value;
+    if (value > std::numeric_limits<int16_t>::max()) return std::numeric_limits<int16_t>::max();
+    if (value < std::numeric_limits<int16_t>::min()) return std::numeric_limits<int16_t>::min();
+    return static_cast<int16_t>(value);
+}
+
+void CheckConfigTextField(AppState& state, Messenger& messenger, Beeper& bell, int field,
+                          std::string_view text, bool check) {
+    switch (field) {
+    case FieldClubNaam:
+        state.Config.CfgRec.ClubNaam.Assign(text);
+        return;
+    case FieldGroep1:
+    case FieldGroep2:
+        CheckGroupMark(state, messenger, field, text);
+        return;
+    case FieldNLeden:
+    case FieldNDubRonden:
+    case FieldNMixRonden:
+    case FieldNBanen:
+    case FieldNMatches:
+        break;
+    default:
+        return;
+    }
+    std::optional<int16_t> converted = ConvertConfigNumber(text);
+    if (!converted) bell.Beep();
+    int16_t value = converted.value_or(0);
+    state.ErrorCode = 0;
+    if (check) {
+        int code = RangeCheck(state, field, value);
+        if (code > 0) {
+            state.ErrorCode = code;
+            ReportRange(state, messenger, code, Trim(text));
+            bell.Beep();
+        }
+    }
+    StoreNumber(state, field, value);
+}
+
+void CheckGamesField(AppState& state, bool checked, bool& matchChanged) {
+    uint16_t& telling = state.Config.CfgRec.Telling;
+    if (checked) {
+        if (telling == 0) matchChanged = true;
+        telling = 1;
+    } else {
+        telling = 0;
+    }
+}
+
+void CheckOptionField(AppState& state, int field, bool checked) {
+    uint16_t bit = field == FieldVeelWeinig ? CfgWarnCourts
+                   : field == FieldHelpmess ? CfgShowProgress
+                   : field == FieldBaancode ? CfgCourtCoding
+                                            : 0;
+    uint16_t& flags = state.Config.CfgRec.Cfgflags;
+    flags = checked ? static_cast<uint16_t>(flags | bit) : static_cast<uint16_t>(flags & ~bit);
+}
+
+bool PrepareConfigDial(AppState& state, Messenger& messenger, bool nieuw) {
+    if (nieuw) {
+        state.Config = TConfigObj{};
+        DefaultConfig(state);
+        return true;
+    }
+    if (!state.MemberDataPresent) {
+        messenger.Show("Geen Ledenbestand geladen", KindWaarschuwing, ButtonsOK);
+        return false;
+    }
+    return true;
+}
+
+std::string ConfigFieldText(const AppState& state, int field) {
+    const TCfgRec& cfg = state.Config.CfgRec;
+    switch (field) {
+    case FieldClubNaam:
+        return cfg.ClubNaam.Str();
+    case FieldNLeden:
+        return std::to_string(cfg.NLeden);
+    case FieldNDubRonden:
+        return std::to_string(cfg.NDubRonden);
+    case FieldNMixRonden:
+        return std::to_string(cfg.NMixRonden);
+    case FieldNBanen:
+        return std::to_string(cfg.NBanen);
+    case FieldGroep1:
+        return cfg.Grpn[0].Str();
+    case FieldGroep2:
+        return cfg.Grpn[1].Str();
+    case FieldNMatches:
+        return std::to_string(cfg.NMatches);
+    default:
+        return {};
+    }
+}

@@ -1,0 +1,328 @@
+#include "members/member_file.h"
+
+#include "common/error_report.h"
+#include "common/file_error.h"
+#include "common/file_reader.h"
+#include "common/safe_file_writer.h"
+#include "common/text_utils.h"
+#include "config/config_file.h"
+
+#include <cstdio>
+#include <initializer_list>
+#include <limits>
+
+std::size_t ReadfromStream(TLedenObj& member, ByteReader& in) {
+    return in.Read(&member.LidRecord, sizeof member.LidRecord);
+}
+
+void SavetoStream(const TLedenObj& member, std::string& out) {
+    out.append(reinterpret_cast<const char*>(&member.LidRecord), sizeof member.LidRecord);
+}
+
+namespace {
+
+// A decimal integer as the count in the header's Opmerking: blanks before it, a sign, digits and
+// nothing else, within 32 bits; nullopt otherwise.
+std::optional<int32_t> ParseCount(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty()) return std::nullopt;
+    int64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > int64_t{std::numeric_limits<int32_t>::max()} + 1) return std::nullopt;
+    }
+    if (negative) value = -value;
+    if (value > std::numeric_limits<int32_t>::max() || value < std::numeric_limits<int32_t>::min())
+        return std::nullopt;
+    return static_cast<int32_t>(value);
+}
+
+// Texts are put together by appending: GCC 12 warns falsely on a literal + std::string.
+std::string Join(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (std::string_view part : parts) text.append(part);
+    return text;
+}
+
+std::string ThreeDigits(int value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%3d", value);
+    return text;
+}
+
+struct SavedState {
+    MemberState Members;
+    ConfigState Configuration;
+};
+
+SavedState Snapshot(const AppState& state) {
+    return {static_cast<const MemberState&>(state), static_cast<const ConfigState&>(state)};
+}
+
+void Restore(AppState& state, SavedState&& saved) {
+    static_cast<MemberState&>(state) = std::move(saved.Members);
+    static_cast<ConfigState&>(state) = std::move(saved.Configuration);
+}
+
+} // namespace
+
+int16_t MemberCountFromHeader(const TLidRec& header, int32_t nLeden) {
+    int16_t n = header.ClubNo;
+    if (n == 0 && !header.Opmerking.Empty()) {
+        std::optional<int32_t> count = ParseCount(header.Opmerking.View());
+        if (!count) return 0;
+        n = static_cast<int16_t>(*count);
+    }
+    if (n == 0) n = static_cast<int16_t>(nLeden);
+    return n;
+}
+
+std::optional<std::string> MemberFileImage(AppState& state) {
+    TLidRec& header = state.MemberList.front().LidRecord;
+    header.ClubNo = 0;
+    header.Opmerking.Assign(std::to_string(state.MemberCount));
+    if (state.MemberCount < 0 ||
+        state.MemberList.size() < static_cast<std::size_t>(state.MemberCount) + 1)
+        return std::nullopt;
+    std::string image;
+    image.reserve(MemberRecordSize * (static_cast<std::size_t>(state.MemberCount) + 1));
+    for (int i = 0; i <= state.MemberCount; ++i) SavetoStream(state.MemberList[i], image);
+    return image;
+}
+
+void NewMemberList(AppState& state) {
+    state.MemberCount = 24;
+    state.MemberList.assign(25, TLedenObj{});
+    TLidRec& header = state.MemberList[0].LidRecord;
+    header.ClubNo = 24;
+    header.Voornaam.Assign(state.MemberFileName);
+    for (int i = 1; i <= 24; ++i) {
+        TLidRec& member = state.MemberList[i].LidRecord;
+        member.Indx = static_cast<uint16_t>(i);
+        member.ClubNo = static_cast<int16_t>(i);
+        member.StatCode.Assign("-");
+        member.Groep = state.Config.CfgRec.Grpn[i <= 12 ? 0 : 1].View();
+    }
+}
+
+bool LoadLedenFromBytes(AppState& state, Messenger& messenger, std::string_view bytes,
+                        int16_t* headerCount) {
+    ByteReader in{bytes};
+    state.MemberList.assign(1, TLedenObj{});
+    ReadfromStream(state.MemberList[0], in);
+    int16_t n = MemberCountFromHeader(state.MemberList[0].LidRecord, state.Config.CfgRec.NLeden);
+    if (headerCount) *headerCount = n;
+    if (n <= 0) {
+        // A negative count is refused like a zero one: no part of the program can show or save
+        // a list of fewer than no members.
+        state.MemberCount = 0;
+        ReportError(state, messenger, Join({" Aantalleden=", std::to_string(n)}), 6, 0, 0);
+        return false;
+    }
+    state.MemberCount = n;
+    state.MemberList.resize(static_cast<std::size_t>(n) + 1);
+    for (int i = 1; i <= n; ++i) ReadfromStream(state.MemberList[i], in);
+    state.MemberDataPresent = true;
+    return true;
+}
+
+bool LoadLeden(AppState& state, Messenger& messenger, const std::string& fileName,
+               int16_t* headerCount) {
+    // The file is read whole before the list is touched, so a read error leaves it as it was.
+    std::string bytes = ReadFilePrefix(fileName, MaxMemberFileSize);
+    return LoadLedenFromBytes(state, messenger, bytes, headerCount);
+}
+
+bool CheckUniqueClubNumbers(const AppState& state, Messenger& messenger) {
+    const int n = std::min<int>(state.MemberCount, static_cast<int>(state.MemberList.size()) - 1);
+    bool unique = true;
+    for (int i = 1; i <= n - 1; ++i) {
+        const TLidRec& a = state.MemberList[i].LidRecord;
+        // After the first duplicate each member is compared with its successor only.
+        for (int j = i + 1; j <= n; ++j) {
+            const TLidRec& b = state.MemberList[j].LidRecord;
+            if (b.ClubNo == a.ClubNo) {
+                std::string text = "Lidnummer in duplo  :\r  ";
+                text += ThreeDigits(a.ClubNo);
+                text += "   ";
+                text += a.Voornaam.View();
+                text += "  ";
+                text += a.AchterNaam.View();
+                text += " \r  ";
+                text += ThreeDigits(b.ClubNo);
+                text += "   ";
+                text += b.Voornaam.View();
+                text += "   ";
+                text += b.AchterNaam.View();
+                messenger.Show(text, KindFout, ButtonsOK);
+                unique = false;
+            }
+            if (!unique) break;
+        }
+    }
+    return unique;
+}
+
+void ApplyPrintSettings(AppState& state, MemberFileView& view) {
+    const TPrnCFGRec& prn = state.PrnCfg;
+    // A file without print settings holds no font: the screen keeps the one it has.
+    if (prn.FontSizeTv > 0 && !prn.FontNameTv.Empty()) {
+        state.ScreenFontSize = prn.FontSizeTv;
+        state.ScreenFontName = prn.FontNameTv.Str();
+    }
+    view.ApplyFonts(state.ScreenFontName, state.ScreenFontSize, prn.FontNamePR.Str(),
+                    prn.FontSizePR);
+    state.PrnFontSet = prn.FontSizePR != 0;
+}
+
+void NewLedenInput(AppState& state, Messenger&, ConfigHost& config, MemberFileView& view) {
+    state.MemberFileName = "N_N";
+    view.ShowMemberFileName("N_N");
+    config.OpenConfigDial(true);
+    if (!state.ConfigOK) return;
+    NewMemberList(state);
+    view.OpenLedenInput();
+    view.SetNieuwEnabled(false);
+    state.MemberDataPresent = true;
+}
+
+void ReportFileFailure(AppState& state, Messenger& messenger, const std::string& fileName,
+                       const std::string& reason, bool writing) {
+    ReportError(state, messenger, Join({fileName, " (", reason, ")"}), 0, writing ? 8 : 7, 4);
+}
+
+OpenOutcome OpenNamedMemberFile(AppState& state, Messenger& messenger, ConfigHost& config,
+                                MemberFileView& view, const std::string& fileName) {
+    OpenOutcome outcome;
+    if (!FileExists(fileName)) {
+        ReportError(state, messenger, fileName, 3, 0, 0);
+        return outcome;
+    }
+    SavedState before = Snapshot(state);
+    state.MemberFileName = fileName;
+    try {
+        LoadConfig(state, messenger, config, fileName);
+        outcome.Loaded = LoadLeden(state, messenger, fileName, &outcome.HeaderCount);
+    } catch (const FileError& e) {
+        ReportFileFailure(state, messenger, e.FileName, e.Reason, false);
+        outcome.Loaded = false;
+    }
+    outcome.Config = state.Config;
+    // A file that could not be loaded must not cost the list that was open: saving that list
+    // under the failed file's name would overwrite the file with nothing.
+    if (!outcome.Loaded) Restore(state, std::move(before));
+    ApplyPrintSettings(state, view);
+    if (state.MemberDataPresent) {
+        view.EnableFileCommands();
+        view.ShowMemberFileName(SplitFileName(state.MemberFileName));
+    }
+    return outcome;
+}
+
+void OpenMemberFile(AppState& state, Messenger& messenger, Chooser& chooser, ConfigHost& config,
+                    MemberFileView& view) {
+    FileDialogRequest request;
+    request.InitialName = "*.TVS";
+    request.Filter = "Tolvex bestand (*.tvs)";
+    request.DefaultExtension = "tvs";
+    std::optional<std::string> chosen = chooser.OpenFile(request);
+    if (!chosen) {
+        state.MemberDataPresent = false;
+        return;
+    }
+    OpenNamedMemberFile(state, messenger, config, view, *chosen);
+}
+
+bool SelectBestand(AppState& state, Messenger& messenger, Chooser& chooser, std::string& fileName,
+                   bool redals, bool bevestig, std::string_view ext) {
+    std::string chosenName = fileName;
+    if (fileName == "N_N" || redals) {
+        FileDialogRequest request;
+        request.InitialName = Join({"*.", ext});
+        request.Filter = Join({"Tolvex bestand (*.", ext, ")"});
+        request.DefaultExtension = std::string(ext);
+        std::optional<std::string> chosen = chooser.SaveFile(request);
+        if (!chosen || chosen->empty()) return false;
+        chosenName = *chosen;
+        if (SplitFileName(chosenName).find('.') == std::string::npos)
+            chosenName = Join({chosenName, ".", ext});
+        if (FileExists(chosenName)) {
+            // The name is taken only when the user agrees: a refused name must not become the
+            // one the next "&Bewaren" writes to without asking.
+            int answer = messenger.Show(
+                Join({"Bestand bestaat al\rbestand:", chosenName, " overschrijven?"}), KindBevestig,
+                ButtonsJaNee);
+            if (answer != ResultYes) return false;
+        }
+    }
+    bool backup = false;
+    if (bevestig && FileExists(chosenName)) {
+        int answer = messenger.Show(Join({" Tolvex Programma\r Bewaren van ", chosenName}),
+                                    KindBevestig, ButtonsJaNee);
+        if (answer != ResultYes) return false;
+        backup = true;
+    }
+    fileName = chosenName;
+    state.BackupRequested = backup;
+    return true;
+}
+
+bool SaveLidData(AppState& state, Messenger& messenger, MemberFileView& view, bool bevestig) {
+    view.GridToList();
+    const std::string& name = state.MemberFileName;
+    bool written = false;
+    bool writeFailed = false;
+    if (CheckUniqueClubNumbers(state, messenger)) {
+        state.ErrorCode = 0;
+        std::optional<std::string> image = MemberFileImage(state);
+        if (!image) {
+            state.ErrorCode = 1;
+            writeFailed = true;
+        } else {
+            try {
+                SafeFileWriter writer(name, *image);
+                // The old file becomes the backup only now that the new one is on disk.
+                bool existed = FileExists(name);
+                if (existed && (state.BackupPending || state.BackupRequested))
+                    MakeBackup(state, messenger, name, 1);
+                if (existed) state.BackupPending = false;
+                writer.Commit();
+                written = true;
+            } catch (const FileError& e) {
+                ReportFileFailure(state, messenger, e.FileName, e.Reason, true);
+                writeFailed = true;
+            }
+        }
+    }
+    state.BackupRequested = false;
+    if (bevestig) {
+        ShowInfo(messenger,
+                 Join({"Wegschrijven van ", name, written ? " gelukt" : " niet gelukt"}));
+    } else if (writeFailed && state.ErrorCode == 1) {
+        ReportError(state, messenger, name, 0, 8, 4);
+    }
+    view.ShowMemberFileName(SplitFileName(name));
+    view.SetNieuwEnabled(true);
+    return written;
+}
+
+bool RunSaveCommand(AppState& state, Messenger& messenger, Chooser& chooser, MemberFileView& view,
+                    SaveCommand command) {
+    const bool redals = command == SaveCommand::BewarenAls;
+    if (!SelectBestand(state, messenger, chooser, state.MemberFileName, redals, redals, "tvs"))
+        return false;
+    const bool bevestig = command == SaveCommand::BewarenAls || command == SaveCommand::Red;
+    bool written = SaveLidData(state, messenger, view, bevestig);
+    try {
+        SaveConfig(state, messenger, state.MemberFileName);
+    } catch (const FileError& e) {
+        ReportFileFailure(state, messenger, e.FileName, e.Reason, true);
+    }
+    return written;
+}
