@@ -1,5 +1,7 @@
+#include "file_test_support.h"
 #include "members/leden_grid.h"
 #include "members/leden_table.h"
+#include "members/member_file.h"
 #include "members/new_lid_dialog.h"
 #include "scripted_ports.h"
 
@@ -144,6 +146,7 @@ private slots:
     void TheFontFollowsTheScreenFontOrTheDesktop();
     void AnEmptyListShowsNoRowsAndStaysUsable();
     void FourHundredFiftyMembersFillAndScroll();
+    void FourHundredFiftyMembersOpenFromAFile();
 };
 
 void MemberGridTest::ShowsTheListWithHeadingsIndexAndCounters() {
@@ -620,6 +623,53 @@ void MemberGridTest::FourHundredFiftyMembersFillAndScroll() {
         grid.TurvenBtnClick();
         grid.grab().save(qEnvironmentVariable("TOLVEX_SHOT"));
     }
+}
+
+namespace {
+
+// The main window's side of opening a file, as far as the grid is concerned.
+class GridFileView : public RecordingFileView {
+public:
+    explicit GridFileView(LedenGrid& grid)
+        : Grid(grid) {}
+    void OpenLedenInput() override { Grid.OpenLedenInput(); }
+    LedenGrid& Grid;
+};
+
+} // namespace
+
+void MemberGridTest::FourHundredFiftyMembersOpenFromAFile() {
+    ScratchFolder folder;
+    std::string file = folder.Path("groot.tvs");
+    std::string image = HeaderBytes(0, "450");
+    for (int i = 1; i <= 450; ++i)
+        image += ::MemberBytes(static_cast<uint16_t>(i), static_cast<int16_t>(i),
+                               "Voornaam" + std::to_string(i), "Achternaam" + std::to_string(i),
+                               i % 2 ? "h" : "d", i % 3 ? "-" : "A");
+    WriteBytes(file, image);
+    WriteBytes(folder.Path("groot.cfg"), ConfigBytes(450));
+
+    AppState state;
+    ScriptedMessenger messages;
+    CountingBeeper bell;
+    FixedClock clock;
+    FakeConfigHost host(state, messages);
+    LedenGrid grid(state, messages, bell, clock);
+    GridFileView view(grid);
+    grid.resize(620, 480);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QElapsedTimer timer;
+    timer.start();
+    OpenOutcome outcome = OpenNamedMemberFile(state, messages, host, view, file);
+    if (state.MemberDataPresent) view.OpenLedenInput();
+    QApplication::processEvents();
+    double ms = timer.nsecsElapsed() / 1e6;
+    QVERIFY(outcome.Loaded);
+    QCOMPARE(grid.Grid->rowCount(), 450);
+    QCOMPARE(grid.CellText(3, 450), QString("Achternaam450"));
+    QCOMPARE(grid.AantalHrnLab->text(), QString("75"));
+    qInfo("450-member file: opened, loaded and shown in the grid in %.1f ms", ms);
 }
 
 QTEST_MAIN(MemberGridTest)

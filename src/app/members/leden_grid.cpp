@@ -163,12 +163,12 @@ GridRow LedenGrid::RowCells(int r) const {
     GridRow cells;
     int columns = GridColumnCount(View());
     cells.reserve(columns);
-    for (int c = 0; c < columns; ++c) cells.push_back(MemberBytes(CellText(c, r)));
+    for (int c = 0; c < columns; ++c) cells.push_back(ToRecordText(CellText(c, r)));
     return cells;
 }
 
 void LedenGrid::WriteRow(int r, const GridRow& cells) {
-    for (int c = 0; c < static_cast<int>(cells.size()); ++c) SetCell(c, r, MemberText(cells[c]));
+    for (int c = 0; c < static_cast<int>(cells.size()); ++c) SetCell(c, r, ToScreenText(cells[c]));
 }
 
 std::vector<GridRow> LedenGrid::AllRows() const {
@@ -197,7 +197,7 @@ void LedenGrid::OpenLedenInput() {
 
 void LedenGrid::LayoutGrid() {
     QFont gridFont = QApplication::font();
-    QString family = MemberText(State.ScreenFontName);
+    QString family = ToScreenText(State.ScreenFontName);
     // A font this desktop does not have ("MS Sans Serif") gives way to the desktop's own.
     if (!family.isEmpty() && QFontDatabase::hasFamily(family)) gridFont.setFamily(family);
     gridFont.setPointSize(State.ScreenFontSize > 0 ? State.ScreenFontSize : 10);
@@ -237,7 +237,7 @@ void LedenGrid::FillGrid(int row) {
     GridRow heading = HeadingRow(View());
     Grid->setColumnCount(static_cast<int>(heading.size()));
     QStringList labels;
-    for (const std::string& text : heading) labels << MemberText(text);
+    for (const std::string& text : heading) labels << ToScreenText(text);
     Grid->setHorizontalHeaderLabels(labels);
     int n = std::max<int>(
         0, std::min<int>(State.MemberCount, static_cast<int>(State.MemberList.size()) - 1));
@@ -301,8 +301,8 @@ void LedenGrid::CountActive() {
 
 void LedenGrid::SetCounterCaptions() {
     CounterCaptions captions = MakeCounterCaptions(State.Config.CfgRec);
-    AantalHrntxt->setText(MemberText(TrimBlanks(captions.Group1)));
-    AantalDmstxt->setText(MemberText(TrimBlanks(captions.Group2)));
+    AantalHrntxt->setText(ToScreenText(TrimBlanks(captions.Group1)));
+    AantalDmstxt->setText(ToScreenText(TrimBlanks(captions.Group2)));
 }
 
 void LedenGrid::TurvenBtnClick() {
@@ -415,7 +415,7 @@ void LedenGrid::LedenGridMouseDown(int column, int r) {
     bool isNumber = false;
     int value = ix.trimmed().toInt(&isNumber);
     if (isNumber && (value < 1 || value > State.MemberCount))
-        ShowInfo(Msg, "Record index " + MemberBytes(ix) + " foutief");
+        ShowInfo(Msg, "Record index " + ToRecordText(ix) + " foutief");
 }
 
 void LedenGrid::LedenGridClick() {
@@ -551,7 +551,7 @@ void LedenGrid::ZoekBoxClick() {
 void LedenGrid::ZoekEditChange(const QString& text) {
     int column = ZoekVoornaam->isChecked() ? 2 : ZoekAchternaam->isChecked() ? 3 : 0;
     if (text.isEmpty() || column == 0) return;
-    int r = FindRow(AllRows(), MemberBytes(text), column);
+    int r = FindRow(AllRows(), ToRecordText(text), column);
     if (r > 0) SetCursor(r, column);
 }
 
