@@ -76,7 +76,7 @@ AppState Large(int n) {
 struct Fixture {
     explicit Fixture(AppState initial)
         : State(std::move(initial)) {
-        Grid = std::make_unique<LedenGrid>(State, Messages, Bell, Time);
+        Grid = std::make_unique<TLedenGrid>(State, Messages, Bell, Time);
         Grid->resize(620, 480);
         Grid->show();
         QApplication::setActiveWindow(Grid.get());
@@ -114,7 +114,7 @@ struct Fixture {
     ScriptedMessenger Messages;
     CountingBeeper Bell;
     FixedClock Time;
-    std::unique_ptr<LedenGrid> Grid;
+    std::unique_ptr<TLedenGrid> Grid;
 };
 
 const std::string Advice = "\n\r corrigeer (zonodig) Configuratie";
@@ -177,7 +177,7 @@ void MemberGridTest::ShowsTheListWithHeadingsIndexAndCounters() {
 
 void MemberGridTest::TallyModeTypesStatusesDownTheActieColumn() {
     Fixture f(Evening());
-    QSignalSpy caption(f.Grid.get(), &LedenGrid::TurvenCaptionChanged);
+    QSignalSpy caption(f.Grid.get(), &TLedenGrid::TurvenCaptionChanged);
     f.Grid->TurvenBtnClick();
     QCOMPARE(caption.takeFirst().at(0).toString(), QString("Bewerk"));
     QCOMPARE(f.Grid->Row(), 1);
@@ -319,8 +319,8 @@ void MemberGridTest::EnterFollowsItsColumnRules() {
 void MemberGridTest::TheAddressViewDoesNotCommit() {
     Fixture f(Evening());
     f.State.MemberList[2].LidRecord.Adres = "Laan 4";
-    QSignalSpy caption(f.Grid.get(), &LedenGrid::AdresCaptionChanged);
-    QSignalSpy tally(f.Grid.get(), &LedenGrid::TallyCommandsEnabled);
+    QSignalSpy caption(f.Grid.get(), &TLedenGrid::AdresCaptionChanged);
+    QSignalSpy tally(f.Grid.get(), &TLedenGrid::TallyCommandsEnabled);
     f.Grid->TurvenBtnClick();
     f.Click(2, 2);
     f.Grid->TurvenBtnClick();
@@ -520,7 +520,7 @@ void MemberGridTest::DraggingTheIndexCellMovesTheWholeMember() {
 
 void MemberGridTest::HintsFollowThePointerAndTheClubNumberWarningItsColumn() {
     Fixture f(Evening());
-    QSignalSpy hints(f.Grid.get(), &LedenGrid::HintChanged);
+    QSignalSpy hints(f.Grid.get(), &TLedenGrid::HintChanged);
     QWidget* viewport = f.Grid->Grid->viewport();
     QStringList seen;
     for (int x : {10, 40, 100, 250, 360, 400, 500, 86, 560}) {
@@ -591,7 +591,7 @@ void MemberGridTest::FourHundredFiftyMembersFillAndScroll() {
     ScriptedMessenger messages;
     CountingBeeper bell;
     FixedClock clock;
-    LedenGrid grid(state, messages, bell, clock);
+    TLedenGrid grid(state, messages, bell, clock);
     grid.resize(620, 480);
     grid.show();
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
@@ -630,10 +630,10 @@ namespace {
 // The main window's side of opening a file, as far as the grid is concerned.
 class GridFileView : public RecordingFileView {
 public:
-    explicit GridFileView(LedenGrid& grid)
+    explicit GridFileView(TLedenGrid& grid)
         : Grid(grid) {}
     void OpenLedenInput() override { Grid.OpenLedenInput(); }
-    LedenGrid& Grid;
+    TLedenGrid& Grid;
 };
 
 } // namespace
@@ -654,7 +654,7 @@ void MemberGridTest::FourHundredFiftyMembersOpenFromAFile() {
     CountingBeeper bell;
     FixedClock clock;
     FakeConfigHost host(state, messages);
-    LedenGrid grid(state, messages, bell, clock);
+    TLedenGrid grid(state, messages, bell, clock);
     GridFileView view(grid);
     grid.resize(620, 480);
     grid.show();

@@ -44,18 +44,18 @@ QString HintAt(int x) {
 
 } // namespace
 
-LedenGrid::LedenGrid(AppState& state, Messenger& messenger, Beeper& bell, Clock& clock,
-                     QWidget* parent)
+TLedenGrid::TLedenGrid(AppState& state, Messenger& messenger, Beeper& bell, Clock& clock,
+                       QWidget* parent)
     : QWidget(parent)
     , State(state)
     , Msg(messenger)
     , Bell(bell)
     , Time(clock) {
-    setObjectName("LedenGridView");
+    setObjectName("LedenGridArea");
     BuildControls();
 }
 
-void LedenGrid::BuildControls() {
+void TLedenGrid::BuildControls() {
     Grid = new LedenTable(*this, this);
     Grid->setToolTip(QString());
     Grid->setWhatsThis("235");
@@ -120,21 +120,21 @@ void LedenGrid::BuildControls() {
 
     connect(Grid, &QTableWidget::currentCellChanged, this,
             [this](int row, int col, int, int) { CurrentCellChanged(row, col); });
-    connect(ZoekVoornaam, &QRadioButton::clicked, this, &LedenGrid::ZoekBoxClick);
-    connect(ZoekAchternaam, &QRadioButton::clicked, this, &LedenGrid::ZoekBoxClick);
-    connect(ZoekEdit, &QLineEdit::textChanged, this, &LedenGrid::ZoekEditChange);
+    connect(ZoekVoornaam, &QRadioButton::clicked, this, &TLedenGrid::ZoekBoxClick);
+    connect(ZoekAchternaam, &QRadioButton::clicked, this, &TLedenGrid::ZoekBoxClick);
+    connect(ZoekEdit, &QLineEdit::textChanged, this, &TLedenGrid::ZoekEditChange);
 }
 
-int LedenGrid::Row() const {
+int TLedenGrid::Row() const {
     int row = Grid->currentRow();
     return row < 0 ? 0 : row + 1;
 }
 
-int LedenGrid::Col() const {
+int TLedenGrid::Col() const {
     return Grid->currentColumn();
 }
 
-QString LedenGrid::CellText(int column, int r) const {
+QString TLedenGrid::CellText(int column, int r) const {
     if (r == 0) {
         QTableWidgetItem* heading = Grid->horizontalHeaderItem(column);
         return heading ? heading->text() : QString();
@@ -143,7 +143,7 @@ QString LedenGrid::CellText(int column, int r) const {
     return item ? item->text() : QString();
 }
 
-void LedenGrid::SetCell(int column, int r, const QString& text) {
+void TLedenGrid::SetCell(int column, int r, const QString& text) {
     if (r < 1 || r > Grid->rowCount() || column < 0 || column >= Grid->columnCount()) return;
     QTableWidgetItem* item = Grid->item(r - 1, column);
     if (item == nullptr) {
@@ -159,7 +159,7 @@ void LedenGrid::SetCell(int column, int r, const QString& text) {
     if (item->text() != text) item->setText(text);
 }
 
-GridRow LedenGrid::RowCells(int r) const {
+GridRow TLedenGrid::RowCells(int r) const {
     GridRow cells;
     int columns = GridColumnCount(View());
     cells.reserve(columns);
@@ -167,11 +167,11 @@ GridRow LedenGrid::RowCells(int r) const {
     return cells;
 }
 
-void LedenGrid::WriteRow(int r, const GridRow& cells) {
+void TLedenGrid::WriteRow(int r, const GridRow& cells) {
     for (int c = 0; c < static_cast<int>(cells.size()); ++c) SetCell(c, r, ToScreenText(cells[c]));
 }
 
-std::vector<GridRow> LedenGrid::AllRows() const {
+std::vector<GridRow> TLedenGrid::AllRows() const {
     std::vector<GridRow> rows;
     rows.reserve(Grid->rowCount() + 1);
     rows.push_back(HeadingRow(View()));
@@ -179,12 +179,12 @@ std::vector<GridRow> LedenGrid::AllRows() const {
     return rows;
 }
 
-void LedenGrid::SetCursor(int r, int column) {
+void TLedenGrid::SetCursor(int r, int column) {
     if (r < 1 || r > Grid->rowCount()) return;
     Grid->setCurrentCell(r - 1, column);
 }
 
-void LedenGrid::OpenLedenInput() {
+void TLedenGrid::OpenLedenInput() {
     Adressen = false;
     MaxMinflag = false;
     emit AdresCaptionChanged("&Toon adressen");
@@ -195,7 +195,7 @@ void LedenGrid::OpenLedenInput() {
     Grid->setFocus();
 }
 
-void LedenGrid::LayoutGrid() {
+void TLedenGrid::LayoutGrid() {
     QFont gridFont = QApplication::font();
     QString family = ToScreenText(State.ScreenFontName);
     // A font this desktop does not have ("MS Sans Serif") gives way to the desktop's own.
@@ -230,7 +230,7 @@ void LedenGrid::LayoutGrid() {
     GridPanel->setVisible(true);
 }
 
-void LedenGrid::FillGrid(int row) {
+void TLedenGrid::FillGrid(int row) {
     Filling = true;
     Grid->CloseCellEditor(false);
     Grid->setUpdatesEnabled(false);
@@ -251,12 +251,12 @@ void LedenGrid::FillGrid(int row) {
     CountActive();
 }
 
-void LedenGrid::RecordToRow(int r) {
+void TLedenGrid::RecordToRow(int r) {
     if (r < 1 || r >= static_cast<int>(State.MemberList.size())) return;
     WriteRow(r, ::RecordToRow(State.MemberList[r].LidRecord, View()));
 }
 
-bool LedenGrid::RowToRecord(int r) {
+bool TLedenGrid::RowToRecord(int r) {
     if (r < 1 || r > Grid->rowCount()) return true;
     GridRow cells = RowCells(r);
     try {
@@ -269,7 +269,7 @@ bool LedenGrid::RowToRecord(int r) {
     return true;
 }
 
-bool LedenGrid::GridToList() {
+bool TLedenGrid::GridToList() {
     Grid->CloseCellEditor(true);
     std::vector<GridRow> rows = AllRows();
     bool committed = true;
@@ -284,12 +284,12 @@ bool LedenGrid::GridToList() {
     return committed;
 }
 
-void LedenGrid::Renumber() {
+void TLedenGrid::Renumber() {
     ::Renumber(State);
     for (int r = 1; r <= Grid->rowCount(); ++r) SetCell(0, r, QString::number(r));
 }
 
-void LedenGrid::CountActive() {
+void TLedenGrid::CountActive() {
     ActiveCounts counts = ::CountActive(State);
     Nactiefheren = counts.Group1;
     NActiefdames = counts.Group2;
@@ -299,13 +299,13 @@ void LedenGrid::CountActive() {
     AantalDmsLab->repaint();
 }
 
-void LedenGrid::SetCounterCaptions() {
+void TLedenGrid::SetCounterCaptions() {
     CounterCaptions captions = MakeCounterCaptions(State.Config.CfgRec);
     AantalHrntxt->setText(ToScreenText(TrimBlanks(captions.Group1)));
     AantalDmstxt->setText(ToScreenText(TrimBlanks(captions.Group2)));
 }
 
-void LedenGrid::TurvenBtnClick() {
+void TLedenGrid::TurvenBtnClick() {
     TallyMode = !TallyMode;
     if (TallyMode) {
         Grid->setFocus();
@@ -317,7 +317,7 @@ void LedenGrid::TurvenBtnClick() {
     }
 }
 
-void LedenGrid::Adres1Click() {
+void TLedenGrid::Adres1Click() {
     Adressen = !Adressen;
     if (Adressen) {
         emit AdresCaptionChanged("&Toon Turflijst");
@@ -336,14 +336,14 @@ void LedenGrid::Adres1Click() {
     Grid->setFocus();
 }
 
-void LedenGrid::FormResize() {
+void TLedenGrid::FormResize() {
     if (!isVisible() || !Grid->isVisible()) return;
     LayoutGrid();
     FillGrid(1);
     MaxMinflag = true;
 }
 
-bool LedenGrid::LedenGridKeyDown(QKeyEvent* event, bool editorWasOpen) {
+bool TLedenGrid::LedenGridKeyDown(QKeyEvent* event, bool editorWasOpen) {
     int row = Row();
     switch (event->key()) {
     case Qt::Key_Tab:
@@ -388,7 +388,7 @@ bool LedenGrid::LedenGridKeyDown(QKeyEvent* event, bool editorWasOpen) {
     }
 }
 
-void LedenGrid::LedenGridKeyPress(bool editorWasOpen) {
+void TLedenGrid::LedenGridKeyPress(bool editorWasOpen) {
     int row = Row();
     int col = Col();
     if (row < 1) return;
@@ -408,7 +408,7 @@ void LedenGrid::LedenGridKeyPress(bool editorWasOpen) {
     }
 }
 
-void LedenGrid::LedenGridMouseDown(int column, int r) {
+void TLedenGrid::LedenGridMouseDown(int column, int r) {
     bool checked = TallyMode ? (column >= 4 && column <= 6) : (column >= 1 && column <= 6);
     if (!checked || r < 1 || r > Grid->rowCount()) return;
     QString ix = CellText(0, r);
@@ -418,18 +418,18 @@ void LedenGrid::LedenGridMouseDown(int column, int r) {
         ShowInfo(Msg, "Record index " + ToRecordText(ix) + " foutief");
 }
 
-void LedenGrid::LedenGridClick() {
+void TLedenGrid::LedenGridClick() {
     if (TallyMode && Row() >= 1 && Col() != TallyColumn) SetCursor(Row(), TallyColumn);
 }
 
-void LedenGrid::LedenGridMouseMove(int x) {
+void TLedenGrid::LedenGridMouseMove(int x) {
     QString hint = HintAt(x);
     if (hint == Grid->CurrentHint) return;
     Grid->CurrentHint = hint;
     emit HintChanged(hint);
 }
 
-void LedenGrid::LedenGridDrawCell() {
+void TLedenGrid::LedenGridDrawCell() {
     if (!MaxMinflag || Filling) return;
     MaxMinflag = false;
     // Laying out again from inside a paint would repaint while painting: do it right after.
@@ -442,12 +442,12 @@ void LedenGrid::LedenGridDrawCell() {
         Qt::QueuedConnection);
 }
 
-void LedenGrid::CurrentCellChanged(int row, int column) {
+void TLedenGrid::CurrentCellChanged(int row, int column) {
     // The warning shows while the club number column is being worked in.
     Pasoplabel->setVisible(row >= 0 && column == 1 && GridPanel->isVisible());
 }
 
-void LedenGrid::LedenGridRowMoved(int fromRow, int toRow) {
+void TLedenGrid::LedenGridRowMoved(int fromRow, int toRow) {
     int rows = Grid->rowCount();
     if (fromRow < 1 || fromRow > rows || toRow < 1 || toRow > rows || fromRow == toRow) return;
     if (!MoveMember(State, fromRow, toRow)) return;
@@ -462,16 +462,16 @@ void LedenGrid::LedenGridRowMoved(int fromRow, int toRow) {
     SetCursor(toRow, std::max(Col(), 1));
 }
 
-TNewLidDlg& LedenGrid::Dialog() {
+TNewLidDlg& TLedenGrid::Dialog() {
     if (MemberDialog == nullptr) MemberDialog = new TNewLidDlg(State, Msg, Bell, this);
     return *MemberDialog;
 }
 
-bool LedenGrid::CheckMemberLimit() {
+bool TLedenGrid::CheckMemberLimit() {
     return ::CheckMemberLimit(State, Msg, Bell);
 }
 
-void LedenGrid::InsertBlankMember(int row) {
+void TLedenGrid::InsertBlankMember(int row) {
     if (CheckMemberLimit()) return;
     try {
         ::InsertBlankMember(State, row);
@@ -482,7 +482,7 @@ void LedenGrid::InsertBlankMember(int row) {
     Renumber();
 }
 
-void LedenGrid::InsertMemberDialog(int row) {
+void TLedenGrid::InsertMemberDialog(int row) {
     if (CheckMemberLimit()) return;
     bool added = Dialog().NewLidDlgCreate(row);
     // A member that reached the list is always shown: rows and records must stay in step.
@@ -493,7 +493,7 @@ void LedenGrid::InsertMemberDialog(int row) {
     Grid->setFocus();
 }
 
-void LedenGrid::EditMemberDialog(int row) {
+void TLedenGrid::EditMemberDialog(int row) {
     // The dialog stores fields in the record as they are entered, even when it ends with an
     // error: the row always shows the record afterwards, so no later commit writes old cells
     // over the dialog's changes.
@@ -501,7 +501,7 @@ void LedenGrid::EditMemberDialog(int row) {
     Grid->setFocus();
 }
 
-void LedenGrid::DeleteMember(int row) {
+void TLedenGrid::DeleteMember(int row) {
     if (!GridToList()) return;
     if (row < 1 || row > State.MemberCount) {
         Msg.Show("Verwijderen van record mislukt", KindFout, ButtonsOK);
@@ -518,13 +518,13 @@ void LedenGrid::DeleteMember(int row) {
     Renumber();
 }
 
-void LedenGrid::SortMembers(int key) {
+void TLedenGrid::SortMembers(int key) {
     ::SortMembers(State, key);
     FillGrid(1);
     Renumber();
 }
 
-void LedenGrid::SortSpdBtnClick() {
+void TLedenGrid::SortSpdBtnClick() {
     int col = Col();
     if (col < 1 || col > 3) {
         ShowInfo(Msg, "Kies kolom: ClubNr,Voornaam of Achternaam");
@@ -533,29 +533,29 @@ void LedenGrid::SortSpdBtnClick() {
     SortMembers(col);
 }
 
-void LedenGrid::ShuffleMembers() {
+void TLedenGrid::ShuffleMembers() {
     ::ShuffleMembers(State, Time.RandomSeed());
     // The "Ix" column keeps the old numbers until the next renumbering.
     FillGrid(1);
 }
 
-void LedenGrid::ZoekSpdbtnClick() {
+void TLedenGrid::ZoekSpdbtnClick() {
     Zoekpanel->show();
 }
 
-void LedenGrid::ZoekBoxClick() {
+void TLedenGrid::ZoekBoxClick() {
     ZoekEdit->clear();
     ZoekEdit->setFocus();
 }
 
-void LedenGrid::ZoekEditChange(const QString& text) {
+void TLedenGrid::ZoekEditChange(const QString& text) {
     int column = ZoekVoornaam->isChecked() ? 2 : ZoekAchternaam->isChecked() ? 3 : 0;
     if (text.isEmpty() || column == 0) return;
     int r = FindRow(AllRows(), ToRecordText(text), column);
     if (r > 0) SetCursor(r, column);
 }
 
-bool LedenGrid::eventFilter(QObject* watched, QEvent* event) {
+bool TLedenGrid::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ZoekEdit) {
         if (event->type() == QEvent::FocusIn) ZoekEdit->clear();
         if (event->type() == QEvent::KeyPress) {

@@ -20,12 +20,12 @@ class QLineEdit;
 class QRadioButton;
 class TNewLidDlg;
 
-class LedenGrid : public QWidget {
+class TLedenGrid : public QWidget {
     Q_OBJECT
 
 public:
-    LedenGrid(AppState& state, Messenger& messenger, Beeper& bell, Clock& clock,
-              QWidget* parent = nullptr);
+    TLedenGrid(AppState& state, Messenger& messenger, Beeper& bell, Clock& clock,
+               QWidget* parent = nullptr);
 
     // The member dialog to use; without one the grid makes its own on first use.
     void SetMemberDialog(TNewLidDlg* dialog) { MemberDialog = dialog; }

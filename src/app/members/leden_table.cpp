@@ -8,7 +8,7 @@
 #include <QMouseEvent>
 #include <QToolTip>
 
-LedenTable::LedenTable(LedenGrid& owner, QWidget* parent)
+LedenTable::LedenTable(TLedenGrid& owner, QWidget* parent)
     : QTableWidget(parent)
     , Owner(owner) {
     setObjectName("LedenGrid");
@@ -91,7 +91,7 @@ void LedenTable::paintEvent(QPaintEvent* event) {
     Owner.LedenGridDrawCell();
 }
 
-LedenCellDelegate::LedenCellDelegate(LedenTable& table, LedenGrid& owner)
+LedenCellDelegate::LedenCellDelegate(LedenTable& table, TLedenGrid& owner)
     : QStyledItemDelegate(&table)
     , Table(table)
     , Owner(owner) {}

@@ -5,13 +5,13 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
-class LedenGrid;
+class TLedenGrid;
 
 class LedenTable : public QTableWidget {
     Q_OBJECT
 
 public:
-    explicit LedenTable(LedenGrid& owner, QWidget* parent = nullptr);
+    explicit LedenTable(TLedenGrid& owner, QWidget* parent = nullptr);
 
     bool IsEditing() const { return state() == QAbstractItemView::EditingState; }
     // Closes an open cell editor; with commit its text reaches the cell first.
@@ -30,7 +30,7 @@ protected:
 
 private:
     friend class LedenCellDelegate;
-    LedenGrid& Owner;
+    TLedenGrid& Owner;
     QWidget* OpenEditor = nullptr;
     int DragRow = -1; // the table row whose "Ix" cell is being dragged
 };
@@ -41,7 +41,7 @@ class LedenCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
 public:
-    LedenCellDelegate(LedenTable& table, LedenGrid& owner);
+    LedenCellDelegate(LedenTable& table, TLedenGrid& owner);
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
     void destroyEditor(QWidget* editor, const QModelIndex& index) const override;
@@ -51,5 +51,5 @@ protected:
 
 private:
     LedenTable& Table;
-    LedenGrid& Owner;
+    TLedenGrid& Owner;
 };
