@@ -270,18 +270,29 @@ bool TLedenGrid::RowToRecord(int r) {
 }
 
 bool TLedenGrid::GridToList() {
-    Grid->CloseCellEditor(true);
-    std::vector<GridRow> rows = AllRows();
-    bool committed = true;
     try {
-        ::GridToList(State, Msg, Bell, rows, View());
+        CommitGrid();
     } catch (const CellConversionError& error) {
         Msg.Show(ConversionErrorText(error.CellText), KindFout, ButtonsOK);
-        committed = false;
+        return false;
     }
-    // Cells replaced by the checks show what was stored, also in the rows before a stop.
-    for (int r = 1; r < static_cast<int>(rows.size()); ++r) WriteRow(r, rows[r]);
-    return committed;
+    return true;
+}
+
+void TLedenGrid::CommitGrid() {
+    Grid->CloseCellEditor(true);
+    std::vector<GridRow> rows = AllRows();
+    auto showStored = [&] {
+        // Cells replaced by the checks show what was stored, also in the rows before a stop.
+        for (int r = 1; r < static_cast<int>(rows.size()); ++r) WriteRow(r, rows[r]);
+    };
+    try {
+        ::GridToList(State, Msg, Bell, rows, View());
+    } catch (const CellConversionError&) {
+        showStored();
+        throw;
+    }
+    showStored();
 }
 
 void TLedenGrid::Renumber() {

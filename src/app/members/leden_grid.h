@@ -38,6 +38,9 @@ public:
     // False when a number cell stopped the commit (the user has been told).
     bool RowToRecord(int r);
     bool GridToList();
+    // The same for a caller that lets the conversion error of a number cell stop its whole
+    // operation: it throws CellConversionError (not yet shown to the user).
+    void CommitGrid();
     void Renumber();
     void CountActive();
     void SetCounterCaptions();

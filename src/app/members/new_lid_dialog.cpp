@@ -82,6 +82,7 @@ void TNewLidDlg::BuildControls() {
             ClubIndex = box;
             box->setReadOnly(true);
             box->setFocusPolicy(Qt::NoFocus);
+            box->setStyleSheet("background: palette(window);");
         } else {
             Boxes[field] = box;
             box->installEventFilter(this);
