@@ -308,6 +308,7 @@ void TLedenGrid::CountActive() {
     AantalDmsLab->setText(QString::number(NActiefdames));
     AantalHrnLab->repaint();
     AantalDmsLab->repaint();
+    emit ActiveCounted(Nactiefheren, NActiefdames);
 }
 
 void TLedenGrid::SetCounterCaptions() {
@@ -453,9 +454,14 @@ void TLedenGrid::LedenGridDrawCell() {
         Qt::QueuedConnection);
 }
 
-void TLedenGrid::CurrentCellChanged(int row, int column) {
+void TLedenGrid::CurrentCellChanged(int, int) {
+    UpdatePasoplabel();
+}
+
+void TLedenGrid::UpdatePasoplabel() {
     // The warning shows while the club number column is being worked in.
-    Pasoplabel->setVisible(row >= 0 && column == 1 && GridPanel->isVisible());
+    Pasoplabel->setVisible(Grid->currentRow() >= 0 && Grid->currentColumn() == 1 &&
+                           GridPanel->isVisibleTo(this));
 }
 
 void TLedenGrid::LedenGridRowMoved(int fromRow, int toRow) {

@@ -47,6 +47,8 @@ public:
     void TurvenBtnClick();
     void Adres1Click();
     void FormResize();
+    // Shows "PAS op met ClubNr." while the cursor is in the club number column.
+    void UpdatePasoplabel();
 
     bool CheckMemberLimit();
     void InsertBlankMember(int row);
@@ -107,6 +109,7 @@ signals:
     void MenuItemsEnableRequested();
     void SaveWithReportRequested();
     void HintChanged(const QString& hint);
+    void ActiveCounted(int group1, int group2);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
