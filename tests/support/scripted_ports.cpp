@@ -11,8 +11,10 @@ int ScriptedMessenger::Show(std::string_view text, uint8_t kind, uint16_t button
         return answer;
     }
     std::string question(text);
-    if (OnUnexpectedQuestion) OnUnexpectedQuestion(question);
-    else throw std::logic_error("unexpected question: " + question);
+    if (OnUnexpectedQuestion)
+        OnUnexpectedQuestion(question);
+    else
+        throw std::logic_error("unexpected question: " + question);
     return UnexpectedAnswer;
 }
 
@@ -43,7 +45,9 @@ std::optional<std::string> ScriptedChooser::SaveFile(const FileDialogRequest& re
     return Next(SaveAnswers, "save file");
 }
 
-bool ScriptedChooser::PrinterSetup() { return Next(PrinterAnswers, "printer set-up"); }
+bool ScriptedChooser::PrinterSetup() {
+    return Next(PrinterAnswers, "printer set-up");
+}
 
 std::optional<FontChoice> ScriptedChooser::ChooseFont(const FontChoice&) {
     return Next(FontAnswers, "font");

@@ -57,7 +57,8 @@ public:
 
 class FixedClock : public Clock {
 public:
-    explicit FixedClock(CalendarDate today = {2026, 12, 9}) : Date(today) {}
+    explicit FixedClock(CalendarDate today = {2026, 12, 9})
+        : Date(today) {}
     CalendarDate Today() override { return Date; }
     ClockTime Now() override { return TimeOfDay; }
     uint32_t RandomSeed() override { return Seed; }

@@ -22,7 +22,7 @@ struct CommonState {
     std::string ScreenFontName = "MS Sans Serif";
     int ScreenFontSize = 10;
     ShortString<12> TodayDate{};
-    int ScheduleKind = 1; // 1 names, 2 pairs
+    int ScheduleKind = 1;                                    // 1 names, 2 pairs
     std::array<int32_t, 33> BaanCode = IdentityCourtCodes(); // [1..32]; [0] unused
 
     static std::array<int32_t, 33> IdentityCourtCodes() {

@@ -54,7 +54,8 @@ enum MessageResult : int {
 class Messenger {
 public:
     virtual ~Messenger() = default;
-    virtual int Show(std::string_view text, uint8_t kind, uint16_t buttons, int helpContext = 0) = 0;
+    virtual int Show(std::string_view text, uint8_t kind, uint16_t buttons,
+                     int helpContext = 0) = 0;
 };
 
 // Lets the user interface breathe during long work, and gives fixed pauses.
@@ -99,8 +100,8 @@ public:
 // The common dialogs. An empty result means the user cancelled.
 struct FileDialogRequest {
     std::string Title;
-    std::string InitialName; // full path or bare name
-    std::string Filter;      // "Tolvex bestanden (*.tvs)" style, one entry per line
+    std::string InitialName;      // full path or bare name
+    std::string Filter;           // "Tolvex bestanden (*.tvs)" style, one entry per line
     std::string DefaultExtension; // without the dot
 };
 

@@ -40,4 +40,5 @@ static_assert(sizeof(ShortString<24>) == 25);
 static_assert(sizeof(ShortString<3>) == 4);
 
 #include <bit>
-static_assert(std::endian::native == std::endian::little, "records are memory images of little-endian files");
+static_assert(std::endian::native == std::endian::little,
+              "records are memory images of little-endian files");

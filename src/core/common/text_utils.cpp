@@ -22,8 +22,8 @@ std::string SplitFileName(std::string_view fullName) {
 std::string ReplaceExtension(std::string_view fileName, std::string_view extension) {
     auto slash = fileName.find_last_of('/');
     auto dot = fileName.find_last_of('.');
-    bool hasExtension = dot != std::string_view::npos &&
-                        (slash == std::string_view::npos || dot > slash);
+    bool hasExtension =
+        dot != std::string_view::npos && (slash == std::string_view::npos || dot > slash);
     std::string result(hasExtension ? fileName.substr(0, dot) : fileName);
     result.append(extension);
     return result;
@@ -31,10 +31,14 @@ std::string ReplaceExtension(std::string_view fileName, std::string_view extensi
 
 std::string_view BackupExtension(int number) {
     switch (number) {
-    case 1: return ".~tv";
-    case 2: return ".~cf";
-    case 3: return ".~ca";
-    default: return ".~tv";
+    case 1:
+        return ".~tv";
+    case 2:
+        return ".~cf";
+    case 3:
+        return ".~ca";
+    default:
+        return ".~tv";
     }
 }
 
@@ -48,4 +52,6 @@ void MakeBackup(AppState& state, Messenger& messenger, const std::string& fileNa
     if (ec) ReportError(state, messenger, fileName, 8, 0, 0);
 }
 
-std::string FillText(uint8_t count, char c) { return std::string(count, c); }
+std::string FillText(uint8_t count, char c) {
+    return std::string(count, c);
+}

@@ -26,8 +26,12 @@ void MakeBackup(AppState& state, Messenger& messenger, const std::string& fileNa
 
 std::string FillText(uint8_t count, char c);
 
-inline int MinInt(int a, int b) { return a < b ? a : b; }
-inline int MaxInt(int a, int b) { return a > b ? a : b; }
+inline int MinInt(int a, int b) {
+    return a < b ? a : b;
+}
+inline int MaxInt(int a, int b) {
+    return a > b ? a : b;
+}
 
 // Lets the user interface process pending events, then tells whether a stop was asked.
 inline bool StopRequested(CommonState& state, EventPump& pump) {

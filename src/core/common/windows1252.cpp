@@ -38,8 +38,10 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
     out.reserve(bytes.size() * 2);
     for (char c : bytes) {
         auto b = static_cast<uint8_t>(c);
-        if (b >= 0x80 && b < 0xA0) AppendUtf8(out, HighControls[b - 0x80]);
-        else AppendUtf8(out, b);
+        if (b >= 0x80 && b < 0xA0)
+            AppendUtf8(out, HighControls[b - 0x80]);
+        else
+            AppendUtf8(out, b);
     }
     return out;
 }

@@ -1,0 +1,50 @@
+#pragma once
+// The field checks of a member record, shared by the member grid and the member dialog. They work
+// on Windows-1252 byte texts.
+
+#include "config/config_records.h"
+#include "members/member_records.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// The text without leading and trailing blanks and control characters.
+std::string TrimBlanks(std::string_view text);
+
+// Only the letters a..z change; other bytes are kept as they are.
+std::string UpperAscii(std::string_view text);
+bool SameTextAscii(std::string_view a, std::string_view b);
+
+// A whole number as typed in a box or a cell: blanks around it, an optional sign, digits. Numbers
+// that do not fit the field are no valid number either.
+std::optional<long> ParseWholeNumber(std::string_view text, long lowest, long highest);
+
+// A cell that should hold a whole number and does not: the commit that met it stops.
+class CellConversionError : public std::runtime_error {
+public:
+    explicit CellConversionError(const std::string& cellText);
+    std::string CellText;
+};
+
+// The text of the conversion failure, as the user reads it.
+std::string ConversionErrorText(std::string_view cellText);
+
+// A club number must not be empty.
+bool CheckClubNr(std::string_view nummer);
+
+// The group must be one of the two group marks of the configuration (any case); an empty group is
+// allowed only for a member that does not take part (status "-").
+bool CheckNewGroep(std::string_view grp, std::string_view statcd, const TCfgRec& cfg);
+
+// A one-character status must be one the schedule knows; longer statuses are accepted as typed.
+bool CheckNewStat(std::string_view actie);
+
+// Stores a status; a one-character status gets blank spare bytes at once, since the schedule reads
+// the second byte whatever the length.
+void StoreStatusCode(TLidRec& rec, std::string_view status);
+
+// Upper-cases the first letter, caps the second character of a three-character status at "2"
+// and blanks the spare bytes of a one-character status. True when the status was capped.
+bool NormaliseStatusCode(TLidRec& rec);
