@@ -60,7 +60,7 @@ TConfigDial::TConfigDial(AppState& state, Messenger& messenger, Beeper& bell, QW
     , Bell(bell) {
     setObjectName("ConfigDial");
     setWindowTitle("Sleutel gegevens");
-    setProperty("HelpContext", 271);
+    setProperty("helpContext", 271);
 
     auto* fields = new QGridLayout;
     for (int f = 1; f <= 8; ++f) {
@@ -97,10 +97,10 @@ TConfigDial::TConfigDial(AppState& state, Messenger& messenger, Beeper& bell, QW
 
     OKBtn1 = new QPushButton("O&k", this);
     OKBtn1->setObjectName("OKBtn1");
-    OKBtn1->setProperty("HelpContext", 301);
+    OKBtn1->setProperty("helpContext", 301);
     CancelBtn1 = new QPushButton("Cancel", this);
     CancelBtn1->setObjectName("CancelBtn1");
-    CancelBtn1->setProperty("HelpContext", 303);
+    CancelBtn1->setProperty("helpContext", 303);
     // Enter belongs to the fields: it must never press a button by default.
     for (QPushButton* b : {OKBtn1, CancelBtn1}) {
         b->setAutoDefault(false);
