@@ -1,9 +1,9 @@
 #include "members/leden_grid.h"
 
 #include "common/error_report.h"
+#include "common/qt_text.h"
 #include "members/leden_table.h"
 #include "members/member_fields.h"
-#include "members/member_text.h"
 #include "members/new_lid_dialog.h"
 
 #include <QApplication>
@@ -163,12 +163,12 @@ GridRow TLedenGrid::RowCells(int r) const {
     GridRow cells;
     int columns = GridColumnCount(View());
     cells.reserve(columns);
-    for (int c = 0; c < columns; ++c) cells.push_back(ToRecordText(CellText(c, r)));
+    for (int c = 0; c < columns; ++c) cells.push_back(FromQt(CellText(c, r)));
     return cells;
 }
 
 void TLedenGrid::WriteRow(int r, const GridRow& cells) {
-    for (int c = 0; c < static_cast<int>(cells.size()); ++c) SetCell(c, r, ToScreenText(cells[c]));
+    for (int c = 0; c < static_cast<int>(cells.size()); ++c) SetCell(c, r, ToQt(cells[c]));
 }
 
 std::vector<GridRow> TLedenGrid::AllRows() const {
@@ -197,7 +197,7 @@ void TLedenGrid::OpenLedenInput() {
 
 void TLedenGrid::LayoutGrid() {
     QFont gridFont = QApplication::font();
-    QString family = ToScreenText(State.ScreenFontName);
+    QString family = ToQt(State.ScreenFontName);
     // A font this desktop does not have ("MS Sans Serif") gives way to the desktop's own.
     if (!family.isEmpty() && QFontDatabase::hasFamily(family)) gridFont.setFamily(family);
     gridFont.setPointSize(State.ScreenFontSize > 0 ? State.ScreenFontSize : 10);
@@ -237,7 +237,7 @@ void TLedenGrid::FillGrid(int row) {
     GridRow heading = HeadingRow(View());
     Grid->setColumnCount(static_cast<int>(heading.size()));
     QStringList labels;
-    for (const std::string& text : heading) labels << ToScreenText(text);
+    for (const std::string& text : heading) labels << ToQt(text);
     Grid->setHorizontalHeaderLabels(labels);
     int n = std::max<int>(
         0, std::min<int>(State.MemberCount, static_cast<int>(State.MemberList.size()) - 1));
@@ -313,8 +313,8 @@ void TLedenGrid::CountActive() {
 
 void TLedenGrid::SetCounterCaptions() {
     CounterCaptions captions = MakeCounterCaptions(State.Config.CfgRec);
-    AantalHrntxt->setText(ToScreenText(TrimBlanks(captions.Group1)));
-    AantalDmstxt->setText(ToScreenText(TrimBlanks(captions.Group2)));
+    AantalHrntxt->setText(ToQt(TrimBlanks(captions.Group1)));
+    AantalDmstxt->setText(ToQt(TrimBlanks(captions.Group2)));
 }
 
 void TLedenGrid::TurvenBtnClick() {
@@ -427,7 +427,7 @@ void TLedenGrid::LedenGridMouseDown(int column, int r) {
     bool isNumber = false;
     int value = ix.trimmed().toInt(&isNumber);
     if (isNumber && (value < 1 || value > State.MemberCount))
-        ShowInfo(Msg, "Record index " + ToRecordText(ix) + " foutief");
+        ShowInfo(Msg, "Record index " + FromQt(ix) + " foutief");
 }
 
 void TLedenGrid::LedenGridClick() {
@@ -568,7 +568,7 @@ void TLedenGrid::ZoekBoxClick() {
 void TLedenGrid::ZoekEditChange(const QString& text) {
     int column = ZoekVoornaam->isChecked() ? 2 : ZoekAchternaam->isChecked() ? 3 : 0;
     if (text.isEmpty() || column == 0) return;
-    int r = FindRow(AllRows(), ToRecordText(text), column);
+    int r = FindRow(AllRows(), FromQt(text), column);
     if (r > 0) SetCursor(r, column);
 }
 

@@ -1,9 +1,9 @@
 #include "members/new_lid_dialog.h"
 
 #include "common/error_report.h"
+#include "common/qt_text.h"
 #include "members/member_fields.h"
 #include "members/member_list_ops.h"
-#include "members/member_text.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -166,23 +166,23 @@ void TNewLidDlg::ShowLidFields() {
     const TLidRec& rec = *WorkRec;
     ClubIndex->setText(QString::number(rec.Indx));
     ClubNoEdit->setText(QString::number(rec.ClubNo));
-    VoorNaamEdit->setText(ToScreenText(rec.Voornaam.View()));
-    AchterNaamEdit->setText(ToScreenText(rec.AchterNaam.View()));
-    GroepEdit->setText(ToScreenText(rec.Groep.View()));
-    ActieEdit->setText(ToScreenText(rec.StatCode.View()));
-    OpmerkEdit->setText(ToScreenText(rec.Opmerking.View()));
-    AdresEdit->setText(ToScreenText(rec.Adres.View()));
-    PostCodeEdit->setText(ToScreenText(rec.PostCode.View()));
-    PlaatsEdit->setText(ToScreenText(rec.Plaats.View()));
-    TelefoonEdit->setText(ToScreenText(rec.Telefoon.View()));
-    EMailEdit->setText(ToScreenText(rec.EMail.View()));
+    VoorNaamEdit->setText(ToQt(rec.Voornaam.View()));
+    AchterNaamEdit->setText(ToQt(rec.AchterNaam.View()));
+    GroepEdit->setText(ToQt(rec.Groep.View()));
+    ActieEdit->setText(ToQt(rec.StatCode.View()));
+    OpmerkEdit->setText(ToQt(rec.Opmerking.View()));
+    AdresEdit->setText(ToQt(rec.Adres.View()));
+    PostCodeEdit->setText(ToQt(rec.PostCode.View()));
+    PlaatsEdit->setText(ToQt(rec.Plaats.View()));
+    TelefoonEdit->setText(ToQt(rec.Telefoon.View()));
+    EMailEdit->setText(ToQt(rec.EMail.View()));
     HerstelRec = rec;
 }
 
 void TNewLidDlg::StoreLidField(int field) {
     if (field < 1 || field > FieldCount) return;
     TLidRec& rec = *WorkRec;
-    std::string text = ToRecordText(Boxes[field]->text());
+    std::string text = FromQt(Boxes[field]->text());
     switch (field) {
     case 1:
         if (!CheckClubNr(text)) {

@@ -23,6 +23,7 @@ class QTableWidget;
 class QTimer;
 class QToolBar;
 class TAboutBox;
+class TLedenGrid;
 
 // The states of the window as far as its command groups are concerned.
 enum class ListWindowState {
@@ -117,6 +118,11 @@ public:
     void RandomBtnClick();
     void TurvenBtnClick();
     void FormResize();
+    // The member grid (tolvex12_member_commands.cpp): shows MemberList in the normal view, and
+    // commits every row while the grid is visible (a number cell that is none stops the caller
+    // with CellConversionError).
+    void OpenLedenInput();
+    void GridToList();
     // Steps of the commands above that other windows carry out.
     void OpenResultaten(int opt);
     void OpenOpties(int pgNr);
@@ -195,6 +201,7 @@ public:
 
     // The member area (its contents are the member grid's).
     QWidget* GridArea = nullptr;
+    TLedenGrid* LedenArea = nullptr;
     QTableWidget* LedenGrid = nullptr;
     QWidget* GridPanel = nullptr;
     QLabel* Pasoplabel = nullptr;
@@ -228,6 +235,7 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateMemberArea();
+    void CreateLedenGrid();
     void CreateStatusBar();
     QAction* AddMenuItem(QMenu* menu, QAction*& field, const char* objectName, const char* caption,
                          const char* hint, int helpContext);

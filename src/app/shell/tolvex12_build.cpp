@@ -4,6 +4,7 @@
 #include "shell/tolvex12.h"
 
 #include "common/qt_text.h"
+#include "members/leden_grid.h"
 #include "shell/tool_icons.h"
 
 #include <QAction>
@@ -280,15 +281,7 @@ void TTolvex12::CreateMemberArea() {
     GridArea->installEventFilter(this);
     column->addWidget(GridArea, 1);
 
-    LedenGrid = new QTableWidget(GridArea);
-    LedenGrid->setObjectName("LedenGrid");
-    GridPanel = new QWidget(GridArea);
-    GridPanel->setObjectName("GridPanel");
-    Pasoplabel = new QLabel(ToQt("PAS op met ClubNr."), GridPanel);
-    Pasoplabel->setObjectName("Pasoplabel");
-    Pasoplabel->setStyleSheet("color: red;");
-    Zoekpanel = new QWidget(GridArea);
-    Zoekpanel->setObjectName("Zoekpanel");
+    CreateLedenGrid();
     ActieLabel = new QLabel(ToQt("Zet Actie!"), GridArea);
     ActieLabel->setObjectName("ActieLabel");
     ActieLabel->setAutoFillBackground(true);
@@ -348,13 +341,8 @@ void TTolvex12::CreateStatusBar() {
 // top, its panel below it, the action label at the top right.
 void TTolvex12::PlaceGridArea() {
     QRect area = GridArea->rect();
-    int panelHeight = 28;
-    LedenGrid->setGeometry(4, 4, qMax(0, area.width() - 8),
-                           qMax(0, area.height() - panelHeight - 20));
-    GridPanel->setGeometry(4, LedenGrid->geometry().bottom() + 12, qMax(0, area.width() - 12),
-                           panelHeight);
-    Pasoplabel->setGeometry(GridPanel->width() - 180, 4, 176, 20);
-    Zoekpanel->setGeometry(GridPanel->geometry());
+    // The member grid centres itself below the "Zet Actie!" label.
+    LedenArea->setGeometry(0, 32, area.width(), qMax(0, area.height() - 36));
     ActieLabel->setGeometry(area.width() - 110, 6, 100, 22);
     ActieLabel->raise();
 }

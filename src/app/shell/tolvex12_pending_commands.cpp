@@ -26,18 +26,6 @@ void TTolvex12::SaveConfigOfList() {}
 // Member list printing.
 void TTolvex12::Print1Click() {}
 
-// Member grid and list operations.
-void TTolvex12::Adres1Click() {}
-void TTolvex12::InvoegSpdBtnClick() {}
-void TTolvex12::WegSpdBtnClick() {}
-void TTolvex12::Edit1Click() {}
-void TTolvex12::ZoekSpdbtnClick() {}
-void TTolvex12::SortClubNrClick(int) {}
-void TTolvex12::SortSpdBtnClick() {}
-void TTolvex12::RandomBtnClick() {}
-void TTolvex12::TurvenBtnClick() {}
-void TTolvex12::FormResize() {}
-
 // Schedule set-up.
 void TTolvex12::SchemaNamenClick(int) {}
 void TTolvex12::NaamSpdBtnClick() {}
