@@ -75,13 +75,15 @@ std::string Lower(std::string text) {
 }
 
 // "van 't Hof" -> "vanthof": letters only, for the e-mail address.
-std::string MailPart(std::string text) {
-    for (std::string accented : {"é", "ë"})
-        for (auto at = text.find(accented); at != std::string::npos; at = text.find(accented))
-            text.replace(at, accented.size(), "e");
+std::string MailPart(const std::string& utf8) {
     std::string out;
-    for (char c : Lower(text))
-        if (c >= 'a' && c <= 'z') out += c;
+    for (char c : Lower(Win(utf8.c_str()))) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == 0xE8 || byte == 0xE9 || byte == 0xEB)
+            out += 'e'; // è, é, ë
+        else if (c >= 'a' && c <= 'z')
+            out += c;
+    }
     return out;
 }
 
@@ -100,9 +102,9 @@ void FillMember(TLidRec& m, Dice& dice, int i, bool man) {
     street += std::to_string(1 + dice.Next() % 180);
     m.Adres.Assign(Win(street.c_str()));
     char postcode[16];
-    std::snprintf(postcode, sizeof postcode, "%s %c%c", TownPostcodes[town],
-                  'A' + static_cast<char>(dice.Next() % 26),
-                  'A' + static_cast<char>(dice.Next() % 26));
+    const char letter1 = static_cast<char>('A' + dice.Next() % 26);
+    const char letter2 = static_cast<char>('A' + dice.Next() % 26);
+    std::snprintf(postcode, sizeof postcode, "%s %c%c", TownPostcodes[town], letter1, letter2);
     m.PostCode.Assign(postcode);
     m.Plaats.Assign(Towns[town]);
     char phone[16];

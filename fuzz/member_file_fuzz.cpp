@@ -22,9 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     AppState state;
     CountingMessenger messenger;
     // The configuration loaded just before gives the fallback count; take it from the input's
-    // last two bytes so that the fuzzer reaches every branch of the count rule.
+    // last two bytes so that the fuzzer reaches every branch of the count rule. It is kept
+    // within -600..600 so that most runs stay quick; the header's own count still reaches 32767.
     state.Config.CfgRec.NLeden =
-        size >= 2 ? static_cast<int16_t>(data[size - 2] | (data[size - 1] << 8)) : 24;
+        size >= 2 ? static_cast<int16_t>(data[size - 2] | (data[size - 1] << 8)) % 600 : 24;
 
     int16_t count = 0;
     bool loaded = LoadLedenFromBytes(state, messenger, bytes, &count);
@@ -33,8 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                    : state.MemberCount == 0 && messenger.Count == 1);
     if (!loaded) return 0;
 
-    for (const TLedenObj& member : state.MemberList) {
-        const TLidRec& m = member.LidRecord;
+    // Records beyond the end of the input are blank; converting the ones that came from it is
+    // enough and keeps a header count of 32767 quick.
+    const std::size_t fromInput = std::min(state.MemberList.size(), size / MemberRecordSize + 1);
+    for (std::size_t i = 0; i < fromInput; ++i) {
+        const TLidRec& m = state.MemberList[i].LidRecord;
         Convert(m.Voornaam);
         Convert(m.AchterNaam);
         Convert(m.Groep);
@@ -48,6 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     }
     CheckUniqueClubNumbers(state, messenger);
 
+    // The big lists that a bare header count gives are all blank beyond the input; writing and
+    // reading them again would only make every run slow.
+    if (state.MemberCount > 1000) return 0;
     auto image = MemberFileImage(state);
     Require(image.has_value());
     Require(image->size() == MemberRecordSize * (static_cast<std::size_t>(state.MemberCount) + 1));

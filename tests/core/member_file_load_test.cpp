@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -176,4 +177,13 @@ TEST_F(LoadFixture, PrintSettingsOfTheFileReachTheWindows) {
     EXPECT_EQ(View.ScreenFont, "Arial:11");
     EXPECT_EQ(State.ScreenFontName, "Arial");
     EXPECT_TRUE(State.PrnFontSet);
+}
+
+TEST_F(LoadFixture, ANamedPipeIsRefusedInsteadOfWaitedFor) {
+    std::string pipe = Folder.Path("pijp.tvs");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_FALSE(OpenNamedMemberFile(State, Messages, Host, View, pipe).Loaded);
+    ASSERT_EQ(Messages.Shown.size(), 2u); // the missing configuration, then the pipe
+    EXPECT_EQ(Messages.Shown[1].Text, pipe + " (Not a regular file) Inlezen NIET gelukt\n\r "
+                                             "probeer opnieuw of controleer file");
 }

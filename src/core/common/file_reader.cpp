@@ -9,8 +9,16 @@
 #include <unistd.h>
 
 std::string ReadFilePrefix(const std::string& fileName, std::size_t maxBytes) {
-    int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK a named pipe would block the open until someone writes to it.
+    int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) throw FileError(fileName, std::strerror(errno));
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        int err = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        ::close(fd);
+        // Pipes and devices can hang a read or never end: only plain files are members files.
+        throw FileError(fileName, err == EISDIR ? std::strerror(err) : "Not a regular file");
+    }
     std::string bytes;
     char buffer[65536];
     while (bytes.size() < maxBytes) {
