@@ -1,8 +1,380 @@
+// tolvex-cli schedule SETUP.json [--max-candidates N]: one complete schedule computed as the
+// set-up window's "&Start" computes it, printed as one JSON object. The question " Wilt U
+// stoppen" is answered "Nee"; --max-candidates N presses the stop button after N candidates.
+
 #include "cli_commands.h"
 
-#include <cstdio>
+#include "common/app_state.h"
+#include "common/windows1252.h"
+#include "config/config_dialog_fields.h"
+#include "members/member_file.h"
+#include "schedule/name_lists.h"
+#include "schedule/schedule_run.h"
 
-int RunScheduleCommand(int, char**) {
-    std::fprintf(stderr, "tolvex-cli: schedule is not available yet\n");
-    return 1;
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <fstream>
+#include <limits>
+#include <memory>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using nlohmann::json;
+
+namespace {
+
+struct BadInput : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class RecordingMessenger : public Messenger {
+public:
+    int Show(std::string_view text, uint8_t kind, uint16_t buttons, int) override {
+        Shown.push_back({{"kind", kind}, {"text", Windows1252ToUtf8(text)}});
+        return (buttons & BtnNee) != 0 ? ResultNo : ResultOK;
+    }
+    json Shown = json::array();
+};
+
+class QuietPump : public EventPump {
+public:
+    void ProcessEvents() override {}
+    void Delay(int) override {}
+};
+
+class QuietBeeper : public Beeper {
+public:
+    void Beep() override {}
+};
+
+class RecordingView : public ScheduleView {
+public:
+    void ShowWarning(std::string_view text) override {
+        Warnings.push_back(Windows1252ToUtf8(text));
+    }
+    json Warnings = json::array();
+};
+
+// Loading a member file without windows: a missing configuration is made fresh as the dialog
+// would, and left unconfirmed.
+class HeadlessConfigHost : public ConfigHost {
+public:
+    HeadlessConfigHost(AppState& state, Messenger& messenger)
+        : State(state)
+        , Msg(messenger) {}
+    void OpenConfigDial(bool nieuw) override {
+        if (PrepareConfigDial(State, Msg, nieuw)) State.ConfigOK = false;
+    }
+    bool PrinterPresent() override { return false; }
+    void ShowMainWindowMaximised(bool) override {}
+
+private:
+    AppState& State;
+    Messenger& Msg;
+};
+
+class HeadlessFileView : public MemberFileView {
+public:
+    void ShowMemberFileName(const std::string&) override {}
+    void SetNieuwEnabled(bool) override {}
+    void EnableFileCommands() override {}
+    void GridToList() override {}
+    void OpenLedenInput() override {}
+    void ApplyFonts(const std::string&, int, const std::string&, int) override {}
+};
+
+// The members of a ".tvs" file, loaded as "&Open" loads them (its configuration first). What
+// the load said goes to the error text when it failed.
+void LoadMemberFile(AppState& state, const std::string& fileName) {
+    RecordingMessenger loadMessages;
+    HeadlessConfigHost host(state, loadMessages);
+    HeadlessFileView view;
+    OpenOutcome outcome = OpenNamedMemberFile(state, loadMessages, host, view, fileName);
+    if (!outcome.Loaded || !state.MemberDataPresent) {
+        std::string text = "ledenbestand " + fileName + " niet gelezen";
+        for (const json& m : loadMessages.Shown) text += "\n  " + m["text"].get<std::string>();
+        throw BadInput(text);
+    }
+}
+
+int IntField(const json& setup, const char* key, int fallback, int lo, int hi) {
+    auto it = setup.find(key);
+    if (it == setup.end()) return fallback;
+    if (!it->is_number_integer())
+        throw BadInput(std::string("\"") + key + "\" moet een geheel getal zijn");
+    const auto value = it->get<long long>();
+    if (value < lo || value > hi)
+        throw BadInput(std::string("\"") + key + "\" moet tussen " + std::to_string(lo) + " en " +
+                       std::to_string(hi) + " liggen");
+    return static_cast<int>(value);
+}
+
+std::string TextField(const json& object, const char* key) {
+    auto it = object.find(key);
+    if (it == object.end() || it->is_null()) return {};
+    if (!it->is_string()) throw BadInput(std::string("\"") + key + "\" moet tekst zijn");
+    return Utf8ToWindows1252(it->get<std::string>());
+}
+
+// A courts-per-round array: entry i is round i + 1; rounds not given keep the proposal's 0.
+void CourtsField(const json& setup, const char* key, std::array<uint8_t, MaxRounds + 1>& courts) {
+    auto it = setup.find(key);
+    if (it == setup.end()) return;
+    if (!it->is_array() || it->size() > MaxRounds)
+        throw BadInput(std::string("\"") + key + "\" moet een rij van hoogstens 24 getallen zijn");
+    courts.fill(0);
+    int r = 1;
+    for (const json& value : *it) {
+        if (!value.is_number_integer() || value.get<long long>() < 0 ||
+            value.get<long long>() > 255)
+            throw BadInput(std::string("\"") + key + "\" bevat een ongeldig aantal banen");
+        courts[r++] = static_cast<uint8_t>(value.get<int>());
+    }
+}
+
+void LoadMembers(AppState& state, const json& members) {
+    if (!members.is_array()) throw BadInput("\"members\" moet een rij van leden zijn");
+    state.MemberList.assign(1, TLedenObj{});
+    for (const json& m : members) {
+        if (!m.is_object()) throw BadInput("elk lid in \"members\" moet een object zijn");
+        TLedenObj member;
+        TLidRec& rec = member.LidRecord;
+        const int clubNo = IntField(m, "ClubNo", 0, std::numeric_limits<int16_t>::min(),
+                                    std::numeric_limits<int16_t>::max());
+        rec.ClubNo = static_cast<int16_t>(clubNo);
+        rec.Voornaam = TextField(m, "Voornaam");
+        rec.AchterNaam = TextField(m, "AchterNaam");
+        rec.Groep = TextField(m, "Groep");
+        rec.StatCode = TextField(m, "StatCode");
+        state.MemberList.push_back(member);
+    }
+    if (state.MemberList.size() - 1 > static_cast<std::size_t>(std::numeric_limits<int16_t>::max()))
+        throw BadInput("te veel leden");
+    state.MemberCount = static_cast<int16_t>(state.MemberList.size() - 1);
+    state.MemberDataPresent = true;
+}
+
+json PlayersOf(const NameList& list, int count) {
+    json players = json::array();
+    for (int p = 1; p <= count; ++p) {
+        const TNaamRec& rec = list[p].NaamRec;
+        players.push_back({{"LidNo", rec.LidNo},
+                           {"Voornaam", Windows1252ToUtf8(rec.Voornaam.View())},
+                           {"AchterNaam", Windows1252ToUtf8(rec.AchterNaam.View())},
+                           {"StatusNr", rec.StatusNr}});
+    }
+    return players;
+}
+
+json CourtsArray(const std::array<uint8_t, MaxRounds + 1>& courts) {
+    json values = json::array();
+    for (int r = 1; r <= MaxRounds; ++r) values.push_back(courts[r]);
+    return values;
+}
+
+json Output(const AppState& state, const RecordingMessenger& messages, const RecordingView& view) {
+    const ScheduleStore& store = *state.Schedule;
+    json out;
+    out["messages"] = messages.Shown;
+    out["warnings"] = view.Warnings;
+    const int listedMen = std::min(std::max(store.Params.NHeren, 0), MaxGroupPlayers);
+    const int listedWomen = std::min(std::max(store.Params.NDames, 0), MaxGroupPlayers);
+    out["NameLists"] = {{"men", PlayersOf(store.Of(Men).Names, listedMen)},
+                        {"women", PlayersOf(store.Of(Women).Names, listedWomen)}};
+    out["NumMen"] = store.NumMen;
+    out["NumWomen"] = store.NumWomen;
+    out["NumDoublesRounds"] = store.NumDoublesRounds;
+    out["NumMixedRounds"] = store.NumMixedRounds;
+    out["NumCourts"] = store.NumCourts;
+    out["NumRounds"] = store.NumRounds;
+    out["LadiesFirst"] = store.LadiesFirst;
+    out["VaryPairs"] = store.VaryPairs;
+    out["PauseMode"] = store.PauseMode;
+    out["PairingOptions"] = store.Params.PairingOptions;
+    out["CourtsMen"] = CourtsArray(store.CourtsMen);
+    out["CourtsWomen"] = CourtsArray(store.CourtsWomen);
+    out["CourtsMixed"] = CourtsArray(store.CourtsMixed);
+
+    const int rounds = std::min(std::max(store.NumRounds, 0), MaxRounds);
+    json table = json::array();
+    for (int r = 1; r <= rounds; ++r) {
+        const RoundRecord& record = store.RoundTable[r];
+        json courts = json::array();
+        for (int c = 1; c <= MaxCourts; ++c) {
+            const auto& s = record.Courts[c];
+            courts.push_back({s[0], s[1], s[2], s[3]});
+        }
+        table.push_back({{"men", {record.FirstMen, record.LastMen}},
+                         {"women", {record.FirstWomen, record.LastWomen}},
+                         {"mixed", {record.FirstMixed, record.LastMixed}},
+                         {"courts", courts}});
+    }
+    out["RoundTable"] = table;
+
+    json playCount, opponents;
+    for (Group g : {Men, Women}) {
+        const char* name = g == Men ? "men" : "women";
+        const GroupTables& tables = store.Of(g);
+        const int players = std::min(std::max(store.CountOf(g), 0), MaxGroupPlayers);
+        json counts = json::array();
+        for (int p = 1; p <= players; ++p) counts.push_back(tables.PlayCount[p]);
+        playCount[name] = counts;
+        json byRound = json::array();
+        for (int r = 1; r <= rounds; ++r) {
+            json entries = json::array();
+            for (int p = 1; p <= players; ++p)
+                entries.push_back({tables.OpponentTable[r][p].X, tables.OpponentTable[r][p].Y});
+            byRound.push_back(entries);
+        }
+        opponents[name] = byRound;
+    }
+    out["PlayCount"] = playCount;
+    out["OpponentTable"] = opponents;
+    out["candidates"] = store.Candidates;
+    out["stopped"] = store.RunStopped;
+    return out;
+}
+
+int Run(int argc, char** argv) {
+    std::string setupFile;
+    uint64_t maxCandidates = 0;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--max-candidates") {
+            if (i + 1 >= argc) throw BadInput("--max-candidates verwacht een aantal");
+            std::string value = argv[++i];
+            std::size_t used = 0;
+            unsigned long long n = 0;
+            try {
+                n = std::stoull(value, &used);
+            } catch (const std::exception&) {
+                used = 0;
+            }
+            if (used == 0 || used != value.size() || value[0] == '-' || n == 0)
+                throw BadInput("--max-candidates verwacht een geheel getal van minstens 1");
+            maxCandidates = n;
+        } else if (setupFile.empty()) {
+            setupFile = arg;
+        } else {
+            throw BadInput("onbekend argument: " + arg);
+        }
+    }
+    if (setupFile.empty())
+        throw BadInput("gebruik: tolvex-cli schedule OPZET.json [--max-candidates N]");
+
+    std::ifstream in(setupFile, std::ios::binary);
+    if (!in) throw BadInput("kan " + setupFile + " niet lezen");
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    json setup;
+    try {
+        setup = json::parse(buffer.str());
+    } catch (const json::parse_error& e) {
+        throw BadInput(std::string("geen geldige JSON: ") + e.what());
+    }
+    if (!setup.is_object()) throw BadInput("de opzet moet een JSON-object zijn");
+
+    auto state = std::make_unique<AppState>();
+    ScheduleStore& store = *state->Schedule;
+    ScheduleParams& params = store.Params;
+
+    const int kind = IntField(setup, "kind", 1, 1, 2);
+    state->ScheduleKind = kind;
+    TCfgRec& cfg = state->Config.CfgRec;
+    cfg.Grpn[0] = "h";
+    cfg.Grpn[1] = "d";
+    if (auto it = setup.find("Grpn"); it != setup.end()) {
+        if (!it->is_array() || it->size() != 2 || !(*it)[0].is_string() || !(*it)[1].is_string())
+            throw BadInput("\"Grpn\" moet een rij van twee groepscodes zijn");
+        cfg.Grpn[0] = Utf8ToWindows1252((*it)[0].get<std::string>());
+        cfg.Grpn[1] = Utf8ToWindows1252((*it)[1].get<std::string>());
+    }
+    cfg.Cfgflags = static_cast<uint16_t>(IntField(setup, "Cfgflags", 17, 0, 65535));
+    if (auto it = setup.find("BaanCode"); it != setup.end()) {
+        if (!it->is_array() || it->size() > MaxCourts)
+            throw BadInput("\"BaanCode\" moet een rij van hoogstens 32 codes zijn");
+        int c = 1;
+        for (const json& code : *it) {
+            if (!code.is_number_integer()) throw BadInput("\"BaanCode\" bevat een ongeldige code");
+            state->BaanCode[c++] = code.get<int32_t>();
+        }
+    }
+
+    // The set-up window's opening: labels, fresh name lists, the counts.
+    SetGroupLabels(*state);
+    NewNameLists(store);
+    params.NDubRonden = IntField(setup, "NDubRonden", 4, 0, MaxRounds);
+    params.NMixRonden = IntField(setup, "NMixRonden", 2, 0, MaxRounds);
+    if (params.NDubRonden + params.NMixRonden > MaxRounds)
+        throw BadInput("\"NDubRonden\" + \"NMixRonden\" is meer dan 24 ronden");
+    params.NBanen = IntField(setup, "NBanen", 9, 0, 255);
+
+    RecordingMessenger messages;
+    QuietPump pump;
+    QuietBeeper bell;
+    RecordingView view;
+    RunPorts ports{messages, pump, bell, view};
+
+    if (kind == 1) {
+        if (auto it = setup.find("members"); it != setup.end()) {
+            LoadMembers(*state, *it);
+        } else if (auto file = setup.find("memberFile"); file != setup.end()) {
+            if (!file->is_string()) throw BadInput("\"memberFile\" moet een bestandsnaam zijn");
+            // The file brings its own configuration; the set-up's group codes and option
+            // bits (or their defaults) still decide the schedule.
+            const TCfgRec chosen = cfg;
+            LoadMemberFile(*state, file->get<std::string>());
+            cfg.Grpn[0] = chosen.Grpn[0];
+            cfg.Grpn[1] = chosen.Grpn[1];
+            cfg.Cfgflags = chosen.Cfgflags;
+            SetGroupLabels(*state);
+        } else {
+            throw BadInput("een schema met namen heeft \"members\" of \"memberFile\" nodig");
+        }
+        params.NHeren = FillNameList(*state, messages, bell, store.Of(Men).Names, 0);
+        params.NDames = FillNameList(*state, messages, bell, store.Of(Women).Names, 1);
+        if (params.NHeren == 0 || params.NDames == 0) params.NMixRonden = 0;
+    } else {
+        params.NHeren = IntField(setup, "NHeren", 0, 0, 1000);
+        params.NDames = IntField(setup, "NDames", 0, 0, 1000);
+    }
+
+    // "&Meer": the proposal of courts per round, then what the set-up gives instead.
+    store.CourtsMen.fill(0);
+    store.CourtsWomen.fill(0);
+    store.CourtsMixed.fill(0);
+    DefaultCourts(*state, bell, view);
+    CourtsField(setup, "CourtsMen", store.CourtsMen);
+    CourtsField(setup, "CourtsWomen", store.CourtsWomen);
+    CourtsField(setup, "CourtsMixed", store.CourtsMixed);
+    params.PairingOptions = static_cast<uint16_t>(IntField(setup, "PairingOptions", 2, 0, 7));
+    params.PauseOptions = static_cast<uint16_t>(IntField(setup, "PauseOptions", 5, 0, 15));
+
+    // No window events to process: the searches run at full speed, and the candidate limit
+    // stops them exactly.
+    store.PumpInterval = 1u << 20;
+    store.CandidateLimit = maxCandidates;
+    StartRun(*state, ports);
+
+    std::string text = Output(*state, messages, view).dump();
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputc('\n', stdout);
+    return store.RunStopped ? 2 : 0;
+}
+
+} // namespace
+
+int RunScheduleCommand(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const BadInput& e) {
+        std::fprintf(stderr, "tolvex-cli schedule: %s\n", e.what());
+        return 1;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "tolvex-cli schedule: %s\n", e.what());
+        return 1;
+    }
 }

@@ -103,6 +103,8 @@ void MemberDialogTest::AddModeProposesANewMemberAndInsertsItBeforeTheCurrentOne(
         Type(dlg.AchterNaamEdit, QString::fromUtf8("Müller"));
         Type(dlg.GroepEdit, "D");
         Type(dlg.ActieEdit, "a");
+        if (qEnvironmentVariableIsSet("TOLVEX_SHOT"))
+            dlg.grab().save(qEnvironmentVariable("TOLVEX_SHOT"));
         QTest::mouseClick(dlg.InvoegKnop, Qt::LeftButton);
     });
     QVERIFY(dlg.NewLidDlgCreate(2));

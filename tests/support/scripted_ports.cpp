@@ -4,7 +4,9 @@
 
 int ScriptedMessenger::Show(std::string_view text, uint8_t kind, uint16_t buttons, int) {
     Shown.push_back({std::string(text), kind, buttons});
-    if (buttons == 0 || buttons == ButtonsOK) return ResultOK;
+    // A window without buttons closes only through its frame, which answers cancel.
+    if (buttons == 0) return ResultCancel;
+    if (buttons == ButtonsOK) return ResultOK;
     if (!Answers.empty()) {
         int answer = Answers.front();
         Answers.pop_front();

@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-inline QString MemberText(std::string_view bytes) {
+inline QString ToScreenText(std::string_view bytes) {
     return QString::fromStdString(Windows1252ToUtf8(bytes));
 }
 
-inline std::string MemberBytes(const QString& text) {
+inline std::string ToRecordText(const QString& text) {
     return Utf8ToWindows1252(text.toStdString());
 }

@@ -82,6 +82,7 @@ void TNewLidDlg::BuildControls() {
             ClubIndex = box;
             box->setReadOnly(true);
             box->setFocusPolicy(Qt::NoFocus);
+            box->setStyleSheet("background: palette(window);");
         } else {
             Boxes[field] = box;
             box->installEventFilter(this);
@@ -165,23 +166,23 @@ void TNewLidDlg::ShowLidFields() {
     const TLidRec& rec = *WorkRec;
     ClubIndex->setText(QString::number(rec.Indx));
     ClubNoEdit->setText(QString::number(rec.ClubNo));
-    VoorNaamEdit->setText(MemberText(rec.Voornaam.View()));
-    AchterNaamEdit->setText(MemberText(rec.AchterNaam.View()));
-    GroepEdit->setText(MemberText(rec.Groep.View()));
-    ActieEdit->setText(MemberText(rec.StatCode.View()));
-    OpmerkEdit->setText(MemberText(rec.Opmerking.View()));
-    AdresEdit->setText(MemberText(rec.Adres.View()));
-    PostCodeEdit->setText(MemberText(rec.PostCode.View()));
-    PlaatsEdit->setText(MemberText(rec.Plaats.View()));
-    TelefoonEdit->setText(MemberText(rec.Telefoon.View()));
-    EMailEdit->setText(MemberText(rec.EMail.View()));
+    VoorNaamEdit->setText(ToScreenText(rec.Voornaam.View()));
+    AchterNaamEdit->setText(ToScreenText(rec.AchterNaam.View()));
+    GroepEdit->setText(ToScreenText(rec.Groep.View()));
+    ActieEdit->setText(ToScreenText(rec.StatCode.View()));
+    OpmerkEdit->setText(ToScreenText(rec.Opmerking.View()));
+    AdresEdit->setText(ToScreenText(rec.Adres.View()));
+    PostCodeEdit->setText(ToScreenText(rec.PostCode.View()));
+    PlaatsEdit->setText(ToScreenText(rec.Plaats.View()));
+    TelefoonEdit->setText(ToScreenText(rec.Telefoon.View()));
+    EMailEdit->setText(ToScreenText(rec.EMail.View()));
     HerstelRec = rec;
 }
 
 void TNewLidDlg::StoreLidField(int field) {
     if (field < 1 || field > FieldCount) return;
     TLidRec& rec = *WorkRec;
-    std::string text = MemberBytes(Boxes[field]->text());
+    std::string text = ToRecordText(Boxes[field]->text());
     switch (field) {
     case 1:
         if (!CheckClubNr(text)) {

@@ -36,6 +36,7 @@ void ReportError(AppState& state, Messenger& messenger, std::string_view text, u
 
 std::string ComposeScheduleErrorText(uint8_t prefix, uint8_t msg, uint8_t round) {
     std::string text;
+    if (prefix > 0) text.append(Entry(Messages, 21u + prefix));
     if (round <= 20) text.append(Entry(Messages, 21u + msg));
     if (round >= 1 && round <= 20) {
         char digits[4];
@@ -43,7 +44,6 @@ std::string ComposeScheduleErrorText(uint8_t prefix, uint8_t msg, uint8_t round)
         text.append(" in ronde :");
         text.append(digits);
     }
-    if (prefix > 0) text.insert(0, Entry(Messages, 21u + prefix));
     return text;
 }
 

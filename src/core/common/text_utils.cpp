@@ -1,6 +1,7 @@
 #include "common/text_utils.h"
 
 #include "common/error_report.h"
+#include "common/windows1252.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -17,6 +18,10 @@ std::string SplitFileName(std::string_view fullName) {
     auto slash = fullName.find_last_of('/');
     std::string_view bare = slash == std::string_view::npos ? fullName : fullName.substr(slash + 1);
     return bare.empty() ? std::string("N_N") : std::string(bare);
+}
+
+std::string FileNameText(std::string_view fileName) {
+    return Utf8ToWindows1252(fileName);
 }
 
 std::string ReplaceExtension(std::string_view fileName, std::string_view extension) {
@@ -49,7 +54,7 @@ void MakeBackup(AppState& state, Messenger& messenger, const std::string& fileNa
     std::string backup = ReplaceExtension(fileName, BackupExtension(number));
     fs::remove(backup, ec);
     fs::rename(fileName, backup, ec);
-    if (ec) ReportError(state, messenger, fileName, 8, 0, 0);
+    if (ec) ReportError(state, messenger, FileNameText(fileName), 8, 0, 0);
 }
 
 std::string FillText(uint8_t count, char c) {

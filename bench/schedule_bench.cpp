@@ -1,0 +1,172 @@
+// The schedule engine on three kinds of evening: a club night, a crowded night and a round that
+// the balance rule makes impossible, so that its search runs through every possibility.
+// Reported per benchmark: schedules per second (items) and candidates per second.
+//
+//   ninja -C build tolvex_bench && build/bench/tolvex_bench --benchmark_filter=Schedule
+
+#include "common/app_state.h"
+#include "schedule/name_lists.h"
+#include "schedule/schedule_run.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+class SilentMessenger : public Messenger {
+public:
+    int Show(std::string_view, uint8_t, uint16_t buttons, int) override {
+        return (buttons & BtnNee) != 0 ? ResultNo : ResultOK;
+    }
+};
+
+// The app's pump is a counter check; this one is the cheapest possible call.
+class CountingPump : public EventPump {
+public:
+    void ProcessEvents() override { ++Calls; }
+    void Delay(int) override {}
+    uint64_t Calls = 0;
+};
+
+class SilentBeeper : public Beeper {
+public:
+    void Beep() override {}
+};
+
+struct Evening {
+    std::vector<std::pair<std::string, std::string>> Members; // kind 1 when not empty
+    int Men = 0, Women = 0;                                   // kind 2
+    int Doubles = 0, Mixed = 0, Courts = 0;
+    std::vector<int> CourtsMen; // overrides of the proposal
+    uint16_t Pairing = 2;
+};
+
+std::unique_ptr<AppState> Prepare(const Evening& e, SilentMessenger& msg, SilentBeeper& bell,
+                                  ScheduleView& view) {
+    auto state = std::make_unique<AppState>();
+    state->Config.CfgRec.Grpn[0] = "h";
+    state->Config.CfgRec.Grpn[1] = "d";
+    state->Config.CfgRec.Cfgflags = 16; // no warnings, no progress texts: nothing waits
+    SetGroupLabels(*state);
+    ScheduleStore& store = *state->Schedule;
+    NewNameLists(store);
+    ScheduleParams& p = store.Params;
+    if (!e.Members.empty()) {
+        state->ScheduleKind = 1;
+        int clubNo = 0;
+        for (const auto& [group, code] : e.Members) {
+            TLedenObj m;
+            m.LidRecord.ClubNo = static_cast<int16_t>(++clubNo);
+            m.LidRecord.Voornaam = "Voornaam";
+            m.LidRecord.AchterNaam = "Achternaam " + std::to_string(clubNo);
+            m.LidRecord.Groep = group;
+            m.LidRecord.StatCode = code;
+            state->MemberList.push_back(m);
+        }
+        state->MemberCount = static_cast<int16_t>(e.Members.size());
+        p.NHeren = FillNameList(*state, msg, bell, store.Of(Men).Names, 0);
+        p.NDames = FillNameList(*state, msg, bell, store.Of(Women).Names, 1);
+    } else {
+        state->ScheduleKind = 2;
+        p.NHeren = e.Men;
+        p.NDames = e.Women;
+    }
+    p.NDubRonden = e.Doubles;
+    p.NMixRonden = e.Mixed;
+    p.NBanen = e.Courts;
+    DefaultCourts(*state, bell, view);
+    for (std::size_t r = 0; r < e.CourtsMen.size(); ++r)
+        store.CourtsMen[r + 1] = static_cast<uint8_t>(e.CourtsMen[r]);
+    p.PairingOptions = e.Pairing;
+    p.PauseOptions = 5;
+    return state;
+}
+
+void RunEvening(benchmark::State& bench, const Evening& e, uint32_t pumpInterval) {
+    SilentMessenger msg;
+    CountingPump pump;
+    SilentBeeper bell;
+    ScheduleView view;
+    RunPorts ports{msg, pump, bell, view};
+    auto state = Prepare(e, msg, bell, view);
+    state->Schedule->PumpInterval = pumpInterval;
+    // The run changes its parameters (pause settings, pairing bits) as the window's run does;
+    // every iteration starts from the same set-up.
+    const ScheduleParams params = state->Schedule->Params;
+    const auto courtsMen = state->Schedule->CourtsMen;
+    const auto courtsWomen = state->Schedule->CourtsWomen;
+    const auto courtsMixed = state->Schedule->CourtsMixed;
+    uint64_t candidates = 0;
+    for (auto _ : bench) {
+        ScheduleStore& store = *state->Schedule;
+        store.Params = params;
+        store.CourtsMen = courtsMen;
+        store.CourtsWomen = courtsWomen;
+        store.CourtsMixed = courtsMixed;
+        StartRun(*state, ports);
+        candidates += store.Candidates;
+        benchmark::DoNotOptimize(store.RoundTable[1].Courts[1][0]);
+    }
+    bench.SetItemsProcessed(bench.iterations()); // schedules
+    bench.counters["candidates"] = benchmark::Counter(static_cast<double>(candidates) /
+                                                      static_cast<double>(bench.iterations()));
+    bench.counters["candidates_per_second"] =
+        benchmark::Counter(static_cast<double>(candidates), benchmark::Counter::kIsRate);
+}
+
+Evening ClubNight() {
+    Evening e;
+    const char* codes[] = {"X", "X", "3", "X", "2", "X", "C", "X", "21", "X", "X", "A1"};
+    for (int i = 0; i < 24; ++i) e.Members.push_back({"h", codes[i % 12]});
+    for (int i = 0; i < 24; ++i) e.Members.push_back({"d", codes[(i + 5) % 12]});
+    e.Doubles = 4;
+    e.Mixed = 2;
+    e.Courts = 10;
+    return e;
+}
+
+Evening CrowdedNight() {
+    Evening e;
+    e.Men = 100;
+    e.Women = 100;
+    e.Doubles = 12;
+    e.Mixed = 12;
+    e.Courts = 32;
+    return e;
+}
+
+// Sixteen men play rounds 1..3 on four courts while the seventeenth sits out his coded pause
+// ("63"); in round 4 he has no game and everybody else three, so no selection keeps the games
+// within one and the search examines every possibility (111 million candidates).
+Evening ExhaustingRound() {
+    Evening e;
+    for (int i = 0; i < 16; ++i) e.Members.push_back({"h", "X"});
+    e.Members.push_back({"h", "63"});
+    e.Doubles = 4;
+    e.Courts = 4;
+    e.CourtsMen = {4, 4, 4, 4};
+    return e;
+}
+
+void ScheduleClubNight(benchmark::State& s) {
+    RunEvening(s, ClubNight(), 1);
+}
+void ScheduleCrowdedNight(benchmark::State& s) {
+    RunEvening(s, CrowdedNight(), 1);
+}
+void ScheduleExhaustingRound(benchmark::State& s) {
+    RunEvening(s, ExhaustingRound(), 1);
+}
+void ScheduleExhaustingRoundPumpEvery4096(benchmark::State& s) {
+    RunEvening(s, ExhaustingRound(), 4096);
+}
+
+} // namespace
+
+BENCHMARK(ScheduleClubNight)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ScheduleCrowdedNight)->Unit(benchmark::kMillisecond);
+BENCHMARK(ScheduleExhaustingRound)->Unit(benchmark::kMillisecond);
+BENCHMARK(ScheduleExhaustingRoundPumpEvery4096)->Unit(benchmark::kMillisecond);

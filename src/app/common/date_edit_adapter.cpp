@@ -1,0 +1,20 @@
+#include "common/date_edit_adapter.h"
+
+#include "common/date_edit.h"
+#include "common/qt_text.h"
+
+#include <QLineEdit>
+
+bool NormaliseDateEdit(AppState& state, Messenger& messenger, Clock& clock, QLineEdit* box) {
+    if (!box || box->text().isEmpty()) return true;
+    std::string text = FromQt(box->text());
+    std::string completed = CompleteDateText(text, clock.Today());
+    if (auto date = ParseDateText(completed, clock.Today())) {
+        box->setText(ToQt(ShortDateText(*date)));
+        return true;
+    }
+    box->setText(ToQt(completed));
+    box->setFocus();
+    NormaliseDateText(state, messenger, clock.Today(), text);
+    return false;
+}

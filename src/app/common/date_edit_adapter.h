@@ -1,0 +1,10 @@
+#pragma once
+// The date completion of a date box: the box's text is completed and checked; an invalid date is
+// reported and the box gets the focus back.
+
+#include "common/app_state.h"
+#include "common/ports.h"
+
+class QLineEdit;
+
+bool NormaliseDateEdit(AppState& state, Messenger& messenger, Clock& clock, QLineEdit* box);

@@ -1,0 +1,133 @@
+#include "common/qt_print_canvas.h"
+
+#include "common/qt_text.h"
+
+#include <QFontMetrics>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <cstdlib>
+
+QtPrintCanvas::QtPrintCanvas(QPrinter& printer)
+    : Printer(printer) {
+    Height = -(Size * FontPixelsPerInch()) / 72;
+}
+
+QtPrintCanvas::~QtPrintCanvas() {
+    if (Painter.isActive()) Painter.end();
+}
+
+bool QtPrintCanvas::Ready() {
+    if (!Printer.isValid()) return false;
+    if (Printer.outputFormat() == QPrinter::PdfFormat) return !Printer.outputFileName().isEmpty();
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+std::vector<std::string> QtPrintCanvas::Printers() {
+    std::vector<std::string> names;
+    for (const QString& name : QPrinterInfo::availablePrinterNames()) names.push_back(FromQt(name));
+    return names;
+}
+
+int QtPrintCanvas::PrinterIndex() {
+    return static_cast<int>(QPrinterInfo::availablePrinterNames().indexOf(Printer.printerName()));
+}
+
+void QtPrintCanvas::SetPrinterIndex(int index) {
+    QStringList names = QPrinterInfo::availablePrinterNames();
+    if (index >= 0 && index < names.size()) Printer.setPrinterName(names[index]);
+}
+
+PrintOrientation QtPrintCanvas::Orientation() {
+    return Printer.pageLayout().orientation() == QPageLayout::Landscape
+               ? PrintOrientation::Landscape
+               : PrintOrientation::Portrait;
+}
+
+void QtPrintCanvas::SetOrientation(PrintOrientation orientation) {
+    Printer.setPageOrientation(orientation == PrintOrientation::Landscape ? QPageLayout::Landscape
+                                                                          : QPageLayout::Portrait);
+}
+
+std::string QtPrintCanvas::FontName() {
+    return FromQt(Name);
+}
+
+void QtPrintCanvas::SetFontName(std::string_view name) {
+    Name = ToQt(name);
+}
+
+void QtPrintCanvas::SetFontSize(int points) {
+    Size = points;
+    Height = -(points * FontPixelsPerInch()) / 72;
+}
+
+void QtPrintCanvas::SetFontHeight(int pixels) {
+    Height = pixels;
+    int ppi = FontPixelsPerInch();
+    Size = ppi > 0 ? std::abs(pixels) * 72 / ppi : Size;
+}
+
+int QtPrintCanvas::FontPixelsPerInch() {
+    return Printer.resolution();
+}
+
+QFont QtPrintCanvas::CurrentFont() const {
+    QFont font(Name);
+    // A negative height is the character height without internal leading, which is what Qt's
+    // pixel size means; a positive one includes the leading and is close enough for both.
+    font.setPixelSize(Height != 0 ? std::abs(Height) : 1);
+    font.setBold(Bold);
+    return font;
+}
+
+int QtPrintCanvas::TextWidth(std::string_view text) {
+    QFontMetrics metrics(CurrentFont(), &Printer);
+    return metrics.horizontalAdvance(ToQt(text));
+}
+
+int QtPrintCanvas::TextHeight(std::string_view) {
+    QFontMetrics metrics(CurrentFont(), &Printer);
+    return metrics.height();
+}
+
+int QtPrintCanvas::PageWidth() {
+    return Printer.width();
+}
+
+int QtPrintCanvas::PageHeight() {
+    return Printer.height();
+}
+
+void QtPrintCanvas::BeginDoc(std::string_view title) {
+    Printer.setDocName(ToQt(title));
+    if (!Painter.begin(&Printer)) throw PrinterUnavailable("the printer cannot start a job");
+    Page = 1;
+}
+
+void QtPrintCanvas::EndDoc() {
+    if (Painter.isActive()) Painter.end();
+}
+
+void QtPrintCanvas::Abort() {
+    Printer.abort();
+    if (Painter.isActive()) Painter.end();
+}
+
+void QtPrintCanvas::NewPage() {
+    if (!Printer.newPage()) throw PrinterUnavailable("the printer cannot start a new page");
+    ++Page;
+}
+
+void QtPrintCanvas::TextOut(int x, int y, std::string_view text) {
+    if (!Painter.isActive()) return;
+    QFont font = CurrentFont();
+    Painter.setFont(font);
+    // The position is the top left of the text cell, as with every other text of the program.
+    Painter.drawText(x, y + QFontMetrics(font, &Printer).ascent(), ToQt(text));
+}
+
+void QtPrintCanvas::Line(int x1, int y1, int x2, int y2) {
+    if (Painter.isActive()) Painter.drawLine(x1, y1, x2, y2);
+}

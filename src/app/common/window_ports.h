@@ -1,0 +1,19 @@
+#pragma once
+// Everything a window needs to reach the person and the machine, handed to it at construction.
+// The program fills it with the Qt implementations, tests with the scripted fakes.
+
+#include "common/help_requests.h"
+#include "common/ports.h"
+#include "common/print_canvas.h"
+
+struct WindowPorts {
+    Messenger& Msg;
+    EventPump& Pump;
+    Beeper& Bell;
+    Clock& Time;
+    Chooser& Choose;
+    PrintCanvas& Printer;
+    HelpRequests& Help;
+
+    Ports Core() const { return Ports{Msg, Pump, Bell, Time}; }
+};

@@ -1,0 +1,30 @@
+#include "shell/start_up.h"
+
+#include "shell/about_box.h"
+#include "shell/splash_form.h"
+#include "shell/tolvex12.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+ProgramWindows::ProgramWindows() = default;
+ProgramWindows::ProgramWindows(ProgramWindows&&) noexcept = default;
+ProgramWindows::~ProgramWindows() = default;
+
+void ShowSplash() {
+    TSplashForm splash;
+    splash.show();
+    splash.repaint();
+    while (!splash.FormCloseQuery()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    splash.hide();
+}
+
+ProgramWindows CreateWindows(AppState& state, const WindowPorts& ports) {
+    ProgramWindows windows;
+    windows.Main = std::make_unique<TTolvex12>(state, ports);
+    windows.AboutBox = std::make_unique<TAboutBox>(windows.Main.get());
+    windows.Main->SetAboutBox(windows.AboutBox.get());
+    // The court coding, print options, reports, member, schedule set-up and configuration
+    // windows join here, in that order, as they are built.
+    return windows;
+}

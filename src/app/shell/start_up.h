@@ -1,0 +1,28 @@
+#pragma once
+// The start of the program: the splash window for at least 1500 ms, then every window created
+// once and hidden, then the main window shown.
+
+#include "common/app_state.h"
+#include "common/window_ports.h"
+
+#include <memory>
+
+class TolvexApplication;
+class TTolvex12;
+class TAboutBox;
+
+// The windows of the program, destroyed in the reverse order of their creation (the main window
+// last, since it is the parent of the others).
+struct ProgramWindows {
+    ProgramWindows();
+    ProgramWindows(ProgramWindows&&) noexcept;
+    ~ProgramWindows();
+    std::unique_ptr<TTolvex12> Main;
+    std::unique_ptr<TAboutBox> AboutBox;
+};
+
+// Shows the splash window and keeps processing events until it may close.
+void ShowSplash();
+
+// Creates the windows in their order, all hidden; the caller shows the main window.
+ProgramWindows CreateWindows(AppState& state, const WindowPorts& ports);

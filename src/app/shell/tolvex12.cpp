@@ -1,0 +1,358 @@
+#include "shell/tolvex12.h"
+
+#include "common/error_report.h"
+#include "common/qt_text.h"
+#include "common/start_up_values.h"
+#include "shell/about_box.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTableWidget>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+constexpr std::array<const char*, 6> BeeldHints = {
+    "Selecteer Tolvex venster",  "Selecteer Ledentabel",         "Selecteer Schema venster ",
+    "Selecteer Uitvoer venster", "Selecteer MatchScore venster", "Selecteer Opties"};
+
+// The system's long time format without a time zone, which would not fit the panel.
+QString LongTimeText(const ClockTime& now) {
+    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
+    format.remove(u't');
+    return QLocale::system().toString(QTime(now.Hour, now.Minute, now.Second), format.trimmed());
+}
+
+} // namespace
+
+int HelpContextOf(const QObject* object) {
+    return object ? object->property("helpContext").toInt() : 0;
+}
+
+TTolvex12::TTolvex12(AppState& state, const WindowPorts& ports, QWidget* parent)
+    : QMainWindow(parent)
+    , State(state)
+    , Ports(ports) {
+    setObjectName("Tolvex12");
+    setWindowTitle("Tennis Tolvex");
+    setProperty("helpContext", 200);
+    CreateMenus();
+    CreateToolBar();
+    CreateMemberArea();
+    CreateStatusBar();
+    FormCreate();
+}
+
+TTolvex12::~TTolvex12() = default;
+
+void TTolvex12::SetAboutBox(TAboutBox* aboutBox) {
+    AboutBox = aboutBox;
+}
+
+void TTolvex12::FormCreate() {
+    resize(750, 570);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect desktop = screen->availableGeometry();
+        move(desktop.center() - QPoint(750 / 2, 570 / 2));
+    }
+
+    SetStartUpValues(State, Ports.Time.Today());
+    QFont windowFont = font();
+    windowFont.setPointSize(State.ScreenFontSize);
+    setFont(windowFont);
+    statusBar()->setFont(windowFont);
+    SetStatusPanel(2, "Datum: " + ToQt(State.TodayDate.View()));
+    Sluit = true;
+
+    EnableMenuItems(false);
+    EnableUitVoerItems(false);
+    EnableGridItems(false);
+
+    Menuiconen->setChecked(true);
+    AddBeeldMenu(this, BeeldMain);
+
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(helpKey, &QShortcut::activated, this,
+            [this] { ShowHelpFor(QApplication::focusWidget()); });
+    for (QMenu* menu : findChildren<QMenu*>()) menu->installEventFilter(this);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TTolvex12::Timer1Timer);
+    Timer1->start();
+}
+
+void TTolvex12::EnableMenuItems(bool enbld) {
+    for (QAction* item : {Bewaren1, Bewarenals1, Invoegen1, Verwijderen1, Zoeken1, SorterenOp1,
+                          Print1, Adres1, SchemaNamen, SchemaParen, BewaarSpdBtn, BewaarAlsSpdBtn,
+                          PrintSpdBtn, NaamSpdBtn, PaarSpdBtn})
+        item->setEnabled(enbld);
+}
+
+void TTolvex12::EnableGridItems(bool enbld) {
+    for (QWidget* part : {static_cast<QWidget*>(LedenGrid), GridPanel, LedenPanel,
+                          static_cast<QWidget*>(Pasoplabel), static_cast<QWidget*>(ActieLabel)})
+        part->setVisible(enbld);
+    Zoekpanel->setVisible(false);
+    for (QAction* item : {Invoegen1, Verwijderen1, Zoeken1, SorterenOp1, InvoegSpdBtn, WegSpdBtn,
+                          ZoekSpdbtn, SortSpdBtn})
+        item->setEnabled(enbld);
+    if (enbld) PlaceGridArea();
+}
+
+void TTolvex12::EnableUitVoerItems(bool enbld) {
+    for (QAction* item : {PaarSchema, BaanSchema, AantalGespeeld, Kruistabel, Wijzigen, UitSpdBtn})
+        item->setEnabled(enbld);
+}
+
+void TTolvex12::SetWindowState(ListWindowState windowState) {
+    switch (windowState) {
+    case ListWindowState::Empty:
+        EnableMenuItems(false);
+        EnableGridItems(false);
+        Sluit = true;
+        break;
+    case ListWindowState::ListShown:
+        EnableMenuItems(true);
+        EnableGridItems(true);
+        Sluit = false;
+        break;
+    case ListWindowState::ListClosed:
+        EnableGridItems(false);
+        Sluit = true;
+        break;
+    }
+}
+
+void TTolvex12::AddBeeldMenu(QWidget* actifForm, int itx) {
+    if (!actifForm || !actifForm->isVisible() || itx < 0 || itx >= 6) return;
+    QAction* entry = BeeldMenu->addAction(actifForm->windowTitle());
+    entry->setObjectName(QString("BeeldItem%1").arg(itx));
+    entry->setProperty("tag", itx);
+    entry->setStatusTip(ToQt(BeeldHints[itx]));
+    connect(entry, &QAction::triggered, this, [this, entry] { BeeldItemClick(entry); });
+    WindowListed[itx] = true;
+    ListedWindows[itx] = actifForm;
+    // A listed window leaves the list when it is closed, so every entry leads to an open window.
+    if (actifForm != this) actifForm->installEventFilter(this);
+}
+
+void TTolvex12::DelBeeldMenu(int itx) {
+    QAction* found = nullptr;
+    for (QAction* entry : BeeldMenu->actions())
+        if (entry->property("tag").isValid() && entry->property("tag").toInt() == itx) {
+            found = entry;
+            break;
+        }
+    if (itx >= 0 && itx < 6) {
+        WindowListed[itx] = false;
+        ListedWindows[itx] = nullptr;
+    }
+    if (!found) {
+        ShowInfo(Ports.Msg, "Venster al gesloten");
+        return;
+    }
+    BeeldMenu->removeAction(found);
+    found->deleteLater();
+}
+
+void TTolvex12::BeeldItemClick(QAction* sender) {
+    int tag = sender ? sender->property("tag").toInt() : BeeldMain;
+    QWidget* target = nullptr;
+    switch (tag) {
+    case BeeldMain:
+        target = this;
+        break;
+    case BeeldUitvoer:
+        target = ResultsForm;
+        break;
+    case BeeldOpties:
+        target = OptiesForm;
+        break;
+    default:
+        break;
+    }
+    if (target && target->isVisible()) {
+        target->raise();
+        target->activateWindow();
+    }
+}
+
+void TTolvex12::SetStatusPanel(int panel, const QString& text) {
+    if (panel >= 0 && panel < 4) StatusPanels[panel]->setText(text);
+}
+
+QString TTolvex12::StatusPanelText(int panel) const {
+    return panel >= 0 && panel < 4 ? StatusPanels[panel]->text() : QString();
+}
+
+void TTolvex12::ToonHint(const QString& hint) {
+    SetStatusPanel(0, hint);
+}
+
+void TTolvex12::Exit1Click() {
+    close();
+}
+
+void TTolvex12::PaarSchemaClick(int opt) {
+    if (WindowListed[BeeldUitvoer] && ResultsForm && ResultsForm->isVisible()) {
+        ResultsForm->raise();
+        ResultsForm->activateWindow();
+        return;
+    }
+    OpenResultaten(opt);
+    EnableUitVoerItems(true);
+    AddBeeldMenu(ResultsForm, BeeldUitvoer);
+}
+
+void TTolvex12::UitSpdBtnClick() {
+    PaarSchemaClick(1);
+}
+
+void TTolvex12::PrintOptiesClick(int pgNr) {
+    // A list exists once one was started or loaded; a cancelled open dialog does not remove it.
+    if (!State.MemberDataPresent && State.MemberCount == 0) {
+        Ports.Msg.Show("Geen Ledenbestand geladen", KindWaarschuwing, ButtonsOK);
+        return;
+    }
+    if (WindowListed[BeeldOpties] && OptiesForm && OptiesForm->isVisible()) {
+        OptiesForm->raise();
+        OptiesForm->activateWindow();
+        return;
+    }
+    OpenOpties(pgNr);
+    AddBeeldMenu(OptiesForm, BeeldOpties);
+}
+
+void TTolvex12::MaxSchermClick() {
+    bool maximised = (State.PrnCfg.Preferent & PrefMaximised) == 0;
+    if (maximised)
+        State.PrnCfg.Preferent |= PrefMaximised;
+    else
+        State.PrnCfg.Preferent &= static_cast<uint16_t>(~PrefMaximised);
+    ApplyMaximised(maximised);
+    SaveConfigOfList();
+}
+
+void TTolvex12::ApplyMaximised(bool maximised) {
+    if (maximised) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        MaxScherm->setText("Normaal scherm");
+    } else {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        MaxScherm->setText("Maximaal scherm");
+    }
+}
+
+void TTolvex12::EnableNieuw(bool enbld) {
+    Nieuw1->setEnabled(enbld);
+    NieuwSpdBtn->setEnabled(enbld);
+}
+
+void TTolvex12::MenuiconenClick() {
+    MenuBar->setVisible(Menuiconen->isChecked());
+}
+
+void TTolvex12::InhoudHelp1Click() {
+    Ports.Help.ShowContents();
+}
+
+void TTolvex12::GebrkHlpClick() {
+    Ports.Help.ShowHelpOnHelp();
+}
+
+void TTolvex12::InfoClick() {
+    if (AboutBox) AboutBox->exec();
+}
+
+void TTolvex12::HelptBtn1Click() {
+    Ports.Help.ShowContext(235);
+}
+
+void TTolvex12::SchrapBitBtnClick() {
+    Sluit = true;
+    EnableGridItems(false);
+}
+
+void TTolvex12::SluitBitBtnClick() {
+    State.ErrorCode = 0;
+    if (!ClubNumbersUnique()) {
+        ReportError(State, Ports.Msg, "", 9, 0, 0);
+        Sluit = false;
+        return;
+    }
+    if (Ports.Msg.Show("Bestand bewaren ?", KindBevestig, ButtonsJaNee) == ResultYes)
+        SaveListOnClose();
+    Sluit = true;
+    EnableGridItems(false);
+}
+
+void TTolvex12::Timer1Timer() {
+    SetStatusPanel(3, "Tijd: " + LongTimeText(Ports.Time.Now()));
+}
+
+bool TTolvex12::FormCloseQuery() {
+    if (Sluit) return true;
+    int answer =
+        Ports.Msg.Show("Bestand nog redden\r gebruik dan Sluit", KindBevestig, ButtonsJaNee);
+    return answer != ResultYes;
+}
+
+void TTolvex12::ShowHelpFor(QObject* control) {
+    int context = 0;
+    for (QObject* o = control; o && context == 0; o = o->parent()) context = HelpContextOf(o);
+    Ports.Help.ShowContext(context != 0 ? context : HelpContextOf(this));
+}
+
+bool TTolvex12::event(QEvent* event) {
+    // Every hint, of a menu item or of a control under the mouse, goes to the first panel.
+    if (event->type() == QEvent::StatusTip) {
+        ToonHint(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool TTolvex12::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && watched != this) {
+        for (int tag = 0; tag < 6; ++tag)
+            if (WindowListed[tag] && ListedWindows[tag] == watched) DelBeeldMenu(tag);
+    }
+    if (event->type() == QEvent::Resize && watched == GridArea) PlaceGridArea();
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        if (auto* menu = qobject_cast<QMenu*>(watched)) {
+            QAction* item = menu->activeAction();
+            ShowHelpFor(item && HelpContextOf(item) ? static_cast<QObject*>(item) : menu);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TTolvex12::closeEvent(QCloseEvent* event) {
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TTolvex12::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (LedenGrid && LedenGrid->isVisible()) {
+        MaxMinflag = true;
+        FormResize();
+    }
+}

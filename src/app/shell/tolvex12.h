@@ -1,0 +1,247 @@
+#pragma once
+// The main window: menus, tool bar, member area with its bottom buttons, status bar with clock,
+// the window list "Bee&ld", and the wiring of every command.
+//
+// Every command is a named action (objectName = member name) whose handler is a method named
+// after the control and its event. The handlers whose work belongs to the member register,
+// configuration, schedule and report windows live in tolvex12_pending_commands.cpp.
+
+#include "common/app_state.h"
+#include "common/window_ports.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+class QToolBar;
+class TAboutBox;
+
+// The states of the window as far as its command groups are concerned.
+enum class ListWindowState {
+    Empty,      // start-up: no list shown, file and member commands off
+    ListShown,  // the member grid is open: everything on, closing asks first
+    ListClosed, // "&Sluit" or "S&chrap": the grid is hidden, the list stays loaded
+};
+
+// Tags of the entries of the window list.
+enum BeeldTag : int {
+    BeeldMain = 0,
+    BeeldLedenTabel = 1,
+    BeeldSchema = 2,
+    BeeldUitvoer = 3,
+    BeeldMatchScore = 4,
+    BeeldOpties = 5,
+};
+
+class TTolvex12 : public QMainWindow {
+    Q_OBJECT
+public:
+    TTolvex12(AppState& state, const WindowPorts& ports, QWidget* parent = nullptr);
+    ~TTolvex12() override;
+
+    // Command groups: M (file and member commands), G (the member grid and its editing
+    // commands), U (the reports).
+    void EnableMenuItems(bool enbld);
+    void EnableGridItems(bool enbld);
+    void EnableUitVoerItems(bool enbld);
+    // Enters one of the window states: the groups M and G and Sluit together.
+    void SetWindowState(ListWindowState windowState);
+    // "&Nieuw" and its tool button, off between starting a new list and its first save.
+    void EnableNieuw(bool enbld);
+    // Maximised or normal window with the matching caption of "Maximaal scherm" (also what a
+    // loaded configuration asks for).
+    void ApplyMaximised(bool maximised);
+    // The arrangement of the member area; the member grid lays it out its own way.
+    void PlaceGridArea();
+
+    // The window list.
+    void AddBeeldMenu(QWidget* actifForm, int itx);
+    void DelBeeldMenu(int itx);
+    void BeeldItemClick(QAction* sender);
+    bool IsWindowListed(int tag) const { return WindowListed.at(tag); }
+
+    // Status bar panels 0..3.
+    void SetStatusPanel(int panel, const QString& text);
+    QString StatusPanelText(int panel) const;
+    void ToonHint(const QString& hint);
+
+    // The windows opened from here, handed over as they are created at start-up.
+    void SetAboutBox(TAboutBox* aboutBox);
+    void SetResultsForm(QWidget* resultsForm) { ResultsForm = resultsForm; }
+    void SetOptiesForm(QWidget* optiesForm) { OptiesForm = optiesForm; }
+
+    // Handlers of this window's own commands.
+    void Exit1Click();
+    void PaarSchemaClick(int opt);
+    void UitSpdBtnClick();
+    void PrintOptiesClick(int pgNr);
+    void MaxSchermClick();
+    void MenuiconenClick();
+    void InhoudHelp1Click();
+    void GebrkHlpClick();
+    void InfoClick();
+    void HelptBtn1Click();
+    void SchrapBitBtnClick();
+    void SluitBitBtnClick();
+    void Timer1Timer();
+    bool FormCloseQuery();
+    // F1: the help topic of the highlighted menu item or of the control with the focus.
+    void ShowHelpFor(QObject* control);
+
+    // Handlers whose work belongs to later windows (tolvex12_pending_commands.cpp).
+    void Nieuw1Click();
+    void Open1Click();
+    void ConfigutratieClick();
+    void Bewaren1Click();
+    void Bewarenals1Click();
+    void Print1Click();
+    void Adres1Click();
+    void InvoegSpdBtnClick();
+    void WegSpdBtnClick();
+    void Edit1Click();
+    void ZoekSpdbtnClick();
+    void SortClubNrClick(int tag);
+    void SortSpdBtnClick();
+    void SchemaNamenClick(int tag);
+    void NaamSpdBtnClick();
+    void PaarSpdBtnClick();
+    void SaveBtnClick();
+    void RandomBtnClick();
+    void TurvenBtnClick();
+    void FormResize();
+    // Steps of the commands above that other windows carry out.
+    void OpenResultaten(int opt);
+    void OpenOpties(int pgNr);
+    bool ClubNumbersUnique();
+    void SaveListOnClose();
+    void SaveConfigOfList();
+
+    // Fields of the window.
+    bool Adressen = false;
+    bool MaxMinflag = false;
+    bool Sluit = true;
+    int16_t Nactiefheren = 0;
+    int16_t NActiefdames = 0;
+    int16_t Orientatfact = 100;
+    int16_t Pagelines = 0;
+
+    // Menus and their items.
+    QMenu* BestandMenu = nullptr;
+    QMenu* BewerkenMenu = nullptr;
+    QMenu* SchemaMenu = nullptr;
+    QMenu* UitvoerMenu = nullptr;
+    QMenu* MatchMenu = nullptr;
+    QMenu* OptiesMenu = nullptr;
+    QMenu* BeeldMenu = nullptr;
+    QMenu* HelpMenu = nullptr;
+    QMenu* SorterenOpMenu = nullptr;
+
+    QAction* Nieuw1 = nullptr;
+    QAction* Open1 = nullptr;
+    QAction* Configuratie = nullptr;
+    QAction* Bewaren1 = nullptr;
+    QAction* Bewarenals1 = nullptr;
+    QAction* Print1 = nullptr;
+    QAction* Adres1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* Invoegen1 = nullptr;
+    QAction* Verwijderen1 = nullptr;
+    QAction* Edit1 = nullptr;
+    QAction* Zoeken1 = nullptr;
+    QAction* SorterenOp1 = nullptr; // the submenu's own item
+    QAction* SortClubNr = nullptr;
+    QAction* SortVoornaam = nullptr;
+    QAction* SortAchternaam = nullptr;
+    QAction* SortDamesHeren = nullptr;
+    QAction* SchemaNamen = nullptr;
+    QAction* SchemaParen = nullptr;
+    QAction* PaarSchema = nullptr;
+    QAction* BaanSchema = nullptr;
+    QAction* AantalGespeeld = nullptr;
+    QAction* Kruistabel = nullptr;
+    QAction* Wijzigen = nullptr;
+    QAction* PrintOpties = nullptr;
+    QAction* PersGegevens = nullptr;
+    QAction* MaxScherm = nullptr;
+    QAction* Menuiconen = nullptr;
+    QAction* InhoudHelp1 = nullptr;
+    QAction* GebrkHlp = nullptr;
+    QAction* Info = nullptr;
+
+    // The tool bar and its picture buttons.
+    QToolBar* MenuBar = nullptr;
+    QAction* NieuwSpdBtn = nullptr;
+    QAction* OpenSpdBtn = nullptr;
+    QAction* BewaarSpdBtn = nullptr;
+    QAction* BewaarAlsSpdBtn = nullptr;
+    QAction* PrintSpdBtn = nullptr;
+    QAction* InvoegSpdBtn = nullptr;
+    QAction* WegSpdBtn = nullptr;
+    QAction* EditSpdBtn = nullptr;
+    QAction* ZoekSpdbtn = nullptr;
+    QAction* SortSpdBtn = nullptr;
+    QAction* NaamSpdBtn = nullptr;
+    QAction* PaarSpdBtn = nullptr;
+    QAction* UitSpdBtn = nullptr;
+    QActionGroup* SchemaSpdBtnGroup = nullptr;
+
+    // The member area (its contents are the member grid's).
+    QWidget* GridArea = nullptr;
+    QTableWidget* LedenGrid = nullptr;
+    QWidget* GridPanel = nullptr;
+    QLabel* Pasoplabel = nullptr;
+    QWidget* Zoekpanel = nullptr;
+    QLabel* ActieLabel = nullptr;
+
+    // The bottom panel.
+    QWidget* LedenPanel = nullptr;
+    QPushButton* HelptBtn1 = nullptr;
+    QPushButton* PrintBitBtn = nullptr;
+    QPushButton* SaveBtn = nullptr;
+    QPushButton* RandomBtn = nullptr;
+    QPushButton* TurvenBtn = nullptr;
+    QPushButton* SchrapBitBtn = nullptr;
+    QPushButton* SluitBitBtn = nullptr;
+
+    std::array<QLabel*, 4> StatusPanels{};
+    QTimer* Timer1 = nullptr;
+
+    AppState& State;
+    WindowPorts Ports;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void FormCreate();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateMemberArea();
+    void CreateStatusBar();
+    QAction* AddMenuItem(QMenu* menu, QAction*& field, const char* objectName, const char* caption,
+                         const char* hint, int helpContext);
+    QAction* AddToolButton(QAction*& field, const char* objectName, const char* hint,
+                           int helpContext, const char* iconName);
+    QPushButton* AddPanelButton(QPushButton*& field, const char* objectName, const char* caption,
+                                const char* hint, int helpContext);
+
+    std::array<bool, 6> WindowListed{};
+    std::array<QPointer<QWidget>, 6> ListedWindows{};
+    QPointer<TAboutBox> AboutBox;
+    QPointer<QWidget> ResultsForm;
+    QPointer<QWidget> OptiesForm;
+};
+
+// The help context a control or menu item carries (0 when none).
+int HelpContextOf(const QObject* object);

@@ -1,0 +1,14 @@
+#include "common/start_up_values.h"
+
+#include "common/text_utils.h"
+
+void SetStartUpValues(AppState& state, const CalendarDate& today) {
+    state.MemberFileName = "N_N";
+    state.BackupPending = true;
+    state.MemberDataPresent = false;
+    state.ScreenFontName = "MS Sans Serif";
+    state.ScreenFontSize = 10;
+    state.PrnFontSet = false;
+    state.ScheduleKind = 1;
+    state.TodayDate = TodayText(today);
+}

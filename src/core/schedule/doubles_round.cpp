@@ -1,0 +1,344 @@
+#include "schedule/doubles_round.h"
+
+#include "schedule/availability.h"
+#include "schedule/candidate_poll.h"
+#include "schedule/search_tracking.h"
+
+#include <algorithm>
+
+namespace {
+
+inline bool HasBit(const std::array<uint64_t, 4>& row, int p) {
+    return (row[p >> 6] >> (p & 63)) & 1u;
+}
+inline void SetBit(std::array<uint64_t, 4>& row, int p) {
+    row[p >> 6] |= uint64_t{1} << (p & 63);
+}
+
+} // namespace
+
+void StartDoublesPhase(ScheduleStore& store, Group g) {
+    GroupTables& tables = store.Of(g);
+    const int players = store.CountOf(g);
+    int n = 0;
+    for (int i = 1; i <= players; ++i)
+        for (int j = i + 1; j <= players; ++j)
+            tables.PairList.Pairs[++n] = {static_cast<uint8_t>(i), static_cast<uint8_t>(j)};
+    tables.PairList.Count = n;
+    for (int p = 0; p <= MaxGroupPlayers; ++p) {
+        tables.PlayCount[p] = 0;
+        tables.SatOut[p] = 0;
+        tables.Met[p].Clear();
+    }
+}
+
+void SelectDoublesRound(AppState& state, RunPorts& ports, Group g, int r, int courts) {
+    ScheduleStore& store = *state.Schedule;
+    GroupTables& tables = store.Of(g);
+    SearchScratch& scratch = store.Scratch;
+    const int players = store.CountOf(g);
+
+    store.SearchCursor = 1;
+    store.RoundValid = store.TooFewCourts = store.TooManyCourts = false;
+    const int need = 2 * courts;
+
+    StatusRecord& record = tables.StatusTable[r];
+    RoundStatusUpdate(store, g, r, record);
+    const int absent = record.AbsentCount;
+    const auto& status = record.Status;
+
+    // Filter: usable pairs stay in order; pairs with a pausing player are parked for later;
+    // the rest are dropped for good. A block is an ordered entry: (b, a) does not block (a, b).
+    const auto& blocks = tables.PartnerBlock;
+    for (int e = 1; e <= blocks.Count; ++e)
+        SetBit(scratch.Blocked[blocks.Entries[e].First], blocks.Entries[e].Second);
+    MixedPairList& filtered = scratch.Filtered;
+    MixedPairList& parked = scratch.Parked;
+    filtered.Count = parked.Count = 0;
+    for (int i = 1; i <= tables.PairList.Count; ++i) {
+        const PlayerPair q = tables.PairList.Pairs[i];
+        const bool blocked = HasBit(scratch.Blocked[q.First], q.Second);
+        if (!blocked && IsAvailable(status[q.First]) && IsAvailable(status[q.Second]))
+            filtered.Pairs[++filtered.Count] = q;
+        else if (IsPausing(status[q.First]) || IsPausing(status[q.Second]))
+            parked.Pairs[++parked.Count] = q;
+    }
+    for (int e = 1; e <= blocks.Count; ++e) scratch.Blocked[blocks.Entries[e].First] = {};
+
+    // Places beyond the count read as "no pair", so a partial round never shows pairs of an
+    // earlier round.
+    RoundResultList& result = tables.RoundResult;
+    result.Count = 0;
+    result.Pairs.fill({});
+
+    auto& sel = scratch.Selection;
+    auto& pos = scratch.Pos;
+    int k = 0;
+    int cursor = 1;
+    bool stopped = false;
+    bool valid = false;
+
+    if (players - absent < 4 * courts) {
+        store.TooManyCourts = true;
+    } else {
+        // What the must-play and balance tests look at, prepared once: the tests then only
+        // follow the selection.
+        uint8_t used[MaxGroupPlayers + 1] = {};
+        uint8_t mustFlag[MaxGroupPlayers + 1] = {};
+        uint8_t limited[MaxGroupPlayers + 1] = {};
+        MustPlayList mustList;
+        BalanceTracker balance(r);
+        for (int p = 1; p <= players; ++p) {
+            if (!IsAvailable(status[p])) continue;
+            limited[p] = IsLimited(status[p]) ? 1 : 0;
+            balance.AddPlayer(tables.PlayCount[p], limited[p] != 0);
+            if (tables.SatOut[p] != 0) {
+                mustFlag[p] = 1;
+                mustList.Players[++mustList.Count] = static_cast<uint8_t>(p);
+            }
+        }
+        int mustSelected = 0;
+        bool mustListBuilt = false;
+        const auto& playCount = tables.PlayCount;
+        auto pick = [&](PlayerPair q) {
+            used[q.First] = used[q.Second] = 1;
+            mustSelected += mustFlag[q.First] + mustFlag[q.Second];
+            balance.Select(playCount[q.First], limited[q.First] != 0);
+            balance.Select(playCount[q.Second], limited[q.Second] != 0);
+        };
+        auto drop = [&](PlayerPair q) {
+            used[q.First] = used[q.Second] = 0;
+            mustSelected -= mustFlag[q.First] + mustFlag[q.Second];
+            balance.Unselect(playCount[q.First], limited[q.First] != 0);
+            balance.Unselect(playCount[q.Second], limited[q.Second] != 0);
+        };
+
+        const PlayerPair* list = filtered.Pairs.data();
+        const int length = filtered.Count;
+        CandidatePoll poll(state, ports);
+        uint64_t candidates = store.Candidates;
+        uint64_t nextPoint = poll.NextPoint(candidates);
+        for (;;) {
+            while (k < need && cursor <= length) {
+                const PlayerPair q = list[cursor];
+                if ((used[q.First] | used[q.Second]) == 0) {
+                    ++k;
+                    sel[k] = q;
+                    pos[k] = cursor;
+                    pick(q);
+                }
+                ++cursor;
+                if (++candidates == nextPoint && poll.Slow(candidates, nextPoint)) {
+                    stopped = true;
+                    break;
+                }
+            }
+            if (stopped) break;
+            if (k > 0) {
+                if (!mustListBuilt) {
+                    tables.MustPlay = mustList;
+                    mustListBuilt = true;
+                }
+                valid = mustSelected == mustList.Count && balance.Passes();
+            }
+            if (k < need || !valid) {
+                // More players must play than there are places: the partial selection is
+                // the round. (The count is that of the last must-play test of this group.)
+                if (tables.MustPlay.Count > 4 * courts) {
+                    store.TooFewCourts = true;
+                    break;
+                }
+                if (k > 0) {
+                    cursor = pos[k] + 1;
+                    drop(sel[k]);
+                }
+                --k;
+            }
+            if (k == need || k < 0 || cursor < 0) break;
+        }
+        store.Candidates = candidates;
+        poll.Flush(candidates, stopped);
+    }
+    store.SearchCursor = cursor;
+
+    if (stopped) {
+        // A stopped round has no solution: it ends empty and says so.
+        store.RoundValid = false;
+        return;
+    }
+    if (k < 0) {
+        // Every possibility was tried. The flag may still hold the test of a part selection;
+        // an exhausted round is not a success and is reported as such.
+        k = 0;
+        valid = false;
+    }
+    store.RoundValid = valid;
+
+    result.Count = k;
+    for (int i = 1; i <= k; ++i) result.Pairs[i] = sel[i];
+
+    DoublesPairList& next = tables.NextPairList;
+    next.Count = 0;
+    if (store.PauseMode > 0)
+        for (int i = 1; i <= parked.Count; ++i) next.Pairs[++next.Count] = parked.Pairs[i];
+    int in = 1;
+    for (int i = 1; i <= filtered.Count; ++i) {
+        if (in <= k && pos[in] == i) {
+            ++in;
+            continue;
+        }
+        next.Pairs[++next.Count] = filtered.Pairs[i];
+    }
+}
+
+void ArrangeMatches(ScheduleStore& store, Group g, int r) {
+    if (r < 2) return;
+    GroupTables& tables = store.Of(g);
+    RoundResultList& result = tables.RoundResult;
+    const int count = result.Count;
+    if (count <= 0) return;
+    const int players = store.CountOf(g);
+
+    auto met = [&](int a1, int a2, int b) {
+        return b >= 1 && b <= players && (tables.Met[a1].Has(b) || tables.Met[a2].Has(b)) ? 1 : 0;
+    };
+    int w[MaxResultPairs + 1][MaxResultPairs + 1];
+    for (int i = 1; i <= count; ++i) {
+        const PlayerPair a = result.Pairs[i];
+        for (int j = 1; j <= count; ++j) {
+            if (i == j) {
+                w[i][j] = 100;
+                continue;
+            }
+            const PlayerPair b = result.Pairs[j];
+            w[i][j] = met(a.First, a.Second, b.First) + met(a.First, a.Second, b.Second) +
+                      met(b.First, b.Second, a.First) + met(b.First, b.Second, a.Second);
+        }
+    }
+
+    bool isFree[MaxResultPairs + 1];
+    std::fill(std::begin(isFree), std::end(isFree), true);
+    int order[MaxResultPairs + 2] = {};
+    int placed = 0;
+    auto freeWith = [&](int i, int value) {
+        int c = 0;
+        for (int j = 1; j <= count; ++j)
+            if (isFree[j] && w[i][j] == value) ++c;
+        return c;
+    };
+    while (placed < count) {
+        int cnt[MaxResultPairs + 1] = {};
+        for (int i = 1; i <= count; ++i) {
+            int low = 100;
+            for (int j = 1; j <= count; ++j)
+                if (isFree[j] && w[i][j] < low) low = w[i][j];
+            cnt[i] = freeWith(i, low);
+        }
+        // The pair with the fewest best opponents goes first ...
+        int a = 0, fewest = 100;
+        for (int i = 1; i <= count; ++i)
+            if (isFree[i] && cnt[i] < fewest) fewest = cnt[i], a = i;
+        int m = 100;
+        for (int j = 1; j <= count; ++j)
+            if (isFree[j] && w[a][j] < m) m = w[a][j];
+        int b = 0;
+        for (int j = 1; j <= count && b == 0; ++j)
+            if (isFree[j] && w[a][j] == m) b = j;
+        // ... against the opponent with the fewest alternatives at that level.
+        int best = 100;
+        for (int i = 1; i <= count; ++i) {
+            if (!isFree[i] || w[i][a] != m) continue;
+            int c = freeWith(i, m);
+            if (c < best) best = c, b = i;
+        }
+        // With an odd count the last pair is left alone: it takes both places and the
+        // second falls outside the result.
+        order[++placed] = a;
+        order[++placed] = b;
+        isFree[a] = isFree[b] = false;
+    }
+    PlayerPair arranged[MaxResultPairs + 1];
+    for (int i = 1; i <= count; ++i) arranged[i] = result.Pairs[order[i]];
+    for (int i = 1; i <= count; ++i) result.Pairs[i] = arranged[i];
+}
+
+namespace {
+
+void WritePairs(RoundRecord& record, const RoundResultList& result, int offset, int32_t& first,
+                int32_t& last) {
+    for (int k = 1; k <= result.Count; ++k) {
+        const int court = offset + (k + 1) / 2;
+        if (court > MaxCourts) break; // the run never gives a round more than 32 courts
+        const int slot = (k % 2 == 1) ? 0 : 2;
+        record.Courts[court][slot] = result.Pairs[k].First;
+        record.Courts[court][slot + 1] = result.Pairs[k].Second;
+    }
+    first = offset + 1;
+    last = offset + result.Count / 2;
+}
+
+} // namespace
+
+void RecordRound(ScheduleStore& store, Group g, int r) {
+    RoundRecord& record = store.RoundTable[r];
+    if (g == Men) {
+        const int offset = store.LadiesFirst ? store.CourtsWomen[r] : 0;
+        WritePairs(record, store.Of(Men).RoundResult, offset, record.FirstMen, record.LastMen);
+    } else {
+        const int offset = store.LadiesFirst ? 0 : store.CourtsMen[r];
+        WritePairs(record, store.Of(Women).RoundResult, offset, record.FirstWomen,
+                   record.LastWomen);
+    }
+}
+
+void RecordMixedRound(ScheduleStore& store, int m) {
+    RoundRecord& record = store.RoundTable[store.NumDoublesRounds + m];
+    WritePairs(record, store.MixedResult, 0, record.FirstMixed, record.LastMixed);
+}
+
+void AfterDoublesRound(ScheduleStore& store, Group g, int r) {
+    GroupTables& tables = store.Of(g);
+    const RoundResultList& result = tables.RoundResult;
+    const int players = store.CountOf(g);
+    // A court of the result may hold a single pair (a partial round); its missing pair is 0/0.
+    const int courts = (result.Count + 1) / 2;
+
+    if (store.VaryPairs) {
+        for (int c = 1; c <= courts; ++c) {
+            const PlayerPair x = result.Pairs[2 * c - 1];
+            const PlayerPair y = result.Pairs[2 * c];
+            tables.PartnerBlock.Append({x.First, y.Second});
+            tables.PartnerBlock.Append({x.Second, y.First});
+        }
+    }
+
+    for (int c = 1; c <= courts; ++c) {
+        const uint8_t four[4] = {result.Pairs[2 * c - 1].First, result.Pairs[2 * c - 1].Second,
+                                 result.Pairs[2 * c].First, result.Pairs[2 * c].Second};
+        for (int i = 0; i < 4; ++i) {
+            if (four[i] == 0) continue;
+            for (int j = 0; j < 4; ++j)
+                if (j != i) tables.Met[four[i]].Add(four[j]);
+        }
+    }
+
+    auto& opponents = tables.OpponentTable[r];
+    for (int p = 1; p <= players; ++p) {
+        tables.SatOut[p] = 1;
+        opponents[p] = {};
+    }
+    for (int k = 1; k <= result.Count; ++k) {
+        const PlayerPair a = result.Pairs[k];
+        for (uint8_t p : {a.First, a.Second}) {
+            tables.SatOut[p] = 0;
+            ++tables.PlayCount[p];
+        }
+        if (k % 2 == 1) {
+            const PlayerPair b = result.Pairs[k + 1];
+            opponents[a.First] = {b.First, b.Second};
+            opponents[a.Second] = {b.First, b.Second};
+            if (b.First != 0) opponents[b.First] = {a.First, a.Second};
+            if (b.Second != 0) opponents[b.Second] = {a.First, a.Second};
+        }
+    }
+}

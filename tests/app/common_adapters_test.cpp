@@ -1,0 +1,133 @@
+#include "common/date_edit_adapter.h"
+#include "common/form_scaling_adapter.h"
+#include "common/printer_metrics.h"
+#include "common/qt_event_pump.h"
+#include "common/qt_print_canvas.h"
+#include "scripted_ports.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+class CommonAdaptersTest : public QObject {
+    Q_OBJECT
+private slots:
+    void DateBoxIsCompletedOrReportedAndRefocused() {
+        AppState state;
+        ScriptedMessenger messages;
+        FixedClock clock({2026, 12, 9});
+        QLineEdit box;
+        box.setText("0503");
+        QVERIFY(NormaliseDateEdit(state, messages, clock, &box));
+        QCOMPARE(box.text(), QString("5-3-2026"));
+        box.setText("05032015");
+        QVERIFY(NormaliseDateEdit(state, messages, clock, &box));
+        QCOMPARE(box.text(), QString("5-3-2015"));
+        box.setText("");
+        QVERIFY(NormaliseDateEdit(state, messages, clock, &box));
+        QCOMPARE(box.text(), QString(""));
+        QVERIFY(messages.Shown.empty());
+
+        QWidget window;
+        QLineEdit other(&window);
+        QLineEdit dateBox(&window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        other.setFocus();
+        dateBox.setText("3102");
+        QVERIFY(!NormaliseDateEdit(state, messages, clock, &dateBox));
+        QCOMPARE(dateBox.text(), QString("31-02"));
+        QVERIFY(dateBox.hasFocus());
+        QCOMPARE(messages.Last().Text, std::string("31-02 is geen geldige datum\n\r"));
+        QCOMPARE(state.ErrorCode, 4);
+    }
+
+    void ScalingMovesControlsButLeavesPanelsAndChildWidgets() {
+        QWidget window;
+        auto* button = new QPushButton("OK", &window);
+        button->setGeometry(100, 50, 75, 25);
+        auto* panel = new QFrame(&window);
+        panel->setGeometry(10, 10, 200, 40);
+        auto* inPanel = new QPushButton("x", panel);
+        inPanel->setGeometry(5, 5, 50, 20);
+
+        PasFormAan(&window); // Qt's own coordinates: nothing changes
+        QCOMPARE(button->geometry(), QRect(100, 50, 75, 25));
+
+        PasFormAan(&window, 120);
+        QCOMPARE(button->geometry(), QRect(80, 40, 60, 20));
+        QCOMPARE(panel->geometry(), QRect(10, 10, 200, 40));
+        QCOMPARE(inPanel->geometry(), QRect(5, 5, 50, 20));
+
+        PasFormAan(panel, 120); // not a window
+        QCOMPARE(inPanel->geometry(), QRect(5, 5, 50, 20));
+    }
+
+    void PumpRunsTheEventLoopOnlyEveryTenMilliseconds() {
+        QtEventPump pump;
+        int timerEvents = 0;
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, [&] { ++timerEvents; });
+        timer.start(1);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        while (elapsed.elapsed() < 200) pump.ProcessEvents();
+        // Events were processed while the loop ran, but only in about 20 breaths of millions
+        // of calls.
+        QVERIFY(timerEvents > 0);
+        QVERIFY2(pump.Breaths >= 3 && pump.Breaths <= 25,
+                 qPrintable(QString::number(pump.Breaths)));
+        QVERIFY(pump.Calls > 100 * pump.Breaths);
+
+        QElapsedTimer pause;
+        pause.start();
+        pump.Delay(100);
+        QVERIFY(pause.elapsed() >= 95);
+    }
+
+    void PrinterMetricsOfARealPrinterAndAPrintedPage() {
+        QTemporaryDir folder;
+        QPrinter printer(QPrinter::HighResolution);
+        QtPrintCanvas canvas(printer);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        AppState state;
+        ScriptedMessenger messages;
+        if (!canvas.Ready()) {
+            // without an output file and no printer there is nothing to print on
+            InitPrinterMetrics(state, messages, canvas);
+            QCOMPARE(messages.Last().Text, std::string(" P R I N T E R  N I E T  C O R R E C T "));
+            messages.Clear();
+        }
+        printer.setOutputFileName(folder.filePath("lijst.pdf"));
+        QVERIFY(canvas.Ready());
+        InitPrinterMetrics(state, messages, canvas);
+        QVERIFY(messages.Shown.empty());
+        int ppi = printer.resolution();
+        QCOMPARE(canvas.FontHeight(), -(10 * ppi) / 72);
+        QCOMPARE(int(state.Printer.PrnLineHeight), int(std::lrint((10 * ppi / 72) * 1.2)));
+        QCOMPARE(int(state.Printer.PrnLinesPerPage),
+                 printer.height() / state.Printer.PrnLineHeight);
+        QCOMPARE(int(state.Printer.PrnPixPerCm), printer.width() * 10 / 203);
+        QVERIFY(state.Printer.PrnCharWidth > 1);
+
+        canvas.BeginDoc("Ledenlijst");
+        QCOMPARE(canvas.PageNumber(), 1);
+        canvas.TextOut(100, 100, "Jansen \xE9");
+        canvas.Line(100, 300, 1000, 300);
+        canvas.NewPage();
+        QCOMPARE(canvas.PageNumber(), 2);
+        canvas.EndDoc();
+        QFile pdf(folder.filePath("lijst.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(4) == "%PDF");
+    }
+};
+
+QTEST_MAIN(CommonAdaptersTest)
+#include "common_adapters_test.moc"

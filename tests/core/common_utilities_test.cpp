@@ -1,0 +1,114 @@
+#include "common/form_scaling.h"
+#include "common/short_string.h"
+#include "common/start_up_values.h"
+#include "common/text_utils.h"
+#include "common/windows1252.h"
+#include "scripted_ports.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TempFolder {
+public:
+    TempFolder() {
+        Path = fs::temp_directory_path() /
+               ("tolvex_utilities_" +
+                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(Path);
+        fs::create_directories(Path);
+    }
+    ~TempFolder() { fs::remove_all(Path); }
+    fs::path Path;
+};
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+} // namespace
+
+TEST(StartUpValues, ARunStartsWithoutListAndWithTodayFixed) {
+    AppState state;
+    state.MemberFileName = "/tmp/club.tvs";
+    state.BackupPending = false;
+    state.PrnFontSet = true;
+    state.ScheduleKind = 2;
+    SetStartUpValues(state, {2015, 1, 7});
+    EXPECT_EQ(state.MemberFileName, "N_N");
+    EXPECT_TRUE(state.BackupPending);
+    EXPECT_FALSE(state.MemberDataPresent);
+    EXPECT_EQ(state.ScreenFontName, "MS Sans Serif");
+    EXPECT_EQ(state.ScreenFontSize, 10);
+    EXPECT_FALSE(state.PrnFontSet);
+    EXPECT_EQ(state.ScheduleKind, 1);
+    EXPECT_EQ(state.TodayDate.Str(), "07-01-2015");
+    EXPECT_EQ(state.TodayDate.Length, 10);
+}
+
+TEST(FileNames, AMessageShowsTheNameInTheProgramsCharacterSet) {
+    EXPECT_EQ(FileNameText("/a/caf\xC3\xA9.tvs"), "/a/caf\xE9.tvs");
+}
+
+TEST(MakeBackup, AFailedRenameIsReportedWithTheFileName) {
+    TempFolder folder;
+    auto file = folder.Path / "leden.cfg";
+    WriteFile(file, "x");
+    // A non-empty folder in the backup's place can be neither deleted nor replaced.
+    fs::create_directories(folder.Path / "leden.~cf" / "inhoud");
+    AppState state;
+    ScriptedMessenger messages;
+    MakeBackup(state, messages, file.string(), 2);
+    ASSERT_EQ(messages.Shown.size(), 1u);
+    EXPECT_EQ(messages.Last().Text, "Reserve kopie maken mislukt: " + file.string());
+    EXPECT_EQ(messages.Last().Kind, KindFout);
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_EQ(state.ErrorCode, 0);
+}
+
+TEST(TextRoutines, FillMinMaxAndStop) {
+    EXPECT_EQ(FillText(0, '*'), "");
+    EXPECT_EQ(FillText(3, ' '), "   ");
+    EXPECT_EQ(MinInt(-3, 2), -3);
+    EXPECT_EQ(MaxInt(-3, 2), 2);
+
+    AppState state;
+    CountingPump pump;
+    EXPECT_FALSE(StopRequested(state, pump));
+    pump.OnProcess = [&](long long calls) {
+        if (calls == 3) state.StopKey = 27;
+    };
+    EXPECT_FALSE(StopRequested(state, pump));
+    EXPECT_TRUE(StopRequested(state, pump));
+    state.StopKey = 3;
+    EXPECT_TRUE(StopRequested(state, pump));
+    state.StopKey = 13;
+    EXPECT_FALSE(StopRequested(state, pump));
+    EXPECT_EQ(pump.Calls, 5);
+}
+
+TEST(PasFormAan, ControlsShrinkBy96OverThePixelsPerInch) {
+    EXPECT_DOUBLE_EQ(PasFormAanFactor(96), 1.0);
+    EXPECT_EQ(ScaleBounds({10, 20, 75, 25}, PasFormAanFactor(96)), (ControlBounds{10, 20, 75, 25}));
+    // 120 ppi: factor 0.8; 5 * 0.8 = 4, 13 * 0.8 = 10.4, 3 * 0.8 = 2.4
+    EXPECT_EQ(ScaleBounds({5, 13, 100, 3}, PasFormAanFactor(120)), (ControlBounds{4, 10, 80, 2}));
+    // halves go to the even neighbour: 0.5 -> 0, 1.5 -> 2, 2.5 -> 2
+    EXPECT_EQ(ScaleBounds({1, 3, 5, 7}, 0.5), (ControlBounds{0, 2, 2, 4}));
+}
+
+TEST(ShortString, TextIsCutAndTheBytesBehindTheLengthStay) {
+    ShortString<5> s{};
+    s.Assign("Jansen");
+    EXPECT_EQ(s.Str(), "Janse");
+    s.Assign("Li");
+    EXPECT_EQ(s.Length, 2);
+    EXPECT_EQ(std::string(s.Chars, 5), "Linse");
+    s.Length = 200; // a damaged length byte
+    EXPECT_EQ(s.Str(), "Linse");
+}

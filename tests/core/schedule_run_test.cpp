@@ -1,0 +1,235 @@
+#include "schedule_test_setup.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+std::vector<std::string> TextsOfKind(const ScriptedMessenger& messages, uint8_t kind) {
+    std::vector<std::string> texts;
+    for (const auto& m : messages.Shown)
+        if (m.Kind == kind) texts.push_back(m.Text);
+    return texts;
+}
+
+class ThrowingProgressView : public RecordingView {
+public:
+    void ShowRoundProgress(int line, std::string_view text) override {
+        if (Progress.size() == 1) {
+            Progress.push_back({line, std::string(text)});
+            throw std::runtime_error("window gone");
+        }
+        RecordingView::ShowRoundProgress(line, text);
+    }
+};
+
+} // namespace
+
+TEST(StartRun, OnlyMenMeansNoMixedRoundsAndLadiesFirstUnchanged) {
+    ScheduleSetup s;
+    s.Pairs(12, 0, 3, 3, 3, /*pairing=*/2);
+    s.Start();
+    ScheduleStore& store = s.Store();
+    EXPECT_EQ(store.NumMixedRounds, 0);
+    EXPECT_EQ(store.NumRounds, 3);
+    EXPECT_FALSE(store.LadiesFirst);
+    EXPECT_EQ(store.Params.PairingOptions, 2);
+    for (int r = 1; r <= 3; ++r) {
+        EXPECT_EQ(store.RoundTable[r].FirstMen, 1);
+        EXPECT_EQ(store.RoundTable[r].LastMen, 3);
+        EXPECT_EQ(store.RoundTable[r].LastWomen, 0);
+        EXPECT_EQ(store.RoundTable[r].LastMixed, 0);
+    }
+    EXPECT_EQ(s.View.Compu, (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_TRUE(s.Ports.Messages.Shown.empty());
+}
+
+TEST(StartRun, OnlyWomenTakeTheFirstCourts) {
+    ScheduleSetup s;
+    s.Pairs(0, 12, 3, 3, 3, /*pairing=*/2);
+    s.Store().Params.PairingOptions = 2; // the set-up cleared bit 0 again
+    s.Start();
+    ScheduleStore& store = s.Store();
+    EXPECT_EQ(store.Params.PairingOptions, 3);
+    EXPECT_TRUE(store.LadiesFirst);
+    EXPECT_EQ(store.NumMixedRounds, 0);
+    EXPECT_EQ(store.RoundTable[1].FirstWomen, 1);
+    EXPECT_EQ(store.RoundTable[1].LastWomen, 3);
+    EXPECT_EQ(store.Of(Women).Names[1].NaamRec.Voornaam.View(), "D");
+    EXPECT_EQ(store.Of(Women).Names[12].NaamRec.AchterNaam.View(), "12          ");
+}
+
+TEST(StartRun, LimitsAreWarnedAboutAndNothingIsComputed) {
+    ScheduleSetup s;
+    s.Pairs(150, 60, 2, 0, 40);
+    s.Start();
+    EXPECT_EQ(TextsOfKind(s.Ports.Messages, KindWaarschuwing),
+              (std::vector<std::string>{
+                  "Geen oplossing heren-tolvex     \rAantal heren + dames meer dan 200 ",
+                  "Geen oplossing heren-tolvex     \rAantal banen meer dan 32 "}));
+    EXPECT_TRUE(s.View.Compu.empty());
+    EXPECT_EQ(s.Store().Candidates, 0u);
+}
+
+TEST(StartRun, NoPlayersComputesNothingAndSaysNothing) {
+    ScheduleSetup s;
+    s.Pairs(0, 0, 2, 2, 4);
+    s.Start();
+    EXPECT_TRUE(s.Ports.Messages.Shown.empty());
+    EXPECT_TRUE(s.View.Compu.empty());
+    EXPECT_EQ(s.Ports.Bell.Beeps, 1); // the court proposal beeps for an empty set-up
+}
+
+TEST(StartRun, MoreThanThirtyTwoCourtsInOneRoundAreRefused) {
+    ScheduleSetup s;
+    s.Pairs(80, 80, 1, 0, 20);
+    s.Store().CourtsMen[1] = 20;
+    s.Store().CourtsWomen[1] = 20;
+    s.Start();
+    EXPECT_EQ(
+        TextsOfKind(s.Ports.Messages, KindWaarschuwing),
+        (std::vector<std::string>{"Geen oplossing heren-tolvex     \rAantal banen meer dan 32 "}));
+    EXPECT_TRUE(s.View.Compu.empty());
+}
+
+TEST(StartRun, PauseSettingsBecomeThePauseMode) {
+    struct Case {
+        uint16_t Options;
+        int Mode;
+        int Beeps;
+        std::pair<int, int> Edits;
+    };
+    for (Case c : {Case{5, 3, 0, {1, 1}}, Case{3, 1, 1, {1, 0}}, Case{2, 0, 1, {0, 0}},
+                   Case{8, 4, 0, {0, 2}}, Case{12, 6, 0, {0, 3}}}) {
+        ScheduleSetup s;
+        s.Pairs(4, 0, 1, 0, 1, 2, c.Options);
+        s.Start();
+        EXPECT_EQ(s.Store().PauseMode, c.Mode) << c.Options;
+        EXPECT_EQ(s.Ports.Bell.Beeps, c.Beeps) << c.Options;
+        EXPECT_EQ(s.View.PauseEdits, c.Edits) << c.Options;
+        EXPECT_EQ(s.Store().Params.PauseOptions, c.Options & 13);
+    }
+}
+
+TEST(RunSchedule, RoundsAboveTwentyAreReportedWithoutRoundText) {
+    ScheduleSetup s;
+    s.Pairs(4, 0, 24, 0, 1, /*pairing=*/0);
+    s.Start();
+    auto texts = s.Ports.Messages.Texts();
+    ASSERT_EQ(texts.size(), 21u); // rounds 4..24 find no pair left
+    EXPECT_EQ(texts.front(), "Geen oplossing heren-tolvex      in ronde : 4");
+    EXPECT_EQ(texts[16], "Geen oplossing heren-tolvex      in ronde :20");
+    for (std::size_t i = 17; i < texts.size(); ++i) EXPECT_EQ(texts[i], "");
+    EXPECT_EQ(s.State->ErrorCode, 24);
+}
+
+TEST(RunSchedule, ProgressTextsMoveToTheSecondLineAfterRoundSeven) {
+    ScheduleSetup s;
+    s.State->Config.CfgRec.Cfgflags = 2 | 16;
+    s.Pairs(12, 0, 12, 0, 3);
+    s.Start();
+    ASSERT_EQ(s.View.Progress.size(), 12u);
+    EXPECT_EQ(s.View.Progress[2],
+              (std::pair<int, std::string>{1, " Berekening Heren  in ronde : ,1,2,3"}));
+    EXPECT_EQ(s.View.Progress[6].first, 1);
+    EXPECT_EQ(s.View.Progress[7].first, 2);
+    EXPECT_EQ(s.View.Progress[11].second,
+              " Berekening Heren  in ronde : ,1,2,3,4,5,6,7,8,9,10,11,12");
+    int delays500 = 0;
+    for (int d : s.Ports.Pump.Delays) delays500 += d == 500;
+    EXPECT_EQ(delays500, 12);
+}
+
+TEST(RunSchedule, StopInTheMensRoundTwoEndsTheRun) {
+    ScheduleSetup s;
+    s.Pairs(8, 8, 4, 2, 4);
+    AppState& state = *s.State;
+    s.Ports.Pump.OnProcess = [&](long long) {
+        if (state.Schedule->CurrentRound == 2) state.StopKey = 27;
+    };
+    s.Start();
+    ScheduleStore& store = s.Store();
+    EXPECT_TRUE(store.RunStopped);
+    EXPECT_EQ(s.Ports.Messages.Texts(),
+              (std::vector<std::string>{"Geen oplossing heren-tolvex      in ronde : 2"}));
+    EXPECT_EQ(store.RoundTable[1].LastMen, 2);
+    EXPECT_EQ(store.RoundTable[2].LastMen, 0);
+    for (int r = 1; r <= 6; ++r) EXPECT_EQ(store.RoundTable[r].LastWomen, 0);
+    EXPECT_EQ(store.Of(Women).PlayCount[1], 0);
+    EXPECT_EQ(s.View.Compu, (std::vector<int>{1, 4}));
+}
+
+TEST(RunSchedule, ACandidateLimitStopsAfterExactlyThatManyCandidates) {
+    ScheduleSetup full;
+    full.Pairs(8, 8, 4, 2, 4);
+    full.Start();
+    const uint64_t all = full.Store().Candidates;
+    ASSERT_GT(all, 50u);
+    for (uint64_t limit : {uint64_t{1}, uint64_t{17}, all - 1, all, all + 1}) {
+        ScheduleSetup s;
+        s.Pairs(8, 8, 4, 2, 4);
+        s.Store().CandidateLimit = limit;
+        s.Store().PumpInterval = 5;
+        s.Start();
+        EXPECT_EQ(s.Store().Candidates, std::min(limit, all)) << limit;
+        EXPECT_EQ(s.Store().RunStopped, limit <= all) << limit;
+    }
+}
+
+TEST(RunSchedule, EveryCandidatePumpsEventsAndStepsTheProgressBar) {
+    for (uint32_t interval : {1u, 7u}) {
+        ScheduleSetup s;
+        s.Pairs(9, 7, 4, 2, 4);
+        s.Store().PumpInterval = interval;
+        s.Start();
+        const ScheduleStore& store = s.Store();
+        EXPECT_EQ(s.View.ProgressMax, 6);
+        EXPECT_EQ(s.View.Steps, store.Candidates);
+        // Besides the candidates' polls, one stop poll at the end of each of the 10 rounds;
+        // a larger interval counts from the start of each round search.
+        const auto calls = static_cast<uint64_t>(s.Ports.Pump.Calls);
+        if (interval == 1)
+            EXPECT_EQ(calls, store.Candidates + 10);
+        else
+            EXPECT_LE(calls, store.Candidates / interval + 10);
+        EXPECT_GE(calls, store.Candidates / interval);
+    }
+}
+
+TEST(RunSchedule, AFailureInsideARoundIsReportedAndTheNextRoundRuns) {
+    ScheduleSetup s;
+    ThrowingProgressView view;
+    RunPorts ports{s.Ports.Messages, s.Ports.Pump, s.Ports.Bell, view};
+    s.State->Config.CfgRec.Cfgflags = 2 | 16;
+    s.Pairs(8, 0, 3, 0, 2);
+    StartRun(*s.State, ports);
+    EXPECT_EQ(s.Ports.Messages.Texts(),
+              (std::vector<std::string>{
+                  "Geen oplossing heren-tolvex     Selectie niet gelukt in ronde : 2"}));
+    EXPECT_EQ(s.Store().RoundTable[2].LastMen, 0);
+    EXPECT_EQ(s.Store().RoundTable[3].LastMen, 2);
+}
+
+TEST(RunSchedule, CourtEntriesOfAnEarlierRunStayWhereThisRunWritesNothing) {
+    ScheduleSetup s;
+    s.Pairs(8, 0, 1, 0, 2, 0);
+    s.Start();
+    const auto second = s.Court(1, 2);
+    EXPECT_NE(second[0], 0);
+    s.Pairs(4, 0, 1, 0, 1, 0);
+    s.Start();
+    EXPECT_EQ(s.Store().RoundTable[1].LastMen, 1);
+    EXPECT_EQ(s.Court(1, 2), second);
+}
+
+TEST(RunSchedule, TheSameSetUpGivesTheSameSchedule) {
+    ScheduleSetup a, b;
+    a.Pairs(13, 11, 4, 2, 5, 3);
+    b.Pairs(13, 11, 4, 2, 5, 3);
+    a.Start();
+    b.Start();
+    for (int r = 1; r <= 6; ++r)
+        EXPECT_EQ(a.Store().RoundTable[r].Courts, b.Store().RoundTable[r].Courts);
+    EXPECT_EQ(a.Store().Candidates, b.Store().Candidates);
+}

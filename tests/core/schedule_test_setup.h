@@ -1,0 +1,102 @@
+#pragma once
+// A schedule set-up as the set-up window leaves it before "&Start", with recording fakes, for
+// the schedule tests.
+
+#include "common/app_state.h"
+#include "schedule/name_lists.h"
+#include "schedule/schedule_run.h"
+#include "scripted_ports.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class RecordingView : public ScheduleView {
+public:
+    void ShowWarning(std::string_view text) override { Warnings.emplace_back(text); }
+    void HideWarning() override { ++Hides; }
+    void ShowPauseEdits(int three, int two) override { PauseEdits = {three, two}; }
+    void WriteCompu(int compindx) override { Compu.push_back(compindx); }
+    void ResetProgress(int maximum) override {
+        ProgressMax = maximum;
+        Steps = 0;
+    }
+    void StepProgress(uint64_t steps) override { Steps += steps; }
+    void ShowRoundProgress(int line, std::string_view text) override {
+        Progress.push_back({line, std::string(text)});
+    }
+
+    std::vector<std::string> Warnings;
+    int Hides = 0;
+    std::pair<int, int> PauseEdits{-1, -1};
+    std::vector<int> Compu;
+    int ProgressMax = -1;
+    uint64_t Steps = 0;
+    std::vector<std::pair<int, std::string>> Progress;
+};
+
+struct ScheduleSetup {
+    std::unique_ptr<AppState> State = std::make_unique<AppState>();
+    TestPorts Ports;
+    RecordingView View;
+    RunPorts Run{Ports.Messages, Ports.Pump, Ports.Bell, View};
+
+    ScheduleSetup() {
+        State->Config.CfgRec.Grpn[0] = "h";
+        State->Config.CfgRec.Grpn[1] = "d";
+        State->Config.CfgRec.Cfgflags = 17;
+        SetGroupLabels(*State);
+        NewNameLists(Store());
+    }
+
+    ScheduleStore& Store() { return *State->Schedule; }
+    ScheduleParams& Params() { return State->Schedule->Params; }
+
+    // A schedule with pairs: men, women, doubles and mixed rounds, courts; the courts per round
+    // as the set-up proposes them, then the given options.
+    void Pairs(int men, int women, int doubles, int mixed, int courts, uint16_t pairing = 2,
+               uint16_t pause = 5) {
+        State->ScheduleKind = 2;
+        Params().NHeren = men;
+        Params().NDames = women;
+        Params().NDubRonden = doubles;
+        Params().NMixRonden = mixed;
+        Params().NBanen = courts;
+        DefaultCourts(*State, Ports.Bell, View);
+        Params().PairingOptions = pairing;
+        Params().PauseOptions = pause;
+    }
+
+    // A schedule with names: members as (group, status code), numbered 1.. as club numbers.
+    void Names(const std::vector<std::pair<std::string, std::string>>& members, int doubles,
+               int mixed, int courts, uint16_t pairing = 2, uint16_t pause = 5) {
+        State->ScheduleKind = 1;
+        State->MemberList.assign(1, TLedenObj{});
+        int clubNo = 0;
+        for (const auto& [group, code] : members) {
+            TLedenObj member;
+            member.LidRecord.ClubNo = static_cast<int16_t>(++clubNo);
+            member.LidRecord.Voornaam = "Voor" + std::to_string(clubNo);
+            member.LidRecord.AchterNaam = "Achter" + std::to_string(clubNo);
+            member.LidRecord.Groep = group;
+            member.LidRecord.StatCode = code;
+            State->MemberList.push_back(member);
+        }
+        State->MemberCount = static_cast<int16_t>(members.size());
+        Params().NHeren =
+            FillNameList(*State, Ports.Messages, Ports.Bell, Store().Of(Men).Names, 0);
+        Params().NDames =
+            FillNameList(*State, Ports.Messages, Ports.Bell, Store().Of(Women).Names, 1);
+        Params().NDubRonden = doubles;
+        Params().NMixRonden = mixed;
+        Params().NBanen = courts;
+        DefaultCourts(*State, Ports.Bell, View);
+        Params().PairingOptions = pairing;
+        Params().PauseOptions = pause;
+    }
+
+    void Start() { StartRun(*State, Run); }
+
+    // Court c of round r as {pair 1 first, pair 1 second, pair 2 first, pair 2 second}.
+    std::array<uint8_t, 4> Court(int r, int c) { return Store().RoundTable[r].Courts[c]; }
+};
