@@ -13,7 +13,7 @@ class MemberFileCommandsTest : public QObject {
 
     struct Setup {
         Setup() {
-            Commands.NieuwAction = &NieuwAction;
+            Commands.SetNieuw = [this](bool enabled) { NieuwAction.setEnabled(enabled); };
             Commands.ShowNamePanel = [this](const QString& name) { Panel = name; };
             Commands.EnableFileMenu = [this] { ++FileMenuEnabled; };
             Commands.ShowMemberGrid = [this] { ++GridShown; };
