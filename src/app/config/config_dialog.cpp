@@ -1,6 +1,7 @@
 #include "config/config_dialog.h"
 
 #include "common/error_report.h"
+#include "common/form_scaling_adapter.h"
 #include "common/file_error.h"
 #include "common/windows1252.h"
 #include "config/config_dialog_fields.h"
@@ -127,6 +128,8 @@ TConfigDial::TConfigDial(AppState& state, Messenger& messenger, Beeper& bell, QW
         setTabOrder(previous, next);
         previous = next;
     }
+
+    PasFormAan(this);
 
     connect(GamesBox, &QCheckBox::clicked, this, [this] { GamesBoxClick(); });
     connect(OKBtn1, &QPushButton::clicked, this, [this] { OKBtn1Click(); });
