@@ -1,8 +1,8 @@
 #include "config/config_dialog.h"
 
 #include "common/error_report.h"
-#include "common/form_scaling_adapter.h"
 #include "common/file_error.h"
+#include "common/form_scaling_adapter.h"
 #include "common/windows1252.h"
 #include "config/config_dialog_fields.h"
 #include "config/config_file.h"
