@@ -37,6 +37,8 @@ int main(int argc, char** argv) {
     ProgramWindows windows = CreateWindows(state, ports);
     chooser.SetParent(windows.Main.get());
     windows.Main->show();
+    // "tolvex club.tvs" opens that member file, as desktop programs do.
+    if (app.arguments().size() > 1) windows.Main->OpenFileFromCommandLine(app.arguments().at(1));
     int result = app.exec();
     app.Reporter = nullptr;
     return result;

@@ -58,9 +58,11 @@ template <std::size_t N> std::string Text(const ShortString<N>& s) {
     return Windows1252ToUtf8(s.View());
 }
 
+// Numbers are handed over as values (the unary +): the records are packed, and a reference to
+// one of their fields may be misaligned.
 json MemberJson(const TLidRec& m) {
-    return {{"Indx", m.Indx},
-            {"ClubNo", m.ClubNo},
+    return {{"Indx", +m.Indx},
+            {"ClubNo", +m.ClubNo},
             {"Voornaam", Text(m.Voornaam)},
             {"AchterNaam", Text(m.AchterNaam)},
             {"Groep", Text(m.Groep)},
@@ -78,28 +80,28 @@ json ConfigJson(const TConfigObj& config) {
     const TPrnCFGRec& p = config.PrnCFGRecord;
     json persoon = json::array();
     for (const auto& line : p.Persoon) persoon.push_back(Text(line));
-    return {{"ClubLengte", config.ClubLengte},
+    return {{"ClubLengte", +config.ClubLengte},
             {"ClubNaam", Text(c.ClubNaam)},
-            {"NLeden", c.NLeden},
-            {"NDubRonden", c.NDubRonden},
-            {"NMixRonden", c.NMixRonden},
-            {"NBanen", c.NBanen},
-            {"NMatches", c.NMatches},
+            {"NLeden", +c.NLeden},
+            {"NDubRonden", +c.NDubRonden},
+            {"NMixRonden", +c.NMixRonden},
+            {"NBanen", +c.NBanen},
+            {"NMatches", +c.NMatches},
             {"Grpn", json::array({Text(c.Grpn[0]), Text(c.Grpn[1])})},
-            {"Telling", c.Telling},
-            {"Cfgflags", c.Cfgflags},
+            {"Telling", +c.Telling},
+            {"Cfgflags", +c.Cfgflags},
             {"FontNameTv", Text(p.FontNameTv)},
-            {"FontSizeTv", p.FontSizeTv},
-            {"FontSizePR", p.FontSizePR},
-            {"LeftMarge", p.LeftMarge},
-            {"TopMarge", p.TopMarge},
-            {"BottomMarge", p.BottomMarge},
-            {"LineHeight", p.LineHeight},
-            {"LinespPage", p.LinespPage},
-            {"PrntInstel", p.PrntInstel},
+            {"FontSizeTv", +p.FontSizeTv},
+            {"FontSizePR", +p.FontSizePR},
+            {"LeftMarge", +p.LeftMarge},
+            {"TopMarge", +p.TopMarge},
+            {"BottomMarge", +p.BottomMarge},
+            {"LineHeight", +p.LineHeight},
+            {"LinespPage", +p.LinespPage},
+            {"PrntInstel", +p.PrntInstel},
             {"Persoon", persoon},
             {"FontNamePR", Text(p.FontNamePR)},
-            {"Preferent", p.Preferent}};
+            {"Preferent", +p.Preferent}};
 }
 
 } // namespace

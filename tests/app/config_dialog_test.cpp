@@ -61,7 +61,7 @@ private slots:
         s.Type(2, "3");
         QCOMPARE(s.Messages.Texts(), std::vector<std::string>{"Aantal Leden = 0 : "});
         QVERIFY(s.Dialog.Edit(2)->hasFocus());
-        QCOMPARE(s.State.Config.CfgRec.NLeden, 3);
+        QCOMPARE(int(s.State.Config.CfgRec.NLeden), 3);
         QCOMPARE(s.Bell.Beeps, 1);
         s.Messages.Clear();
         s.Type(2, "36");
@@ -96,8 +96,8 @@ private slots:
         s.Dialog.Edit(8)->setText("99");
         QTest::mouseClick(s.Dialog.OKBtn1, Qt::LeftButton);
         // OK makes no range checks: 99 is stored.
-        QCOMPARE(s.State.Config.CfgRec.NMatches, 99);
-        QCOMPARE(s.State.Config.CfgRec.Telling, 1);
+        QCOMPARE(int(s.State.Config.CfgRec.NMatches), 99);
+        QCOMPARE(int(s.State.Config.CfgRec.Telling), 1);
         QCOMPARE(s.Messages.Texts(),
                  std::vector<std::string>{
                      "Voor het activeren van Matches\rHet programma opnieuw starten"});
@@ -155,7 +155,7 @@ private slots:
         QCOMPARE(nieuwEnabled, 1);
         QVERIFY(!s.Dialog.isVisible());
         QCOMPARE(s.Dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(s.State.Config.CfgRec.NBanen, 12);
+        QCOMPARE(int(s.State.Config.CfgRec.NBanen), 12);
     }
 
     void OpenConfigDialSetsConfigOkFromTheButton() {

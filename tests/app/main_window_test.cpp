@@ -343,6 +343,19 @@ private slots:
         if (!folder.isEmpty()) f.Window->grab().save(QString(folder) + "/main_list_shown.png");
     }
 
+    void EscapeDiscardsTheOpenListAndTheButtonsKeepTheirAccelerators() {
+        Fixture f;
+        f.Window->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.Window.get()));
+        f.Window->SetWindowState(ListWindowState::ListShown);
+        QCOMPARE(f.Window->SchrapBitBtn->shortcut(), QKeySequence(Qt::ALT | Qt::Key_C));
+        QCOMPARE(f.Window->TurvenBtn->shortcut(), QKeySequence(Qt::ALT | Qt::Key_T));
+        QTest::keyClick(f.Window.get(), Qt::Key_Escape);
+        QVERIFY(f.Window->Sluit);
+        QVERIFY(f.Window->LedenGrid->isHidden());
+        QVERIFY(f.Fakes.Messages.Shown.empty());
+    }
+
     void TheScheduleToolButtonsKeepOnePressed() {
         Fixture f;
         f.Window->SetWindowState(ListWindowState::ListShown);

@@ -156,6 +156,32 @@ private slots:
         QCOMPARE(help.Contexts, std::vector<int>{241});
     }
 
+    void APositionMovesOnlyTheEdgesGiven() {
+        QPoint centred;
+        {
+            std::unique_ptr<TBerichtForm> form(CreateBerichtForm("Plaats", 2, 16));
+            centred = form->pos();
+            QRect screen = QGuiApplication::primaryScreen()->geometry();
+            QCOMPARE(centred.x(), screen.width() / 2 - form->width() / 2);
+            QCOMPARE(centred.y(), screen.height() / 2 - form->height() / 2);
+        }
+        QPoint placed;
+        QTimer::singleShot(0, [&] {
+            QWidget* form = QApplication::activeModalWidget();
+            placed = form->pos();
+            form->close();
+        });
+        QCOMPARE(BerichtDlgPos("Plaats", 2, 16, 0, 15, -1, QString()), 2);
+        QCOMPARE(placed, QPoint(15, centred.y()));
+        QTimer::singleShot(0, [&] {
+            QWidget* form = QApplication::activeModalWidget();
+            placed = form->pos();
+            form->close();
+        });
+        BerichtDlgPos("Plaats", 2, 16, 0, -1, 25, QString());
+        QCOMPARE(placed, QPoint(centred.x(), 25));
+    }
+
     void EveryButtonAnswersItsResultCode() {
         const int expected[12] = {6, 7, 6, 7, 1, 2, 3, 4, 5, 12, 13, 14};
         for (int i = 0; i < 12; ++i) {

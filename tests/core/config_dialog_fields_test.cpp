@@ -25,7 +25,7 @@ TEST_F(FieldFixture, TooFewMembersIsReportedYetStored) {
     EXPECT_EQ(Messages.Texts(), std::vector<std::string>{"Aantal Leden = 0 : "});
     EXPECT_EQ(Messages.Last().Kind, KindFout);
     EXPECT_EQ(State.ErrorCode, 2);
-    EXPECT_EQ(State.Config.CfgRec.NLeden, 3);
+    EXPECT_EQ(+State.Config.CfgRec.NLeden, 3);
     EXPECT_EQ(Bell.Beeps, 1);
     Messages.Clear();
     Enter(FieldNLeden, "-5");
@@ -34,7 +34,7 @@ TEST_F(FieldFixture, TooFewMembersIsReportedYetStored) {
     Enter(FieldNLeden, " 400 ");
     EXPECT_TRUE(Messages.Shown.empty());
     EXPECT_EQ(State.ErrorCode, 0);
-    EXPECT_EQ(State.Config.CfgRec.NLeden, 400);
+    EXPECT_EQ(+State.Config.CfgRec.NLeden, 400);
     Enter(FieldNLeden, " 401");
     EXPECT_EQ(Messages.Texts(), std::vector<std::string>{"Aantal te groot 401 bestaat niet\n\r"});
     EXPECT_EQ(State.ErrorCode, 12);
@@ -48,7 +48,7 @@ TEST_F(FieldFixture, MixedRoundsAreLimitedByTheDoublesRoundsAlreadyStored) {
     Messages.Clear();
     Enter(FieldNMixRonden, "20");
     EXPECT_TRUE(Messages.Shown.empty());
-    EXPECT_EQ(State.Config.CfgRec.NMixRonden, 20);
+    EXPECT_EQ(+State.Config.CfgRec.NMixRonden, 20);
     Enter(FieldNMixRonden, "-1");
     EXPECT_EQ(Messages.Texts(),
               std::vector<std::string>{
@@ -95,9 +95,9 @@ TEST_F(FieldFixture, UnconvertibleNumbersBeepAndBecomeZeroWithoutACheck) {
     CheckConfigTextField(State, Messages, Bell, FieldNBanen, "7x", false);
     EXPECT_EQ(Bell.Beeps, 1);
     EXPECT_TRUE(Messages.Shown.empty());
-    EXPECT_EQ(State.Config.CfgRec.NBanen, 0);
+    EXPECT_EQ(+State.Config.CfgRec.NBanen, 0);
     CheckConfigTextField(State, Messages, Bell, FieldNLeden, "1000", false);
-    EXPECT_EQ(State.Config.CfgRec.NLeden, 1000);
+    EXPECT_EQ(+State.Config.CfgRec.NLeden, 1000);
 }
 
 TEST_F(FieldFixture, NumbersBeyondSixteenBitsNeverWrapIntoRange) {
@@ -138,19 +138,19 @@ TEST_F(FieldFixture, SwitchingGamesCountingOnIsNoticedOnlyFromZero) {
     bool changed = false;
     CheckGamesField(State, true, changed);
     EXPECT_TRUE(changed);
-    EXPECT_EQ(State.Config.CfgRec.Telling, 1);
+    EXPECT_EQ(+State.Config.CfgRec.Telling, 1);
     changed = false;
     CheckGamesField(State, true, changed);
     EXPECT_FALSE(changed);
     CheckGamesField(State, false, changed);
-    EXPECT_EQ(State.Config.CfgRec.Telling, 0);
+    EXPECT_EQ(+State.Config.CfgRec.Telling, 0);
 }
 
 TEST_F(FieldFixture, OptionBoxesSetTheirBitsAndLeaveTheOthers) {
     CheckOptionField(State, FieldVeelWeinig, false);
     CheckOptionField(State, FieldHelpmess, true);
     CheckOptionField(State, FieldBaancode, true);
-    EXPECT_EQ(State.Config.CfgRec.Cfgflags, 16 | 2 | 4);
+    EXPECT_EQ(+State.Config.CfgRec.Cfgflags, 16 | 2 | 4);
 }
 
 TEST(PrepareConfigDial, MenuWithoutAListRefusesAndNieuwStartsFresh) {
@@ -161,6 +161,6 @@ TEST(PrepareConfigDial, MenuWithoutAListRefusesAndNieuwStartsFresh) {
     EXPECT_EQ(messages.Last().Kind, KindWaarschuwing);
     state.Config.ClubLengte = 5;
     EXPECT_TRUE(PrepareConfigDial(state, messages, true));
-    EXPECT_EQ(state.Config.ClubLengte, 0);
-    EXPECT_EQ(state.Config.CfgRec.NBanen, 9);
+    EXPECT_EQ(+state.Config.ClubLengte, 0);
+    EXPECT_EQ(+state.Config.CfgRec.NBanen, 9);
 }

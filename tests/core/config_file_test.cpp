@@ -24,30 +24,30 @@ TEST(ConfigRecords, FieldsSitAtTheOffsetsOfTheFileLayout) {
     std::string image = ConfigBytes(37);
     ByteReader in{image};
     EXPECT_EQ(ReadfromStream(config, in), 268u);
-    EXPECT_EQ(config.ClubLengte, 7);
+    EXPECT_EQ(+config.ClubLengte, 7);
     EXPECT_EQ(config.CfgRec.ClubNaam, "TC De Baan");
-    EXPECT_EQ(config.CfgRec.NLeden, 37);
-    EXPECT_EQ(config.CfgRec.NDubRonden, 5);
-    EXPECT_EQ(config.CfgRec.NMixRonden, 3);
-    EXPECT_EQ(config.CfgRec.NBanen, 6);
-    EXPECT_EQ(config.CfgRec.NMatches, 2);
+    EXPECT_EQ(+config.CfgRec.NLeden, 37);
+    EXPECT_EQ(+config.CfgRec.NDubRonden, 5);
+    EXPECT_EQ(+config.CfgRec.NMixRonden, 3);
+    EXPECT_EQ(+config.CfgRec.NBanen, 6);
+    EXPECT_EQ(+config.CfgRec.NMatches, 2);
     EXPECT_EQ(config.CfgRec.Grpn[0], "h");
     EXPECT_EQ(config.CfgRec.Grpn[1], "d");
-    EXPECT_EQ(config.CfgRec.Telling, 1);
-    EXPECT_EQ(config.CfgRec.Cfgflags, 19);
+    EXPECT_EQ(+config.CfgRec.Telling, 1);
+    EXPECT_EQ(+config.CfgRec.Cfgflags, 19);
     const TPrnCFGRec& prn = config.PrnCFGRecord;
     EXPECT_EQ(prn.FontNameTv, "Arial");
-    EXPECT_EQ(prn.FontSizeTv, 11);
-    EXPECT_EQ(prn.FontSizePR, 9);
-    EXPECT_EQ(prn.LeftMarge, 100);
-    EXPECT_EQ(prn.TopMarge, 150);
-    EXPECT_EQ(prn.BottomMarge, 100);
-    EXPECT_EQ(prn.LineHeight, 45);
-    EXPECT_EQ(prn.LinespPage, 60);
-    EXPECT_EQ(prn.PrntInstel, 2);
+    EXPECT_EQ(+prn.FontSizeTv, 11);
+    EXPECT_EQ(+prn.FontSizePR, 9);
+    EXPECT_EQ(+prn.LeftMarge, 100);
+    EXPECT_EQ(+prn.TopMarge, 150);
+    EXPECT_EQ(+prn.BottomMarge, 100);
+    EXPECT_EQ(+prn.LineHeight, 45);
+    EXPECT_EQ(+prn.LinespPage, 60);
+    EXPECT_EQ(+prn.PrntInstel, 2);
     EXPECT_EQ(prn.Persoon[0], "J. Jansen");
     EXPECT_EQ(prn.FontNamePR, "Courier New");
-    EXPECT_EQ(prn.Preferent, 12);
+    EXPECT_EQ(+prn.Preferent, 12);
 }
 
 TEST(ConfigRecords, SaveAfterReadGivesBackEveryByteIncludingThoseBehindTheLengths) {
@@ -68,8 +68,8 @@ TEST(ConfigRecords, AShortImageLeavesTheRestAsItWas) {
     std::string image = ConfigBytes(37).substr(0, 65);
     ByteReader in{image};
     EXPECT_EQ(ReadfromStream(config, in), 65u);
-    EXPECT_EQ(config.CfgRec.Cfgflags, 19);
-    EXPECT_EQ(config.PrnCFGRecord.LineHeight, 77);
+    EXPECT_EQ(+config.CfgRec.Cfgflags, 19);
+    EXPECT_EQ(+config.PrnCFGRecord.LineHeight, 77);
 }
 
 TEST_F(ConfigFixture, DefaultConfigurationOnDiskHasTheDocumentedBytes) {
@@ -132,7 +132,7 @@ TEST_F(ConfigFixture, AFullFileIsTakenAndItsFlagsApplied) {
     EXPECT_TRUE(Host.DialogCalls.empty());
     EXPECT_TRUE(State.ConfigOK);
     EXPECT_EQ(State.ConfigFileName, Cfg);
-    EXPECT_EQ(State.PrnCfg.PrntInstel, 2);
+    EXPECT_EQ(+State.PrnCfg.PrntInstel, 2);
     EXPECT_TRUE(State.GamesCounting);
     EXPECT_TRUE(State.PersDataOn);
     EXPECT_FALSE(State.PrintHeadOn);
@@ -144,15 +144,15 @@ TEST_F(ConfigFixture, WithoutPrintersTheChosenPrinterIsForgottenInTheWorkingCopy
     WriteBytes(Cfg, ConfigBytes(37));
     LoadConfig(State, Messages, Host, Member);
     EXPECT_FALSE(State.PrinterPresent);
-    EXPECT_EQ(State.PrnCfg.PrntInstel, -1);
-    EXPECT_EQ(State.Config.PrnCFGRecord.PrntInstel, 2);
+    EXPECT_EQ(+State.PrnCfg.PrntInstel, -1);
+    EXPECT_EQ(+State.Config.PrnCFGRecord.PrntInstel, 2);
 }
 
 TEST_F(ConfigFixture, AMissingFileIsReportedAndAFreshConfigurationOffered) {
     LoadConfig(State, Messages, Host, Member);
     EXPECT_EQ(Messages.Texts(), std::vector<std::string>{"Bestand bestaat niet : " + Cfg});
     EXPECT_EQ(Host.DialogCalls, std::vector<bool>{true});
-    EXPECT_EQ(State.Config.CfgRec.NLeden, 24);
+    EXPECT_EQ(+State.Config.CfgRec.NLeden, 24);
     EXPECT_FALSE(State.ConfigOK); // the dialog was cancelled
 }
 
@@ -165,8 +165,8 @@ TEST_F(ConfigFixture, FilesEndingBeforeNLedenAreUnusable) {
         LoadConfig(State, Messages, Host, Member);
         EXPECT_EQ(Messages.Texts(), std::vector<std::string>{"Ledenbestand is niet correct" + Cfg});
         EXPECT_EQ(Host.DialogCalls, std::vector<bool>{true});
-        EXPECT_EQ(State.Config.CfgRec.NLeden, 24);
-        EXPECT_EQ(State.PrnCfg.LinespPage, 61);
+        EXPECT_EQ(+State.Config.CfgRec.NLeden, 24);
+        EXPECT_EQ(+State.PrnCfg.LinespPage, 61);
     }
 }
 
@@ -175,12 +175,12 @@ TEST_F(ConfigFixture, ClubDataAloneAreAcceptedAndPrintingGetsNoZeroToDivideBy) {
     LoadConfig(State, Messages, Host, Member);
     EXPECT_TRUE(Messages.Shown.empty());
     EXPECT_TRUE(State.ConfigOK);
-    EXPECT_EQ(State.Config.CfgRec.NLeden, 37);
+    EXPECT_EQ(+State.Config.CfgRec.NLeden, 37);
     EXPECT_EQ(State.Config.CfgRec.ClubNaam, "TC De Baan");
-    EXPECT_EQ(State.Config.PrnCFGRecord.LineHeight, 0);
-    EXPECT_EQ(State.PrnCfg.LineHeight, 50);
-    EXPECT_EQ(State.PrnCfg.LinespPage, 61);
-    EXPECT_EQ(State.PrnCfg.LeftMarge, 0);
+    EXPECT_EQ(+State.Config.PrnCFGRecord.LineHeight, 0);
+    EXPECT_EQ(+State.PrnCfg.LineHeight, 50);
+    EXPECT_EQ(+State.PrnCfg.LinespPage, 61);
+    EXPECT_EQ(+State.PrnCfg.LeftMarge, 0);
     EXPECT_EQ(State.Printer.PrnPixPerCm, 118);
 }
 
@@ -188,7 +188,7 @@ TEST_F(ConfigFixture, AConfigurationThatCannotBeReadLeavesTheOldOne) {
     State.Config.CfgRec.NLeden = 99;
     std::filesystem::create_directory(Cfg); // exists, but is no file
     EXPECT_THROW(LoadConfig(State, Messages, Host, Member), FileError);
-    EXPECT_EQ(State.Config.CfgRec.NLeden, 99);
+    EXPECT_EQ(+State.Config.CfgRec.NLeden, 99);
 }
 
 TEST_F(ConfigFixture, MaximisedPreferenceReachesTheMainWindow) {

@@ -61,8 +61,8 @@ TEST_F(LoadFixture, NoCountInTheHeaderFallsBackOnTheConfiguration) {
     ASSERT_EQ(State.MemberList.size(), 31u);
     // Records missing at the end of the file come out blank.
     const TLidRec& missing = State.MemberList[30].LidRecord;
-    EXPECT_EQ(missing.ClubNo, 0);
-    EXPECT_EQ(missing.Indx, 0);
+    EXPECT_EQ(+missing.ClubNo, 0);
+    EXPECT_EQ(+missing.Indx, 0);
     EXPECT_TRUE(missing.Voornaam.Empty());
     EXPECT_EQ(State.MemberList[2].LidRecord.Voornaam, "Bram");
 }
@@ -129,7 +129,7 @@ TEST_F(LoadFixture, AFailedLoadKeepsTheListThatWasOpen) {
     EXPECT_EQ(State.MemberCount, 3);
     EXPECT_EQ(State.MemberList[1].LidRecord.Voornaam, "Anna");
     EXPECT_EQ(State.MemberFileName, File);
-    EXPECT_EQ(State.Config.CfgRec.NLeden, 30);
+    EXPECT_EQ(+State.Config.CfgRec.NLeden, 30);
 }
 
 TEST_F(LoadFixture, AFileThatCannotBeReadIsNamedWithTheReason) {
@@ -145,7 +145,7 @@ TEST_F(LoadFixture, AFileThatCannotBeReadIsNamedWithTheReason) {
                                        "opnieuw of controleer file"});
     EXPECT_EQ(State.MemberCount, 3);
     EXPECT_EQ(State.MemberFileName, File);
-    EXPECT_EQ(State.Config.CfgRec.NLeden, 30);
+    EXPECT_EQ(+State.Config.CfgRec.NLeden, 30);
 }
 
 TEST_F(LoadFixture, AMissingFileChangesNothing) {

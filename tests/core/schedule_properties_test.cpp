@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr uint64_t ReferenceCap = 300'000; // candidates per round before a set-up is skipped
+constexpr uint64_t ReferenceCap = 100'000; // candidates per round before a set-up is skipped
 
 struct Outcome {
     std::vector<PlayerPair> Result;
@@ -392,7 +392,7 @@ void CheckCompletedRun(const ScheduleStore& store) {
 
 TEST(ScheduleProperties, RandomSetUpsAgreeWithThePlainSearchAndKeepTheRules) {
     int completed = 0, rounds = 0;
-    for (uint32_t seed = 1; seed <= 160; ++seed) {
+    for (uint32_t seed = 1; seed <= 200; ++seed) {
         ScheduleSetup s;
         RandomSetUp random(seed);
         random.Fill(s);
@@ -410,8 +410,8 @@ TEST(ScheduleProperties, RandomSetUpsAgreeWithThePlainSearchAndKeepTheRules) {
         }
         if (HasFailure()) break;
     }
-    EXPECT_GT(completed, 100);
-    EXPECT_GT(rounds, 500);
+    EXPECT_GT(completed, 130);
+    EXPECT_GT(rounds, 700);
 }
 
 TEST(ScheduleProperties, CrowdedNightsKeepTheRules) {

@@ -2,6 +2,7 @@
 
 #include "common/error_report.h"
 #include "common/file_error.h"
+#include "common/form_scaling_adapter.h"
 #include "common/windows1252.h"
 #include "config/config_dialog_fields.h"
 #include "config/config_file.h"
@@ -127,6 +128,8 @@ TConfigDial::TConfigDial(AppState& state, Messenger& messenger, Beeper& bell, QW
         setTabOrder(previous, next);
         previous = next;
     }
+
+    PasFormAan(this);
 
     connect(GamesBox, &QCheckBox::clicked, this, [this] { GamesBoxClick(); });
     connect(OKBtn1, &QPushButton::clicked, this, [this] { OKBtn1Click(); });

@@ -4,7 +4,6 @@
 #include "config/config_dialog.h"
 #include "members/member_file.h"
 
-#include <QAction>
 #include <QFile>
 #include <QPrinterInfo>
 
@@ -56,7 +55,7 @@ void MemberFileCommands::ShowMemberFileName(const std::string& name) {
 }
 
 void MemberFileCommands::SetNieuwEnabled(bool enabled) {
-    if (NieuwAction) NieuwAction->setEnabled(enabled);
+    if (SetNieuw) SetNieuw(enabled);
 }
 
 void MemberFileCommands::EnableFileCommands() {

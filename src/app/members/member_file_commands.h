@@ -11,7 +11,6 @@
 #include <QString>
 #include <functional>
 
-class QAction;
 class TConfigDial;
 
 class MemberFileCommands : public MemberFileView, public ConfigHost {
@@ -30,9 +29,9 @@ public:
 
     // Hooks the main window fills in. Every one may stay empty.
     std::function<void(const QString&)> ShowNamePanel; // status bar panel 1
-    QAction* NieuwAction = nullptr;
-    std::function<void()> EnableFileMenu;    // the items that need a loaded list
-    std::function<void()> DisableReportMenu; // after a new list has been opened
+    std::function<void(bool enabled)> SetNieuw;        // "&Nieuw"
+    std::function<void()> EnableFileMenu;              // the items that need a loaded list
+    std::function<void()> DisableReportMenu;           // after a new list has been opened
     // The member grid (another window's work): shows MemberList in the normal view.
     std::function<void()> ShowMemberGrid;
     // The member grid, when visible, copies its rows back into MemberList.

@@ -3,6 +3,9 @@
 #include "common/error_report.h"
 #include "common/qt_text.h"
 #include "common/start_up_values.h"
+#include "config/config_dialog.h"
+#include "members/member_file_chooser.h"
+#include "members/member_file_commands.h"
 #include "shell/about_box.h"
 
 #include <QAction>

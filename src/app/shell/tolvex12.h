@@ -13,6 +13,7 @@
 #include <QPointer>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QActionGroup;
@@ -23,7 +24,10 @@ class QTableWidget;
 class QTimer;
 class QToolBar;
 class TAboutBox;
+class TConfigDial;
 class TLedenGrid;
+class MemberFileChooser;
+class MemberFileCommands;
 
 // The states of the window as far as its command groups are concerned.
 enum class ListWindowState {
@@ -129,6 +133,10 @@ public:
     bool ClubNumbersUnique();
     void SaveListOnClose();
     void SaveConfigOfList();
+    // The member file named on the command line (tolvex12_file_commands.cpp).
+    void OpenFileFromCommandLine(const QString& fileName);
+    // The file commands and the configuration dialog, made on first use.
+    MemberFileCommands& FileCommands();
 
     // Fields of the window.
     bool Adressen = false;
@@ -244,6 +252,9 @@ private:
     QPushButton* AddPanelButton(QPushButton*& field, const char* objectName, const char* caption,
                                 const char* hint, int helpContext);
 
+    std::unique_ptr<TConfigDial> ConfigDial;
+    std::unique_ptr<MemberFileChooser> FileChooser;
+    std::unique_ptr<MemberFileCommands> FileCommandsPart;
     std::array<bool, 6> WindowListed{};
     std::array<QPointer<QWidget>, 6> ListedWindows{};
     QPointer<TAboutBox> AboutBox;

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QToolBar>
@@ -303,7 +304,12 @@ void TTolvex12::CreateMemberArea() {
     AddPanelButton(SchrapBitBtn, "SchrapBitBtn", "S&chrap", "Annuleren", 303);
     AddPanelButton(SluitBitBtn, "SluitBitBtn", "&Sluit", "Sluiten en opslaan", 251);
     // "S&chrap" is the Esc button of the window.
-    SchrapBitBtn->setShortcut(QKeySequence(Qt::Key_Escape));
+    // A shortcut of its own, so the button keeps its accelerator Alt+C.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName("SchrapEscape");
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (SchrapBitBtn->isVisible() && SchrapBitBtn->isEnabled()) SchrapBitBtn->click();
+    });
     column->addWidget(LedenPanel);
 
     connect(HelptBtn1, &QPushButton::clicked, this, &TTolvex12::HelptBtn1Click);

@@ -6,23 +6,6 @@
 
 #include "shell/tolvex12.h"
 
-// Member file ("&Nieuw", "&Open", "&Bewaren", "Bewaren &als...", "&Red").
-void TTolvex12::Nieuw1Click() {}
-void TTolvex12::Open1Click() {}
-void TTolvex12::Bewaren1Click() {}
-void TTolvex12::Bewarenals1Click() {}
-void TTolvex12::SaveBtnClick() {}
-// "&Sluit": the club numbers must be unique before the list can be closed.
-bool TTolvex12::ClubNumbersUnique() {
-    return true;
-}
-// "&Sluit" answered with "&Ja": choose the file and save the list and its configuration.
-void TTolvex12::SaveListOnClose() {}
-
-// Configuration ("Configuratie", and writing it after "Maximaal scherm").
-void TTolvex12::ConfigutratieClick() {}
-void TTolvex12::SaveConfigOfList() {}
-
 // Member list printing.
 void TTolvex12::Print1Click() {}
 

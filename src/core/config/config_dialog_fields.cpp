@@ -173,12 +173,12 @@ void CheckConfigTextField(AppState& state, Messenger& messenger, Beeper& bell, i
 }
 
 void CheckGamesField(AppState& state, bool checked, bool& matchChanged) {
-    uint16_t& telling = state.Config.CfgRec.Telling;
+    // Packed record fields are read and written by value: a reference could be misaligned.
     if (checked) {
-        if (telling == 0) matchChanged = true;
-        telling = 1;
+        if (state.Config.CfgRec.Telling == 0) matchChanged = true;
+        state.Config.CfgRec.Telling = 1;
     } else {
-        telling = 0;
+        state.Config.CfgRec.Telling = 0;
     }
 }
 
@@ -187,8 +187,9 @@ void CheckOptionField(AppState& state, int field, bool checked) {
                    : field == FieldHelpmess ? CfgShowProgress
                    : field == FieldBaancode ? CfgCourtCoding
                                             : 0;
-    uint16_t& flags = state.Config.CfgRec.Cfgflags;
-    flags = checked ? static_cast<uint16_t>(flags | bit) : static_cast<uint16_t>(flags & ~bit);
+    const uint16_t flags = state.Config.CfgRec.Cfgflags;
+    state.Config.CfgRec.Cfgflags =
+        checked ? static_cast<uint16_t>(flags | bit) : static_cast<uint16_t>(flags & ~bit);
 }
 
 bool PrepareConfigDial(AppState& state, Messenger& messenger, bool nieuw) {

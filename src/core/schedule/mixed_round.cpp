@@ -147,10 +147,9 @@ void SelectMixedRound(AppState& state, RunPorts& ports, int m, int courts) {
                    HasBit(scratch.ManWomanAcross[p.First], q.Second) ||
                    HasBit(scratch.ManWomanAcross[q.First], p.Second);
         };
-        const int smallerNeedLimit = need;
         auto tooFew = [&] {
             // The smaller group has more players who must play than the round has pairs.
-            return smallTables.MustPlay.Count > smallerNeedLimit;
+            return smallTables.MustPlay.Count > need;
         };
 
         pos[0] = courts;
@@ -192,7 +191,7 @@ void SelectMixedRound(AppState& state, RunPorts& ports, int m, int courts) {
                     // The last mixed round searches on; the others take what they have.
                     if (!lastRound) break;
                 }
-                cursor = pos[k < 0 ? 0 : k] + 1;
+                cursor = pos[k] + 1; // k >= 0 here: the search stops at k = 0
                 if (k > 0) drop(sel[k]);
                 --k;
             }

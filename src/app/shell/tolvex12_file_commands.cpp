@@ -1,0 +1,88 @@
+// The main window's file commands: "&Nieuw", "&Open", "Configuratie", "&Bewaren",
+// "Bewaren &als..." (menu items and tool buttons), the grid's "&Red", saving while closing, and
+// a member file named on the command line. The work is the core's member-file operations
+// (MemberFileCommands); this file hands them the main window's pieces.
+
+#include "common/file_error.h"
+#include "common/qt_chooser.h"
+#include "config/config_dialog.h"
+#include "config/config_file.h"
+#include "members/member_file.h"
+#include "members/member_file_chooser.h"
+#include "members/member_file_commands.h"
+#include "shell/tolvex12.h"
+
+MemberFileCommands& TTolvex12::FileCommands() {
+    if (FileCommandsPart) return *FileCommandsPart;
+    ConfigDial = std::make_unique<TConfigDial>(State, Ports.Msg, Ports.Bell, this);
+    // The platform's dialogs get the member file's treatment (case-insensitive ".tvs" filter,
+    // no second overwrite question); a scripted chooser of the tests is used as it is.
+    Chooser* files = &Ports.Choose;
+    if (dynamic_cast<QtChooser*>(&Ports.Choose)) {
+        FileChooser = std::make_unique<MemberFileChooser>(Ports.Choose, this);
+        files = FileChooser.get();
+    }
+    FileCommandsPart = std::make_unique<MemberFileCommands>(State, Ports.Msg, *files, *ConfigDial);
+    MemberFileCommands& commands = *FileCommandsPart;
+    commands.ShowNamePanel = [this](const QString& name) { SetStatusPanel(1, name); };
+    commands.SetNieuw = [this](bool enabled) { EnableNieuw(enabled); };
+    commands.EnableFileMenu = [this] { EnableMenuItems(true); };
+    commands.DisableReportMenu = [this] { EnableUitVoerItems(false); };
+    // OpenLedenInput. HOOK for the member grid: once the grid lives in this window, it fills
+    // itself here (TLedenGrid::OpenLedenInput) after the window state has been entered.
+    commands.ShowMemberGrid = [this] { SetWindowState(ListWindowState::ListShown); };
+    // HOOK for the member grid: while it is visible, its rows go back into MemberList here
+    // (TLedenGrid::GridToList) before every save.
+    commands.CopyGridToList = [] {};
+    commands.ApplyScreenFont = [this](const QString&, int size) {
+        QFont windowFont = font();
+        windowFont.setPointSize(size);
+        setFont(windowFont);
+    };
+    commands.SetMaximised = [this](bool maximised) { ApplyMaximised(maximised); };
+    return commands;
+}
+
+void TTolvex12::Nieuw1Click() {
+    FileCommands().Nieuw();
+}
+
+void TTolvex12::Open1Click() {
+    FileCommands().Open();
+}
+
+void TTolvex12::OpenFileFromCommandLine(const QString& fileName) {
+    FileCommands().OpenNamed(fileName);
+}
+
+void TTolvex12::Bewaren1Click() {
+    FileCommands().Save(false);
+}
+
+void TTolvex12::Bewarenals1Click() {
+    FileCommands().Save(true);
+}
+
+void TTolvex12::SaveBtnClick() {
+    FileCommands().SaveForGrid();
+}
+
+bool TTolvex12::ClubNumbersUnique() {
+    return CheckUniqueClubNumbers(State, Ports.Msg);
+}
+
+void TTolvex12::SaveListOnClose() {
+    FileCommands().SaveWhileClosing();
+}
+
+void TTolvex12::ConfigutratieClick() {
+    FileCommands().OpenConfigDial(false);
+}
+
+void TTolvex12::SaveConfigOfList() {
+    try {
+        SaveConfig(State, Ports.Msg, State.MemberFileName);
+    } catch (const FileError& e) {
+        ReportFileFailure(State, Ports.Msg, e.FileName, e.Reason, true);
+    }
+}
