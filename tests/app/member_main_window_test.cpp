@@ -1,3 +1,4 @@
+#include "file_test_support.h"
 #include "members/leden_grid.h"
 #include "members/leden_table.h"
 #include "members/member_fields.h"
@@ -6,6 +7,7 @@
 #include "shell/tolvex12.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,7 +27,7 @@ struct Fixture {
     NoHelp Help;
     std::unique_ptr<TTolvex12> Window;
 
-    Fixture() {
+    explicit Fixture(bool showList = true) {
         State.Config.CfgRec.Grpn[0] = "h";
         State.Config.CfgRec.Grpn[1] = "d";
         const char* names[][3] = {{"Jan", "Smit", "h"}, {"Els", "Bos", "d"},  {"Piet", "Jong", "h"},
@@ -48,7 +50,7 @@ struct Fixture {
         // Without a window manager (Xvfb) nothing activates the window but this call.
         QVERIFY(QTest::qWaitForWindowExposed(Window.get()));
         QApplication::setActiveWindow(Window.get());
-        Window->OpenLedenInput();
+        if (showList) Window->OpenLedenInput();
     }
     QAction* Action(const char* name) const {
         auto* action = Window->findChild<QAction*>(name);
@@ -211,6 +213,54 @@ private slots:
         f.Key(Qt::Key_Escape);
         QVERIFY(f.Window->LedenGrid->isVisible());
         QCOMPARE(f.Cell(2, 1), std::string("Jan"));
+    }
+
+    void OpenFillsTheGridAndRedSavesTheTally() {
+        ScratchFolder folder;
+        std::string file = folder.Path("avond.tvs");
+        std::string image = HeaderBytes(0, "450");
+        for (int i = 1; i <= 450; ++i)
+            image += ::MemberBytes(static_cast<uint16_t>(i), static_cast<int16_t>(i),
+                                   "Voornaam" + std::to_string(i), "Achternaam" + std::to_string(i),
+                                   i % 2 ? "h" : "d", "-");
+        WriteBytes(file, image);
+        WriteBytes(folder.Path("avond.cfg"), ConfigBytes(450));
+        Fixture f(false);
+        f.Choose.OpenAnswers.push_back(file);
+        QElapsedTimer timer;
+        timer.start();
+        f.Action("Open1")->trigger();
+        QApplication::processEvents();
+        double ms = timer.nsecsElapsed() / 1e6;
+        qInfo("\"&Open\" of a 450-member file to the filled grid: %.1f ms", ms);
+        QCOMPARE(f.Window->LedenGrid->rowCount(), 450);
+        QVERIFY(f.Window->LedenGrid->isVisible());
+        QVERIFY(!f.Window->Sluit);
+        QCOMPARE(f.Cell(2, 450), std::string("Voornaam450"));
+        QCOMPARE(f.Grid().Row(), 1);
+
+        QTest::mouseClick(f.Window->TurvenBtn, Qt::LeftButton);
+        f.Type("a");
+        f.Key(Qt::Key_Tab);
+        f.Type("b");                        // not yet committed: the save's full commit takes it
+        f.Fakes.Messages.Answer(ResultYes); // " Tolvex Programma" / " Bewaren van ..."
+        f.Key(Qt::Key_F3);
+        QCOMPARE(f.Fakes.Messages.Last().Text,
+                 "Wegschrijven van " + f.State.MemberFileName + " gelukt");
+        std::string saved = ReadBytes(file);
+        QCOMPARE(saved.size(), std::size_t(232 * 451));
+        QCOMPARE(saved.substr(232 + 74, 4), std::string("\x01"
+                                                        "A  ",
+                                                        4));
+        QCOMPARE(saved.substr(2 * 232 + 74, 4), std::string("\x01"
+                                                            "B  ",
+                                                            4));
+
+        // A club number that is no number stops the save before anything is written.
+        f.Window->LedenGrid->setCurrentCell(2, 1);
+        f.Type("3x");
+        QVERIFY_THROWS_EXCEPTION(CellConversionError, f.Window->SaveBtnClick());
+        QCOMPARE(ReadBytes(file), saved);
     }
 
     void SchrapHidesTheGridAndKeepsTheCommittedList() {

@@ -28,12 +28,11 @@ MemberFileCommands& TTolvex12::FileCommands() {
     commands.SetNieuw = [this](bool enabled) { EnableNieuw(enabled); };
     commands.EnableFileMenu = [this] { EnableMenuItems(true); };
     commands.DisableReportMenu = [this] { EnableUitVoerItems(false); };
-    // OpenLedenInput. HOOK for the member grid: once the grid lives in this window, it fills
-    // itself here (TLedenGrid::OpenLedenInput) after the window state has been entered.
-    commands.ShowMemberGrid = [this] { SetWindowState(ListWindowState::ListShown); };
-    // HOOK for the member grid: while it is visible, its rows go back into MemberList here
-    // (TLedenGrid::GridToList) before every save.
-    commands.CopyGridToList = [] {};
+    // OpenLedenInput: the member grid fills itself and the window enters the list state.
+    commands.ShowMemberGrid = [this] { OpenLedenInput(); };
+    // While the grid is visible, its rows go back into MemberList before every save; a number
+    // cell that is none stops the save.
+    commands.CopyGridToList = [this] { GridToList(); };
     commands.ApplyScreenFont = [this](const QString&, int size) {
         QFont windowFont = font();
         windowFont.setPointSize(size);
