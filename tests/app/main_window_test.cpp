@@ -320,7 +320,7 @@ private slots:
         f.Window->ShowHelpFor(f.Window->LedenGrid);
         f.Window->InhoudHelp1->trigger();
         f.Window->GebrkHlp->trigger();
-        QCOMPARE(f.Help.Contexts, (std::vector<int>{235, 304, 200, -1, -2}));
+        QCOMPARE(f.Help.Contexts, (std::vector<int>{235, 304, 235, -1, -2}));
     }
 
     void TheListShownLooksLikeTheDesign() {

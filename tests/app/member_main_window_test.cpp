@@ -263,6 +263,14 @@ private slots:
         QCOMPARE(ReadBytes(file), saved);
     }
 
+    void EditWithNoListShownChangesNothing() {
+        Fixture f(false);
+        f.Action("Edit1")->trigger();
+        QCOMPARE(f.Fakes.Messages.Texts(), std::vector<std::string>{"Wijzigen van record mislukt"});
+        QCOMPARE(f.State.MemberCount, int16_t(6));
+        QVERIFY(!f.Window->LedenGrid->isVisible());
+    }
+
     void SchrapHidesTheGridAndKeepsTheCommittedList() {
         Fixture f;
         QTest::mouseClick(f.Window->TurvenBtn, Qt::LeftButton);

@@ -57,8 +57,8 @@ TLedenGrid::TLedenGrid(AppState& state, Messenger& messenger, Beeper& bell, Cloc
 
 void TLedenGrid::BuildControls() {
     Grid = new LedenTable(*this, this);
-    Grid->setToolTip(QString());
-    Grid->setWhatsThis("235");
+    Grid->setProperty("helpContext", 235);
+    Grid->setStatusTip("Leden Records");
 
     GridPanel = new QWidget(this);
     GridPanel->setObjectName("GridPanel");
@@ -70,8 +70,10 @@ void TLedenGrid::BuildControls() {
     AantalDmstxt->setObjectName("AantalDmstxt");
     AantalDmsLab = new QLabel("0", GridPanel);
     AantalDmsLab->setObjectName("AantalDmsLab");
-    for (QLabel* label : {AantalHrntxt, AantalHrnLab, AantalDmstxt, AantalDmsLab})
+    for (QLabel* label : {AantalHrntxt, AantalHrnLab, AantalDmstxt, AantalDmsLab}) {
         label->setToolTip("Aantal actieve spelers in deze groep");
+        label->setStatusTip("Aantal actieve spelers in deze groep");
+    }
     for (QLabel* count : {AantalHrnLab, AantalDmsLab}) {
         count->setFrameShape(QFrame::Panel);
         count->setFrameShadow(QFrame::Sunken);

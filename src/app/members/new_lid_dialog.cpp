@@ -55,6 +55,7 @@ TNewLidDlg::TNewLidDlg(AppState& state, Messenger& messenger, Beeper& bell, QWid
     , Msg(messenger)
     , Bell(bell) {
     setObjectName("NewLidDlg");
+    setProperty("helpContext", 228);
     BuildControls();
 }
 
@@ -109,6 +110,9 @@ void TNewLidDlg::BuildControls() {
     Herstelknop = new QPushButton("&Herstel", this);
     Herstelknop->setObjectName("Herstelknop");
     for (QPushButton* button : {StopKnop, InvoegKnop, Herstelknop}) button->setAutoDefault(false);
+    InvoegKnop->setProperty("helpContext", 308);
+    StopKnop->setProperty("helpContext", 303);
+    Herstelknop->setProperty("helpContext", 309);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
