@@ -248,6 +248,11 @@ TEST(CounterCaptions, NamesMenAndLadiesOrTheGroupMark) {
     captions = MakeCounterCaptions(cfg);
     EXPECT_EQ(captions.Group1, " Groep jun");
     EXPECT_EQ(captions.Group2, " Groep S");
+    AppState state;
+    state.Config.CfgRec = cfg;
+    SetCounterCaptions(state);
+    EXPECT_EQ(state.Schedule->GroupLabel[0].View(), " Groep jun");
+    EXPECT_EQ(state.Schedule->GroupLabel[1].View(), " Groep S");
 }
 
 TEST(CheckMemberLimit, RefusesTheFourHundredFirstMember) {

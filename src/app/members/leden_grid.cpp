@@ -314,7 +314,7 @@ void TLedenGrid::CountActive() {
 }
 
 void TLedenGrid::SetCounterCaptions() {
-    CounterCaptions captions = MakeCounterCaptions(State.Config.CfgRec);
+    CounterCaptions captions = ::SetCounterCaptions(State);
     AantalHrntxt->setText(ToQt(TrimBlanks(captions.Group1)));
     AantalDmstxt->setText(ToQt(TrimBlanks(captions.Group2)));
 }

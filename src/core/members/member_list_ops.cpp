@@ -181,6 +181,13 @@ CounterCaptions MakeCounterCaptions(const TCfgRec& cfg) {
     return {label(cfg.Grpn[0].View(), "H", " Heren "), label(cfg.Grpn[1].View(), "D", " Dames ")};
 }
 
+CounterCaptions SetCounterCaptions(AppState& state) {
+    CounterCaptions captions = MakeCounterCaptions(state.Config.CfgRec);
+    state.Schedule->GroupLabel[0] = captions.Group1;
+    state.Schedule->GroupLabel[1] = captions.Group2;
+    return captions;
+}
+
 bool CheckMemberLimit(AppState& state, Messenger& messenger, Beeper& bell) {
     state.ErrorCode = 0;
     if (state.MemberCount < MemberLimit) return false;

@@ -58,6 +58,8 @@ struct CounterCaptions {
     std::string Group2;
 };
 CounterCaptions MakeCounterCaptions(const TCfgRec& cfg);
+// The same labels also become the schedule's group labels 0 and 1.
+CounterCaptions SetCounterCaptions(AppState& state);
 
 // True when adding is refused (the register is full), after the report and a beep.
 bool CheckMemberLimit(AppState& state, Messenger& messenger, Beeper& bell);
