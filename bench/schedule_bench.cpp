@@ -4,9 +4,9 @@
 //
 //   ninja -C build tolvex_bench && build/bench/tolvex_bench --benchmark_filter=Schedule
 
-#include "common/app_state.h"
-#include "schedule/name_lists.h"
-#include "schedule/schedule_run.h"
+#include "core/app_state.h"
+#include "core/schedule/name_lists.h"
+#include "core/schedule/schedule_run.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,11 +3,11 @@
 // in this folder can be checked against a fresh run.
 //   make_example_club FOLDER      writes FOLDER/tc_de_kastanjelaan.tvs and .cfg
 
-#include "common/app_state.h"
-#include "common/safe_file_writer.h"
-#include "common/windows1252.h"
-#include "config/config_file.h"
-#include "members/member_file.h"
+#include "core/app_state.h"
+#include "core/common/safe_file_writer.h"
+#include "core/common/windows1252.h"
+#include "core/config/config_file.h"
+#include "core/members/member_file.h"
 
 #include <array>
 #include <cstdint>

@@ -2,8 +2,8 @@
 // when it was unusable), printing never gets a zero to divide by, and a save writes exactly one
 // 268-byte image. The same bytes also go through the dialog's number conversion.
 
-#include "config/config_dialog_fields.h"
-#include "config/config_file.h"
+#include "core/config/config_dialog_fields.h"
+#include "core/config/config_file.h"
 #include "fuzz_support.h"
 
 #include <cstdint>

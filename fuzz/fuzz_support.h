@@ -2,11 +2,11 @@
 // Ports for the fuzz targets: every message is counted, questions are answered "&Nee", and the
 // configuration dialog makes a fresh configuration without being confirmed.
 
-#include "common/app_state.h"
-#include "common/ports.h"
-#include "config/config_dialog_fields.h"
-#include "config/config_host.h"
-#include "members/member_file_view.h"
+#include "core/app_state.h"
+#include "core/common/ports.h"
+#include "core/config/config_dialog_fields.h"
+#include "core/config/config_host.h"
+#include "core/members/member_file_view.h"
 
 #include <cstdlib>
 

@@ -1,9 +1,9 @@
 // Any byte sequence as a member file: it ends in a loaded list or a message, the list keeps its
 // invariant (MemberCount + 1 items), and saving what was loaded gives the same records back.
 
-#include "common/windows1252.h"
+#include "core/common/windows1252.h"
 #include "fuzz_support.h"
-#include "members/member_file.h"
+#include "core/members/member_file.h"
 
 #include <cstdint>
 #include <cstring>

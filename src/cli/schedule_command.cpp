@@ -4,12 +4,12 @@
 
 #include "cli_commands.h"
 
-#include "common/app_state.h"
-#include "common/windows1252.h"
-#include "config/config_dialog_fields.h"
-#include "members/member_file.h"
-#include "schedule/name_lists.h"
-#include "schedule/schedule_run.h"
+#include "core/app_state.h"
+#include "core/common/windows1252.h"
+#include "core/config/config_dialog_fields.h"
+#include "core/members/member_file.h"
+#include "core/schedule/name_lists.h"
+#include "core/schedule/schedule_run.h"
 
 #include <nlohmann/json.hpp>
 

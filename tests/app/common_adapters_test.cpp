@@ -1,8 +1,8 @@
-#include "common/date_edit_adapter.h"
-#include "common/form_scaling_adapter.h"
-#include "common/printer_metrics.h"
-#include "common/qt_event_pump.h"
-#include "common/qt_print_canvas.h"
+#include "app/common/date_edit_adapter.h"
+#include "app/common/form_scaling_adapter.h"
+#include "core/common/printer_metrics.h"
+#include "app/common/qt_event_pump.h"
+#include "app/common/qt_print_canvas.h"
 #include "scripted_ports.h"
 
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
-#include "config/config_dialog.h"
-#include "config/config_file.h"
+#include "app/config/config_dialog.h"
+#include "core/config/config_file.h"
 #include "file_test_support.h"
 #include "scripted_ports.h"
 

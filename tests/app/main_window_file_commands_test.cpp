@@ -1,9 +1,9 @@
-#include "config/config_dialog.h"
+#include "app/config/config_dialog.h"
 #include "file_test_support.h"
-#include "members/member_file_commands.h"
+#include "app/members/member_file_commands.h"
 #include "recording_print_canvas.h"
 #include "scripted_ports.h"
-#include "shell/tolvex12.h"
+#include "app/shell/main_window.h"
 
 #include <QAction>
 #include <QPushButton>

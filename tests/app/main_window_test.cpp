@@ -1,6 +1,6 @@
 #include "recording_print_canvas.h"
 #include "scripted_ports.h"
-#include "shell/tolvex12.h"
+#include "app/shell/main_window.h"
 
 #include <QAction>
 #include <QLabel>

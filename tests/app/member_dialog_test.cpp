@@ -1,4 +1,4 @@
-#include "members/new_lid_dialog.h"
+#include "app/members/member_dialog.h"
 #include "scripted_ports.h"
 
 #include <QLabel>

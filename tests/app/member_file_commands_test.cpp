@@ -1,6 +1,6 @@
-#include "config/config_dialog.h"
+#include "app/config/config_dialog.h"
 #include "file_test_support.h"
-#include "members/member_file_commands.h"
+#include "app/members/member_file_commands.h"
 #include "scripted_ports.h"
 
 #include <QAction>

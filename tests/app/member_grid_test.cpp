@@ -1,8 +1,8 @@
 #include "file_test_support.h"
-#include "members/leden_grid.h"
-#include "members/leden_table.h"
-#include "members/member_file.h"
-#include "members/new_lid_dialog.h"
+#include "app/members/member_grid.h"
+#include "app/members/member_grid_table.h"
+#include "core/members/member_file.h"
+#include "app/members/member_dialog.h"
 #include "scripted_ports.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 #include "file_test_support.h"
-#include "members/leden_grid.h"
-#include "members/leden_table.h"
-#include "members/member_fields.h"
+#include "app/members/member_grid.h"
+#include "app/members/member_grid_table.h"
+#include "core/members/member_fields.h"
 #include "recording_print_canvas.h"
 #include "scripted_ports.h"
-#include "shell/tolvex12.h"
+#include "app/shell/main_window.h"
 
 #include <QAction>
 #include <QElapsedTimer>

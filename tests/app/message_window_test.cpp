@@ -1,5 +1,5 @@
-#include "common/application_title.h"
-#include "common/message_window.h"
+#include "app/common/application_title.h"
+#include "app/common/message_window.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -1,11 +1,11 @@
-#include "common/file_error.h"
+#include "core/common/file_error.h"
 #include "recording_print_canvas.h"
 #include "scripted_ports.h"
-#include "shell/about_box.h"
-#include "shell/splash_form.h"
-#include "shell/start_up.h"
-#include "shell/tolvex12.h"
-#include "shell/tolvex_application.h"
+#include "app/shell/about_box.h"
+#include "app/shell/splash_form.h"
+#include "app/shell/start_up.h"
+#include "app/shell/main_window.h"
+#include "app/shell/tolvex_application.h"
 
 #include <QAction>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
-#include "common/date_edit.h"
-#include "common/error_report.h"
+#include "core/common/date_edit.h"
+#include "core/common/error_report.h"
 #include "scripted_ports.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "common/message_layout.h"
+#include "core/common/message_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "common/error_report.h"
-#include "common/message_tables.h"
+#include "core/common/error_report.h"
+#include "core/common/message_tables.h"
 #include "scripted_ports.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "common/printer_metrics.h"
+#include "core/common/printer_metrics.h"
 #include "recording_print_canvas.h"
 #include "scripted_ports.h"
 

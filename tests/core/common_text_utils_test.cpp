@@ -1,5 +1,5 @@
-#include "common/text_utils.h"
-#include "common/windows1252.h"
+#include "core/common/text_utils.h"
+#include "core/common/windows1252.h"
 #include "scripted_ports.h"
 
 #include <gtest/gtest.h>

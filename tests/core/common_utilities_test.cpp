@@ -1,8 +1,8 @@
-#include "common/form_scaling.h"
-#include "common/short_string.h"
-#include "common/start_up_values.h"
-#include "common/text_utils.h"
-#include "common/windows1252.h"
+#include "core/common/form_scaling.h"
+#include "core/common/short_string.h"
+#include "core/common/start_up_values.h"
+#include "core/common/text_utils.h"
+#include "core/common/windows1252.h"
 #include "scripted_ports.h"
 
 #include <gtest/gtest.h>

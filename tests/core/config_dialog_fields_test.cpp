@@ -1,5 +1,5 @@
-#include "config/config_dialog_fields.h"
-#include "config/config_file.h"
+#include "core/config/config_dialog_fields.h"
+#include "core/config/config_file.h"
 #include "scripted_ports.h"
 
 #include <gtest/gtest.h>

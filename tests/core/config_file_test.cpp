@@ -1,5 +1,5 @@
-#include "common/file_error.h"
-#include "config/config_file.h"
+#include "core/common/file_error.h"
+#include "core/config/config_file.h"
 #include "file_test_support.h"
 #include "scripted_ports.h"
 

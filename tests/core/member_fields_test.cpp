@@ -1,4 +1,4 @@
-#include "members/member_fields.h"
+#include "core/members/member_fields.h"
 
 #include <gtest/gtest.h>
 

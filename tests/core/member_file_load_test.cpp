@@ -1,6 +1,6 @@
-#include "config/config_file.h"
+#include "core/config/config_file.h"
 #include "file_test_support.h"
-#include "members/member_file.h"
+#include "core/members/member_file.h"
 #include "scripted_ports.h"
 
 #include <filesystem>

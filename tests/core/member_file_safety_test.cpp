@@ -2,11 +2,11 @@
 // is told which file failed and why. The disks are small tmpfs mounts, which needs root; without
 // it these tests are skipped.
 
-#include "common/file_error.h"
-#include "common/safe_file_writer.h"
-#include "config/config_file.h"
+#include "core/common/file_error.h"
+#include "core/common/safe_file_writer.h"
+#include "core/config/config_file.h"
 #include "file_test_support.h"
-#include "members/member_file.h"
+#include "core/members/member_file.h"
 #include "scripted_ports.h"
 
 #include <filesystem>

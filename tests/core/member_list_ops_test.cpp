@@ -1,5 +1,5 @@
-#include "members/member_fields.h"
-#include "members/member_list_ops.h"
+#include "core/members/member_fields.h"
+#include "core/members/member_list_ops.h"
 #include "scripted_ports.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "schedule/availability.h"
+#include "core/schedule/availability.h"
 #include "schedule_test_setup.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "schedule/availability.h"
-#include "schedule/doubles_round.h"
-#include "schedule/pair_weights.h"
+#include "core/schedule/availability.h"
+#include "core/schedule/doubles_round.h"
+#include "core/schedule/pair_weights.h"
 #include "schedule_test_setup.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "schedule/mixed_round.h"
+#include "core/schedule/mixed_round.h"
 #include "schedule_test_setup.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // at the start of the round. Both must agree candidate for candidate. Completed runs must also
 // keep the rules of a schedule.
 
-#include "schedule/availability.h"
+#include "core/schedule/availability.h"
 #include "schedule_test_setup.h"
 
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 // A schedule set-up as the set-up window leaves it before "&Start", with recording fakes, for
 // the schedule tests.
 
-#include "common/app_state.h"
-#include "schedule/name_lists.h"
-#include "schedule/schedule_run.h"
+#include "core/app_state.h"
+#include "core/schedule/name_lists.h"
+#include "core/schedule/schedule_run.h"
 #include "scripted_ports.h"
 
 #include <memory>

@@ -1,6 +1,6 @@
 #include "file_test_support.h"
 
-#include "config/config_dialog_fields.h"
+#include "core/config/config_dialog_fields.h"
 
 #include <filesystem>
 #include <fstream>

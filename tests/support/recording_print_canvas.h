@@ -3,7 +3,7 @@
 // drawn in. Characters are FixedCharWidth pixels wide and a text is the font's cell high, so tests
 // can compute layouts by hand.
 
-#include "common/print_canvas.h"
+#include "core/common/print_canvas.h"
 
 #include <string>
 #include <vector>

@@ -2,7 +2,7 @@
 // Fakes of the core's ports: every message is recorded with its kind and buttons, questions are
 // answered from a queue, and a question nobody expected fails the test.
 
-#include "common/ports.h"
+#include "core/common/ports.h"
 
 #include <deque>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "common/date_edit_adapter.h"
+#include "app/common/date_edit_adapter.h"
 
-#include "common/date_edit.h"
-#include "common/qt_text.h"
+#include "core/common/date_edit.h"
+#include "app/common/qt_text.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
-#include "common/form_scaling_adapter.h"
+#include "app/common/form_scaling_adapter.h"
 
-#include "common/form_scaling.h"
+#include "core/common/form_scaling.h"
 
 #include <QFrame>
 #include <QGroupBox>

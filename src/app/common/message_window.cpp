@@ -1,7 +1,7 @@
-#include "common/message_window.h"
+#include "app/common/message_window.h"
 
-#include "common/application_title.h"
-#include "common/qt_text.h"
+#include "app/common/application_title.h"
+#include "app/common/qt_text.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -3,9 +3,9 @@
 // icon), a set of the thirteen buttons and a help context, shown modally, and answering with the
 // result code of the button that closed it (2 when the frame closed it).
 
-#include "common/help_requests.h"
-#include "common/message_layout.h"
-#include "common/ports.h"
+#include "app/common/help_requests.h"
+#include "core/common/message_layout.h"
+#include "core/common/ports.h"
 
 #include <QDialog>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "common/qt_chooser.h"
+#include "app/common/qt_chooser.h"
 
-#include "common/qt_text.h"
+#include "app/common/qt_text.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

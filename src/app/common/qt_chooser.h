@@ -2,7 +2,7 @@
 // The common dialogs of the platform: open and save file, printer set-up, font. They speak Dutch
 // through Qt's own translations.
 
-#include "common/ports.h"
+#include "core/common/ports.h"
 
 class QPrinter;
 class QWidget;

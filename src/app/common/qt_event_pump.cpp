@@ -1,4 +1,4 @@
-#include "common/qt_event_pump.h"
+#include "app/common/qt_event_pump.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

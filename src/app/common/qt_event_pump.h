@@ -3,7 +3,7 @@
 // so it only counts and looks at the clock; the event loop really runs when about 10 ms have
 // passed since it last ran.
 
-#include "common/ports.h"
+#include "core/common/ports.h"
 
 #include <QElapsedTimer>
 

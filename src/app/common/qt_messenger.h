@@ -1,8 +1,8 @@
 #pragma once
 // The message window as the core's Messenger.
 
-#include "common/help_requests.h"
-#include "common/ports.h"
+#include "app/common/help_requests.h"
+#include "core/common/ports.h"
 
 class QtMessenger : public Messenger {
 public:

@@ -1,6 +1,6 @@
-#include "common/qt_print_canvas.h"
+#include "app/common/qt_print_canvas.h"
 
-#include "common/qt_text.h"
+#include "app/common/qt_text.h"
 
 #include <QFontMetrics>
 #include <QPageLayout>

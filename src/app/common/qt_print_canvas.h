@@ -1,7 +1,7 @@
 #pragma once
 // The printer canvas: QPainter on the program's one QPrinter.
 
-#include "common/print_canvas.h"
+#include "core/common/print_canvas.h"
 
 #include <QFont>
 #include <QPainter>

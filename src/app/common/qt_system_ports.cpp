@@ -1,4 +1,4 @@
-#include "common/qt_system_ports.h"
+#include "app/common/qt_system_ports.h"
 
 #include <QApplication>
 #include <QDateTime>

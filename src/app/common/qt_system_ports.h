@@ -1,7 +1,7 @@
 #pragma once
 // The system beep and the clock.
 
-#include "common/ports.h"
+#include "core/common/ports.h"
 
 class QtBeeper : public Beeper {
 public:

@@ -1,7 +1,7 @@
 #pragma once
 // The window boundary: the core's Windows-1252 texts become QStrings here and nowhere else.
 
-#include "common/windows1252.h"
+#include "core/common/windows1252.h"
 
 #include <QString>
 

@@ -2,9 +2,9 @@
 // Everything a window needs to reach the person and the machine, handed to it at construction.
 // The program fills it with the Qt implementations, tests with the scripted fakes.
 
-#include "common/help_requests.h"
-#include "common/ports.h"
-#include "common/print_canvas.h"
+#include "app/common/help_requests.h"
+#include "core/common/ports.h"
+#include "core/common/print_canvas.h"
 
 struct WindowPorts {
     Messenger& Msg;

@@ -1,12 +1,12 @@
-#include "config/config_dialog.h"
+#include "app/config/config_dialog.h"
 
-#include "common/error_report.h"
-#include "common/file_error.h"
-#include "common/form_scaling_adapter.h"
-#include "common/windows1252.h"
-#include "config/config_dialog_fields.h"
-#include "config/config_file.h"
-#include "members/member_file.h"
+#include "core/common/error_report.h"
+#include "core/common/file_error.h"
+#include "app/common/form_scaling_adapter.h"
+#include "core/common/windows1252.h"
+#include "core/config/config_dialog_fields.h"
+#include "core/config/config_file.h"
+#include "core/members/member_file.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
-#include "members/member_file_chooser.h"
+#include "app/members/member_file_chooser.h"
 
-#include "common/windows1252.h"
+#include "core/common/windows1252.h"
 
 #include <QFile>
 #include <QFileDialog>

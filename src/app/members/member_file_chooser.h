@@ -3,7 +3,7 @@
 // extension on disk, keep the folder with the chosen name, and leave the overwrite question to
 // the program's own message window. Printer set-up and font selection go to the chooser given.
 
-#include "common/ports.h"
+#include "core/common/ports.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "members/member_file_commands.h"
+#include "app/members/member_file_commands.h"
 
-#include "common/windows1252.h"
-#include "config/config_dialog.h"
-#include "members/member_file.h"
+#include "core/common/windows1252.h"
+#include "app/config/config_dialog.h"
+#include "core/members/member_file.h"
 
 #include <QFile>
 #include <QPrinterInfo>

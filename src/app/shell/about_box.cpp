@@ -1,6 +1,6 @@
-#include "shell/about_box.h"
+#include "app/shell/about_box.h"
 
-#include "shell/tennis_image.h"
+#include "app/shell/tennis_image.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "shell/splash_form.h"
+#include "app/shell/splash_form.h"
 
-#include "common/form_scaling_adapter.h"
-#include "shell/tennis_image.h"
+#include "app/common/form_scaling_adapter.h"
+#include "app/shell/tennis_image.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

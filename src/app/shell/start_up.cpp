@@ -1,8 +1,8 @@
-#include "shell/start_up.h"
+#include "app/shell/start_up.h"
 
-#include "shell/about_box.h"
-#include "shell/splash_form.h"
-#include "shell/tolvex12.h"
+#include "app/shell/about_box.h"
+#include "app/shell/splash_form.h"
+#include "app/shell/main_window.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

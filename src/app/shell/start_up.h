@@ -2,8 +2,8 @@
 // The start of the program: the splash window for at least 1500 ms, then every window created
 // once and hidden, then the main window shown.
 
-#include "common/app_state.h"
-#include "common/window_ports.h"
+#include "core/app_state.h"
+#include "app/common/window_ports.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "shell/tennis_image.h"
+#include "app/shell/tennis_image.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,9 +1,9 @@
-#include "shell/tolvex_application.h"
+#include "app/shell/tolvex_application.h"
 
-#include "common/file_error.h"
-#include "common/ports.h"
-#include "common/qt_text.h"
-#include "common/text_utils.h"
+#include "core/common/file_error.h"
+#include "core/common/ports.h"
+#include "app/common/qt_text.h"
+#include "core/common/text_utils.h"
 
 #include <QLibraryInfo>
 #include <QLocale>

@@ -1,7 +1,7 @@
 #pragma once
 // Program-wide values of the common utilities.
 
-#include "common/short_string.h"
+#include "core/common/short_string.h"
 
 #include <array>
 #include <cstdint>

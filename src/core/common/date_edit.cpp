@@ -1,7 +1,7 @@
-#include "common/date_edit.h"
+#include "core/common/date_edit.h"
 
-#include "common/error_report.h"
-#include "common/text_utils.h"
+#include "core/common/error_report.h"
+#include "core/common/text_utils.h"
 
 #include <charconv>
 #include <cstdio>

@@ -2,8 +2,8 @@
 // Completion and check of a typed date: "5" is the 5th of this month, "0503" the 5th of March of
 // this year, "05032015" and "050315" carry their own year. Dates are day-month-year with "-".
 
-#include "common/app_state.h"
-#include "common/ports.h"
+#include "core/app_state.h"
+#include "core/common/ports.h"
 
 #include <optional>
 #include <string>

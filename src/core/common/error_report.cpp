@@ -1,6 +1,6 @@
-#include "common/error_report.h"
+#include "core/common/error_report.h"
 
-#include "common/message_tables.h"
+#include "core/common/message_tables.h"
 
 #include <cstdio>
 

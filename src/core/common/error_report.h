@@ -3,8 +3,8 @@
 // window and leaves its trace in ErrorCode, which callers reset before an operation and test
 // afterwards.
 
-#include "common/app_state.h"
-#include "common/ports.h"
+#include "core/app_state.h"
+#include "core/common/ports.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
-#include "common/file_reader.h"
+#include "core/common/file_reader.h"
 
-#include "common/file_error.h"
+#include "core/common/file_error.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "common/form_scaling.h"
+#include "core/common/form_scaling.h"
 
 #include <cmath>
 

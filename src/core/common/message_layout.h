@@ -3,7 +3,7 @@
 // size the text needs: margins and spacings in character units, the icon left of the text, and
 // the buttons centred in one row below.
 
-#include "common/form_scaling.h"
+#include "core/common/form_scaling.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "common/message_tables.h"
+#include "core/common/message_tables.h"
 
 const std::array<std::string_view, 45> Messages = {
     "",

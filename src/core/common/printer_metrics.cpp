@@ -1,6 +1,6 @@
-#include "common/printer_metrics.h"
+#include "core/common/printer_metrics.h"
 
-#include "common/error_report.h"
+#include "core/common/error_report.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "common/safe_file_writer.h"
+#include "core/common/safe_file_writer.h"
 
-#include "common/file_error.h"
+#include "core/common/file_error.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "common/start_up_values.h"
+#include "core/common/start_up_values.h"
 
-#include "common/text_utils.h"
+#include "core/common/text_utils.h"
 
 void SetStartUpValues(AppState& state, const CalendarDate& today) {
     state.MemberFileName = "N_N";

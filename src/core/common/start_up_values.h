@@ -1,8 +1,8 @@
 #pragma once
 // The program-wide values every run starts with.
 
-#include "common/app_state.h"
-#include "common/ports.h"
+#include "core/app_state.h"
+#include "core/common/ports.h"
 
 // No member list yet ("N_N"), the first save makes a backup, the screen font, no printer font,
 // the schedule with names, and today's date fixed for the whole run.

@@ -1,7 +1,7 @@
-#include "common/text_utils.h"
+#include "core/common/text_utils.h"
 
-#include "common/error_report.h"
-#include "common/windows1252.h"
+#include "core/common/error_report.h"
+#include "core/common/windows1252.h"
 
 #include <cstdio>
 #include <filesystem>

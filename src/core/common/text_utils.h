@@ -1,8 +1,8 @@
 #pragma once
 // Small text, file-name and number routines used throughout the program.
 
-#include "common/app_state.h"
-#include "common/ports.h"
+#include "core/app_state.h"
+#include "core/common/ports.h"
 
 #include <cstdint>
 #include <string>

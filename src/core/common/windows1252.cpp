@@ -1,4 +1,4 @@
-#include "common/windows1252.h"
+#include "core/common/windows1252.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "config/config_dialog_fields.h"
+#include "core/config/config_dialog_fields.h"
 
-#include "common/error_report.h"
-#include "config/config_file.h"
+#include "core/common/error_report.h"
+#include "core/config/config_file.h"
 
 #include <cstdint>
 #include <limits>

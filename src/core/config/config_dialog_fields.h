@@ -3,8 +3,8 @@
 // the configuration, with the range checks and their reports when asked. The window only hands
 // over texts and check-box states.
 
-#include "common/app_state.h"
-#include "common/ports.h"
+#include "core/app_state.h"
+#include "core/common/ports.h"
 
 #include <optional>
 #include <string>

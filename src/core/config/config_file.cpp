@@ -1,9 +1,9 @@
-#include "config/config_file.h"
+#include "core/config/config_file.h"
 
-#include "common/error_report.h"
-#include "common/file_reader.h"
-#include "common/safe_file_writer.h"
-#include "common/text_utils.h"
+#include "core/common/error_report.h"
+#include "core/common/file_reader.h"
+#include "core/common/safe_file_writer.h"
+#include "core/common/text_utils.h"
 
 void SavetoStream(const TConfigObj& config, std::string& out) {
     out.append(reinterpret_cast<const char*>(&config.ClubLengte), sizeof config.ClubLengte);

@@ -1,10 +1,10 @@
 #pragma once
 // The configuration file beside every member file: one TConfigObj image of 268 bytes.
 
-#include "common/app_state.h"
-#include "common/byte_reader.h"
-#include "common/ports.h"
-#include "config/config_host.h"
+#include "core/app_state.h"
+#include "core/common/byte_reader.h"
+#include "core/common/ports.h"
+#include "core/config/config_host.h"
 
 #include <cstddef>
 #include <string>

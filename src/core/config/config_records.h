@@ -1,7 +1,7 @@
 #pragma once
 // The configuration file's records: memory images, packed and little-endian, exactly as on disk.
 
-#include "common/short_string.h"
+#include "core/common/short_string.h"
 
 #include <cstddef>
 #include <cstdint>

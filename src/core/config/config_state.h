@@ -1,7 +1,7 @@
 #pragma once
 // The program-wide configuration: the one current configuration and the working print settings.
 
-#include "config/config_records.h"
+#include "core/config/config_records.h"
 
 #include <string>
 

@@ -2,8 +2,8 @@
 // The field checks of a member record, shared by the member grid and the member dialog. They work
 // on Windows-1252 byte texts.
 
-#include "config/config_records.h"
-#include "members/member_records.h"
+#include "core/config/config_records.h"
+#include "core/members/member_records.h"
 
 #include <optional>
 #include <stdexcept>

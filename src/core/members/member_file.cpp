@@ -1,11 +1,11 @@
-#include "members/member_file.h"
+#include "core/members/member_file.h"
 
-#include "common/error_report.h"
-#include "common/file_error.h"
-#include "common/file_reader.h"
-#include "common/safe_file_writer.h"
-#include "common/text_utils.h"
-#include "config/config_file.h"
+#include "core/common/error_report.h"
+#include "core/common/file_error.h"
+#include "core/common/file_reader.h"
+#include "core/common/safe_file_writer.h"
+#include "core/common/text_utils.h"
+#include "core/config/config_file.h"
 
 #include <cstdio>
 #include <initializer_list>

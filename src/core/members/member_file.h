@@ -2,11 +2,11 @@
 // The member file (".tvs"): a header record and one TLidRec per member, and the operations that
 // start, open and save the member list.
 
-#include "common/app_state.h"
-#include "common/byte_reader.h"
-#include "common/ports.h"
-#include "config/config_host.h"
-#include "members/member_file_view.h"
+#include "core/app_state.h"
+#include "core/common/byte_reader.h"
+#include "core/common/ports.h"
+#include "core/config/config_host.h"
+#include "core/members/member_file_view.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,7 +1,7 @@
-#include "members/member_list_ops.h"
+#include "core/members/member_list_ops.h"
 
-#include "common/error_report.h"
-#include "members/member_fields.h"
+#include "core/common/error_report.h"
+#include "core/members/member_fields.h"
 
 #include <algorithm>
 #include <limits>

@@ -6,9 +6,9 @@
 // Rows hold Windows-1252 cell texts. A grid of N members is a vector of N + 1 rows whose row 0
 // is the heading, so row r shows MemberList item r.
 
-#include "common/app_state.h"
-#include "common/ports.h"
-#include "members/member_records.h"
+#include "core/app_state.h"
+#include "core/common/ports.h"
+#include "core/members/member_records.h"
 
 #include <cstdint>
 #include <string>

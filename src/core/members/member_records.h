@@ -2,7 +2,7 @@
 // The member file's record and the schedule's player record: memory images, packed and
 // little-endian, exactly as on disk.
 
-#include "common/short_string.h"
+#include "core/common/short_string.h"
 
 #include <cstddef>
 #include <cstdint>

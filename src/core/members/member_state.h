@@ -1,7 +1,7 @@
 #pragma once
 // The open member register.
 
-#include "members/member_records.h"
+#include "core/members/member_records.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
-#include "schedule/availability.h"
+#include "core/schedule/availability.h"
 
-#include "common/message_tables.h"
+#include "core/common/message_tables.h"
 
 namespace {
 

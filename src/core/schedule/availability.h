@@ -3,8 +3,8 @@
 // courts chosen per round are checked against the players available, and the must-play and
 // balance rules that every round search applies.
 
-#include "common/app_state.h"
-#include "schedule/schedule_view.h"
+#include "core/app_state.h"
+#include "core/schedule/schedule_view.h"
 
 #include <string>
 

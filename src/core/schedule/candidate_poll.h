@@ -5,8 +5,8 @@
 // already pending. The stop key only changes while events are processed, so testing it at those
 // points is testing it after every candidate.
 
-#include "common/app_state.h"
-#include "schedule/schedule_view.h"
+#include "core/app_state.h"
+#include "core/schedule/schedule_view.h"
 
 #include <cstdint>
 #include <limits>

@@ -1,8 +1,8 @@
-#include "schedule/doubles_round.h"
+#include "core/schedule/doubles_round.h"
 
-#include "schedule/availability.h"
-#include "schedule/candidate_poll.h"
-#include "schedule/search_tracking.h"
+#include "core/schedule/availability.h"
+#include "core/schedule/candidate_poll.h"
+#include "core/schedule/search_tracking.h"
 
 #include <algorithm>
 

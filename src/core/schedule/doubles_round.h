@@ -3,8 +3,8 @@
 // search over the weighted pair list, set against each other court by court, recorded, and the
 // group's tables brought up to date.
 
-#include "common/app_state.h"
-#include "schedule/schedule_view.h"
+#include "core/app_state.h"
+#include "core/schedule/schedule_view.h"
 
 // Before the group's first round: every pair (i, j), i < j, in order; games, sat-out flags and
 // met-sets cleared.

@@ -1,9 +1,9 @@
-#include "schedule/mixed_round.h"
+#include "core/schedule/mixed_round.h"
 
-#include "schedule/availability.h"
-#include "schedule/candidate_poll.h"
-#include "schedule/pair_weights.h"
-#include "schedule/search_tracking.h"
+#include "core/schedule/availability.h"
+#include "core/schedule/candidate_poll.h"
+#include "core/schedule/pair_weights.h"
+#include "core/schedule/search_tracking.h"
 
 #include <cstring>
 

@@ -3,8 +3,8 @@
 // depth-first search over the weighted mixed pair list that gives up once it is back at an
 // empty selection.
 
-#include "common/app_state.h"
-#include "schedule/schedule_view.h"
+#include "core/app_state.h"
+#include "core/schedule/schedule_view.h"
 
 // Every (man, woman) pair, man by man, weighed and sorted by the games of the doubles rounds.
 void StartMixedPhase(ScheduleStore& store);

@@ -1,6 +1,6 @@
-#include "schedule/name_lists.h"
+#include "core/schedule/name_lists.h"
 
-#include "common/text_utils.h"
+#include "core/common/text_utils.h"
 
 #include <algorithm>
 

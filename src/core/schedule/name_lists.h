@@ -3,8 +3,8 @@
 // or numbered pairs; the group labels of progress texts and reports; and the courts per round
 // that the set-up proposes.
 
-#include "common/app_state.h"
-#include "schedule/schedule_view.h"
+#include "core/app_state.h"
+#include "core/schedule/schedule_view.h"
 
 #include <string>
 #include <string_view>

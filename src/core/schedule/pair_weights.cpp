@@ -1,4 +1,4 @@
-#include "schedule/pair_weights.h"
+#include "core/schedule/pair_weights.h"
 
 #include <algorithm>
 

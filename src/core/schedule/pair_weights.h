@@ -3,7 +3,7 @@
 // come first. Players are classed by games and by whether they sat out the last round, each
 // pair weighed by its two classes, and the list sorted by descending weight.
 
-#include "schedule/schedule_store.h"
+#include "core/schedule/schedule_store.h"
 
 #include <vector>
 

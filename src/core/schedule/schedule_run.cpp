@@ -1,14 +1,14 @@
-#include "schedule/schedule_run.h"
+#include "core/schedule/schedule_run.h"
 
-#include "common/error_report.h"
-#include "common/message_tables.h"
-#include "schedule/availability.h"
-#include "schedule/doubles_round.h"
-#include "schedule/mixed_round.h"
-#include "schedule/name_lists.h"
-#include "schedule/pair_weights.h"
+#include "core/common/error_report.h"
+#include "core/common/message_tables.h"
+#include "core/schedule/availability.h"
+#include "core/schedule/doubles_round.h"
+#include "core/schedule/mixed_round.h"
+#include "core/schedule/name_lists.h"
+#include "core/schedule/pair_weights.h"
 
-#include "common/text_utils.h"
+#include "core/common/text_utils.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // availability and courts are checked, then all men's doubles rounds, all ladies' doubles rounds
 // and all mixed rounds are searched and recorded, each round's problems reported as it goes.
 
-#include "common/app_state.h"
-#include "schedule/schedule_view.h"
+#include "core/app_state.h"
+#include "core/schedule/schedule_view.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 // (every pair list at its full size), so it lives on the heap and the application state stays
 // cheap to build; copying the state copies the store.
 
-#include "schedule/schedule_store.h"
+#include "core/schedule/schedule_store.h"
 
 #include <memory>
 

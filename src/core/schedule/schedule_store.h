@@ -4,8 +4,8 @@
 // (players, rounds, courts, pairs); 0 in a player or court slot means "none". The store is one
 // heap object for the whole program run and is never written to disk.
 
-#include "common/short_string.h"
-#include "members/member_records.h"
+#include "core/common/short_string.h"
+#include "core/members/member_records.h"
 
 #include <array>
 #include <cstdint>

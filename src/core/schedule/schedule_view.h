@@ -3,7 +3,7 @@
 // memo, progress bar, pause spin edits and buttons. The window implements it; headless runs use
 // the silent default or a recorder.
 
-#include "common/ports.h"
+#include "core/common/ports.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,10 +1,10 @@
 // The main window's member commands: the member grid in the window, tally mode, the two views,
 // the list operations of the menus, tool bar and bottom buttons, and showing the list.
 
-#include "shell/tolvex12.h"
+#include "app/shell/main_window.h"
 
-#include "members/leden_grid.h"
-#include "members/leden_table.h"
+#include "app/members/member_grid.h"
+#include "app/members/member_grid_table.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "members/leden_table.h"
+#include "app/members/member_grid_table.h"
 
-#include "members/leden_grid.h"
+#include "app/members/member_grid.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

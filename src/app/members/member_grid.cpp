@@ -1,10 +1,10 @@
-#include "members/leden_grid.h"
+#include "app/members/member_grid.h"
 
-#include "common/error_report.h"
-#include "common/qt_text.h"
-#include "members/leden_table.h"
-#include "members/member_fields.h"
-#include "members/new_lid_dialog.h"
+#include "core/common/error_report.h"
+#include "app/common/qt_text.h"
+#include "app/members/member_grid_table.h"
+#include "core/members/member_fields.h"
+#include "app/members/member_dialog.h"
 
 #include <QApplication>
 #include <QFontDatabase>

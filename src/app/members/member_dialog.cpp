@@ -1,9 +1,9 @@
-#include "members/new_lid_dialog.h"
+#include "app/members/member_dialog.h"
 
-#include "common/error_report.h"
-#include "common/qt_text.h"
-#include "members/member_fields.h"
-#include "members/member_list_ops.h"
+#include "core/common/error_report.h"
+#include "app/common/qt_text.h"
+#include "core/members/member_fields.h"
+#include "core/members/member_list_ops.h"
 
 #include <QApplication>
 #include <QGridLayout>

@@ -4,7 +4,7 @@
 // command moves its handler out of this file into a file of their own.
 // ===========================================================================================
 
-#include "shell/tolvex12.h"
+#include "app/shell/main_window.h"
 
 // Member list printing.
 void TTolvex12::Print1Click() {}

@@ -4,10 +4,10 @@
 //
 // Every command is a named action (objectName = member name) whose handler is a method named
 // after the control and its event. The handlers whose work belongs to the member register,
-// configuration, schedule and report windows live in tolvex12_pending_commands.cpp.
+// configuration, schedule and report windows live in main_window_pending_commands.cpp.
 
-#include "common/app_state.h"
-#include "common/window_ports.h"
+#include "core/app_state.h"
+#include "app/common/window_ports.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -101,7 +101,7 @@ public:
     // F1: the help topic of the highlighted menu item or of the control with the focus.
     void ShowHelpFor(QObject* control);
 
-    // Handlers whose work belongs to later windows (tolvex12_pending_commands.cpp).
+    // Handlers whose work belongs to later windows (main_window_pending_commands.cpp).
     void Nieuw1Click();
     void Open1Click();
     void ConfigutratieClick();
@@ -122,7 +122,7 @@ public:
     void RandomBtnClick();
     void TurvenBtnClick();
     void FormResize();
-    // The member grid (tolvex12_member_commands.cpp): shows MemberList in the normal view, and
+    // The member grid (main_window_member_commands.cpp): shows MemberList in the normal view, and
     // commits every row while the grid is visible (a number cell that is none stops the caller
     // with CellConversionError).
     void OpenLedenInput();
@@ -133,7 +133,7 @@ public:
     bool ClubNumbersUnique();
     void SaveListOnClose();
     void SaveConfigOfList();
-    // The member file named on the command line (tolvex12_file_commands.cpp).
+    // The member file named on the command line (main_window_file_commands.cpp).
     void OpenFileFromCommandLine(const QString& fileName);
     // The file commands and the configuration dialog, made on first use.
     MemberFileCommands& FileCommands();

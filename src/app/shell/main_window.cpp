@@ -1,12 +1,12 @@
-#include "shell/tolvex12.h"
+#include "app/shell/main_window.h"
 
-#include "common/error_report.h"
-#include "common/qt_text.h"
-#include "common/start_up_values.h"
-#include "config/config_dialog.h"
-#include "members/member_file_chooser.h"
-#include "members/member_file_commands.h"
-#include "shell/about_box.h"
+#include "core/common/error_report.h"
+#include "app/common/qt_text.h"
+#include "core/common/start_up_values.h"
+#include "app/config/config_dialog.h"
+#include "app/members/member_file_chooser.h"
+#include "app/members/member_file_commands.h"
+#include "app/shell/about_box.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,14 +3,14 @@
 // a member file named on the command line. The work is the core's member-file operations
 // (MemberFileCommands); this file hands them the main window's pieces.
 
-#include "common/file_error.h"
-#include "common/qt_chooser.h"
-#include "config/config_dialog.h"
-#include "config/config_file.h"
-#include "members/member_file.h"
-#include "members/member_file_chooser.h"
-#include "members/member_file_commands.h"
-#include "shell/tolvex12.h"
+#include "core/common/file_error.h"
+#include "app/common/qt_chooser.h"
+#include "app/config/config_dialog.h"
+#include "core/config/config_file.h"
+#include "core/members/member_file.h"
+#include "app/members/member_file_chooser.h"
+#include "app/members/member_file_commands.h"
+#include "app/shell/main_window.h"
 
 MemberFileCommands& TTolvex12::FileCommands() {
     if (FileCommandsPart) return *FileCommandsPart;

@@ -1,11 +1,11 @@
 // Building the controls of the main window: menus, tool bar, member area, bottom panel and
 // status bar, each command with its caption, hint and help context.
 
-#include "shell/tolvex12.h"
+#include "app/shell/main_window.h"
 
-#include "common/qt_text.h"
-#include "members/leden_grid.h"
-#include "shell/tool_icons.h"
+#include "app/common/qt_text.h"
+#include "app/members/member_grid.h"
+#include "app/shell/tool_icons.h"
 
 #include <QAction>
 #include <QActionGroup>
