@@ -316,7 +316,10 @@ int Run(int argc, char** argv) {
     QuietPump pump;
     QuietBeeper bell;
     RecordingView view;
-    RunPorts ports{messages, pump, bell, view};
+    // No window events to process: the searches run at full speed, and the candidate limit
+    // stops them exactly.
+    RunControl control{state->StopKey, maxCandidates, 1u << 20};
+    RunPorts ports{messages, pump, bell, view, control};
 
     if (kind == 1) {
         if (auto it = setup.find("members"); it != setup.end()) {
@@ -353,10 +356,6 @@ int Run(int argc, char** argv) {
     params.PairingOptions = static_cast<uint16_t>(IntField(setup, "PairingOptions", 2, 0, 7));
     params.PauseOptions = static_cast<uint16_t>(IntField(setup, "PauseOptions", 5, 0, 15));
 
-    // No window events to process: the searches run at full speed, and the candidate limit
-    // stops them exactly.
-    store.PumpInterval = 1u << 20;
-    store.CandidateLimit = maxCandidates;
     StartRun(*state, ports);
 
     std::string text = Output(*state, messages, view).dump();
