@@ -294,14 +294,13 @@ int Run(int argc, char** argv) {
     QuietPump pump;
     QuietBeeper bell;
     WarningRecorder view;
-    RunPorts ports{messages, pump, bell, view};
+    // No window events to process: the searches run at full speed, and the candidate limit
+    // stops them exactly.
+    RunControl control{state->StopKey, maxCandidates, 1u << 20};
+    RunPorts ports{messages, pump, bell, view, control};
     PrepareSchedule(*state, input, messages, bell, view);
 
     ScheduleStore& store = *state->Schedule;
-    // No window events to process: the searches run at full speed, and the candidate limit
-    // stops them exactly.
-    store.PumpInterval = 1u << 20;
-    store.CandidateLimit = maxCandidates;
     StartRun(*state, ports);
 
     std::string text = Output(*state, messages, view).dump();
