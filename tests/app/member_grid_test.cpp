@@ -228,6 +228,17 @@ void MemberGridTest::TallyModeHoldsTheCursorInTheActieColumn() {
     f.Click(2, 4);
     QCOMPARE(f.Grid->Row(), 4);
     QCOMPARE(f.Grid->Col(), 5);
+    // A double click is a click: no editor opens in the column clicked.
+    f.Click(2, 3);
+    QTest::mouseDClick(f.Grid->Grid->viewport(), Qt::LeftButton, {}, f.CellCentre(2, 3));
+    QCOMPARE(f.Grid->Row(), 3);
+    QCOMPARE(f.Grid->Col(), 5);
+    QVERIFY(!f.Grid->Grid->IsEditing());
+    f.Type("d");
+    f.Key(Qt::Key_Tab);
+    QCOMPARE(f.Rec(3).StatCode.Str(), std::string("D"));
+    QCOMPARE(f.Rec(3).Voornaam.Str(), std::string("Els"));
+    QCOMPARE(f.Grid->Row(), 4);
 }
 
 void MemberGridTest::TabOnTheLastRowInTallyModeCommitsAndStays() {

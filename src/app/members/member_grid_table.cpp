@@ -74,6 +74,21 @@ void LedenTable::mouseReleaseEvent(QMouseEvent* event) {
     QTableWidget::mouseReleaseEvent(event);
 }
 
+void LedenTable::mouseDoubleClickEvent(QMouseEvent* event) {
+    // In tally mode the cursor stays in the "Actie" column: a double click is a click there and
+    // opens no editor in the column clicked.
+    if (Owner.TallyMode) {
+        QModelIndex index = indexAt(event->position().toPoint());
+        if (index.isValid() && index.column() > 0) {
+            setCurrentIndex(index);
+            Owner.LedenGridClick();
+        }
+        event->accept();
+        return;
+    }
+    QTableWidget::mouseDoubleClickEvent(event);
+}
+
 bool LedenTable::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
