@@ -132,6 +132,7 @@ private slots:
     void ACappedStatusIsReportedAtTheNextFullCommit();
     void CommitsReplaceBadCellsAndStopAtANumberThatIsNone();
     void EnterFollowsItsColumnRules();
+    void CellsAreTrimmedBeforeTheyAreCut();
     void TheAddressViewDoesNotCommit();
     void SortingByKeysAndTheSortButton();
     void ShuffleKeepsTheGroupsAndTheOldIndexNumbers();
@@ -325,6 +326,27 @@ void MemberGridTest::EnterFollowsItsColumnRules() {
     f.Key(Qt::Key_Return);
     QCOMPARE(f.Grid->Row(), 2);
     QCOMPARE(f.Grid->Col(), 1);
+}
+
+void MemberGridTest::CellsAreTrimmedBeforeTheyAreCut() {
+    Fixture f(Evening());
+    f.Click(5, 1);
+    f.Type(" a2c");
+    f.Key(Qt::Key_Down);
+    QCOMPARE(f.Rec(1).StatCode.Str(), std::string("A2C"));
+    f.Click(4, 2);
+    f.Type("   d");
+    f.Key(Qt::Key_Down);
+    QCOMPARE(f.Rec(2).Groep.Str(), std::string("d"));
+    f.Click(1, 3);
+    f.Type("       42");
+    f.Key(Qt::Key_Down);
+    QCOMPARE(f.Rec(3).ClubNo, int16_t(42));
+    f.Click(2, 4); // a name is cut as typed, blanks included
+    f.Type("  Annemarie Wilhelmina Sophia");
+    f.Key(Qt::Key_Down);
+    QCOMPARE(f.Rec(4).Voornaam.Str(), std::string("  Annemarie Wilhelmina S"));
+    QVERIFY(f.Messages.Shown.empty());
 }
 
 void MemberGridTest::TheAddressViewDoesNotCommit() {

@@ -1,7 +1,7 @@
 #include "app/members/member_dialog.h"
 
-#include "core/common/error_report.h"
 #include "app/common/qt_text.h"
+#include "core/common/error_report.h"
 #include "core/members/member_fields.h"
 #include "core/members/member_list_ops.h"
 
@@ -26,14 +26,15 @@ struct BoxSpec {
     int MaxLength;
 };
 
-// Field number = index; the capacities of the record fields.
+// Field number = index; the capacities of the record fields, 0 for the boxes whose text is
+// trimmed before it is cut (club number, group, status): their blanks must not take up room.
 constexpr std::array<BoxSpec, TNewLidDlg::FieldCount + 1> BoxSpecs{{
     {"ClubIndex", "Index", 6},
-    {"ClubNoEdit", "ClubNo", 6},
+    {"ClubNoEdit", "ClubNo", 0},
     {"VoorNaamEdit", "Voornaam", 24},
     {"AchterNaamEdit", "Achternaam", 40},
-    {"GroepEdit", "Groep", 3},
-    {"ActieEdit", "Status", 3},
+    {"GroepEdit", "Groep", 0},
+    {"ActieEdit", "Status", 0},
     {"OpmerkEdit", "Opmerking", 32},
     {"AdresEdit", "Adres", 40},
     {"PostCodeEdit", "Postcode", 8},
@@ -70,7 +71,7 @@ void TNewLidDlg::BuildControls() {
     for (int field = 0; field <= FieldCount; ++field) {
         auto* box = new QLineEdit(this);
         box->setObjectName(BoxSpecs[field].Name);
-        box->setMaxLength(BoxSpecs[field].MaxLength);
+        if (BoxSpecs[field].MaxLength > 0) box->setMaxLength(BoxSpecs[field].MaxLength);
         box->setProperty("field", field);
         auto* label = new QLabel(BoxSpecs[field].Label, this);
         label->setBuddy(box);
