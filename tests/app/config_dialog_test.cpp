@@ -116,7 +116,9 @@ private slots:
         s.Dialog.show();
         QVERIFY(s.Dialog.GamesBox->isChecked());
         QCOMPARE(s.Dialog.Edit(8)->text(), QString("1"));
-        QTest::mouseClick(s.Dialog.OKBtn1, Qt::LeftButton);
+        s.Dialog.OKBtn1->setFocus();
+        QTest::keyClick(s.Dialog.OKBtn1, Qt::Key_Return); // Enter presses the focused button
+        QCOMPARE(s.Dialog.result(), int(QDialog::Accepted));
         QVERIFY(s.Messages.Shown.empty());
     }
 

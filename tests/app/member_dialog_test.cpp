@@ -240,7 +240,7 @@ void MemberDialogTest::EnterOnTheLastBoxGoesToVoegIn() {
         }
         QCOMPARE(dlg.focusWidget(), dlg.InvoegKnop);
         QVERIFY(dlg.InvoegKnop->isEnabled());
-        QTest::keyClick(dlg.InvoegKnop, Qt::Key_Space);
+        QTest::keyClick(dlg.InvoegKnop, Qt::Key_Return); // Enter presses the focused button
     });
     QVERIFY(dlg.NewLidDlgCreate(3));
 }

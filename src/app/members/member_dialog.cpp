@@ -110,7 +110,12 @@ void TNewLidDlg::BuildControls() {
     InvoegKnop->setObjectName("InvoegKnop");
     Herstelknop = new QPushButton("&Herstel", this);
     Herstelknop->setObjectName("Herstelknop");
-    for (QPushButton* button : {StopKnop, InvoegKnop, Herstelknop}) button->setAutoDefault(false);
+    // No button is the default (Enter belongs to the boxes); Enter on a focused button presses
+    // it (eventFilter).
+    for (QPushButton* button : {StopKnop, InvoegKnop, Herstelknop}) {
+        button->setAutoDefault(false);
+        button->installEventFilter(this);
+    }
     InvoegKnop->setProperty("helpContext", 308);
     StopKnop->setProperty("helpContext", 303);
     Herstelknop->setProperty("helpContext", 309);
@@ -271,6 +276,11 @@ bool TNewLidDlg::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         int field = FieldOf(watched);
         auto* key = static_cast<QKeyEvent*>(event);
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            if (button->isEnabled()) button->click();
+            return true;
+        }
         if (field != 0 && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
             FieldEnter(field);
             return true;
