@@ -20,15 +20,20 @@ constexpr uint8_t PrefixMen = 7;          // "Geen oplossing heren-tolvex     "
 constexpr uint8_t PrefixWomen = 8;        // "Geen oplossing dames-tolvex     "
 constexpr uint8_t PrefixMixed = 9;        // "Geen oplossing gemengd-tolvex   "
 
+void ReportRound(AppState& state, RunPorts& ports, uint8_t prefix, uint8_t msg, uint8_t round) {
+    const bool warnCourts = (state.Config.CfgRec.Cfgflags & CfgWarnCourts) != 0;
+    ReportScheduleError({ports.Msg, state.ErrorCode}, warnCourts, prefix, msg, round);
+}
+
 void ReportRoundFlags(AppState& state, RunPorts& ports, uint8_t prefix, int round) {
     const ScheduleStore& store = *state.Schedule;
     const uint8_t r = static_cast<uint8_t>(round);
     if (store.TooManyCourts)
-        ReportScheduleError(state, ports.Msg, prefix, MsgTooManyCourts, r);
+        ReportRound(state, ports, prefix, MsgTooManyCourts, r);
     else if (store.TooFewCourts)
-        ReportScheduleError(state, ports.Msg, prefix, MsgTooFewCourts, r);
+        ReportRound(state, ports, prefix, MsgTooFewCourts, r);
     else
-        ReportScheduleError(state, ports.Msg, 0, prefix, r); // the search ran out
+        ReportRound(state, ports, 0, prefix, r); // the search ran out
 }
 
 // One group's doubles rounds; false when the user stopped the run.
@@ -50,8 +55,7 @@ bool DoublesPhase(AppState& state, RunPorts& ports, Group g) {
             WeighPairs(store, g, courts);
             AdoptNextPairList(store, g);
         } catch (...) {
-            ReportScheduleError(state, ports.Msg, prefix, MsgSelectionFailed,
-                                static_cast<uint8_t>(r));
+            ReportRound(state, ports, prefix, MsgSelectionFailed, static_cast<uint8_t>(r));
         }
     }
     return true;
@@ -68,7 +72,7 @@ bool MixedPhase(AppState& state, RunPorts& ports) {
             const int courts = store.CourtsMixed[m];
             SelectMixedRound(state, ports, m, courts);
             if (store.MixedResult.Count < 2 * courts)
-                ReportScheduleError(state, ports.Msg, PrefixMixed, MsgSelectionFailed, round);
+                ReportRound(state, ports, PrefixMixed, MsgSelectionFailed, round);
             if (!store.RoundValid) ReportRoundFlags(state, ports, PrefixMixed, round);
             if (StopRequested(state, ports.Pump)) return false;
             RecordMixedRound(store, m);
@@ -78,7 +82,7 @@ bool MixedPhase(AppState& state, RunPorts& ports) {
             std::copy_n(store.MixedNextPairs.Pairs.begin() + 1, store.MixedNextPairs.Count,
                         store.MixedPairs.Pairs.begin() + 1);
         } catch (...) {
-            ReportScheduleError(state, ports.Msg, PrefixMixed, MsgSelectionFailed, round);
+            ReportRound(state, ports, PrefixMixed, MsgSelectionFailed, round);
         }
     }
     return true;
