@@ -99,7 +99,8 @@ public:
     void SluitBitBtnClick();
     void Timer1Timer();
     bool FormCloseQuery();
-    // F1: the help topic of the highlighted menu item or of the control with the focus.
+    // The help topic of the control (or highlighted menu item), else of the main window. F1
+    // reaches the same topics through the application's help key filter (app/help).
     void ShowHelpFor(QObject* control);
 
     // Handlers whose work belongs to later windows (main_window_pending_commands.cpp).
