@@ -1,3 +1,4 @@
+#include "app/common/application_hints.h"
 #include "app/common/date_edit_adapter.h"
 #include "app/common/form_scaling_adapter.h"
 #include "app/common/qt_event_pump.h"
@@ -5,15 +6,19 @@
 #include "core/common/printer_metrics.h"
 #include "scripted_ports.h"
 
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <memory>
 
 class CommonAdaptersTest : public QObject {
     Q_OBJECT
@@ -46,6 +51,23 @@ private slots:
         QVERIFY(dateBox.hasFocus());
         QCOMPARE(messages.Last().Text, std::string("31-02 is geen geldige datum\n\r"));
         QCOMPARE(state.ErrorCode, 4);
+    }
+
+    void HintsOfEveryWindowReachOneHandlerOnce() {
+        QStringList shown;
+        auto hints = std::make_unique<ApplicationHints>([&](const QString& hint) { shown << hint; },
+                                                        nullptr);
+        QDialog dialog;
+        QWidget panel(&dialog);
+        QLineEdit box(&panel);
+        QStatusTipEvent tip("Aantal beschikbare banen");
+        QCoreApplication::sendEvent(&box, &tip);
+        QStatusTipEvent cleared("");
+        QCoreApplication::sendEvent(&box, &cleared);
+        QCOMPARE(shown, (QStringList{"Aantal beschikbare banen", ""}));
+        hints.reset();
+        QCoreApplication::sendEvent(&box, &tip);
+        QCOMPARE(shown.size(), 2);
     }
 
     void ScalingMovesControlsButLeavesPanelsAndChildWidgets() {

@@ -1,6 +1,7 @@
 #include "app/shell/main_window.h"
 
 #include "core/common/error_report.h"
+#include "app/common/application_hints.h"
 #include "app/common/qt_text.h"
 #include "core/common/start_up_values.h"
 #include "app/config/config_dialog.h"
@@ -90,6 +91,8 @@ void TTolvex12::FormCreate() {
     connect(helpKey, &QShortcut::activated, this,
             [this] { ShowHelpFor(QApplication::focusWidget()); });
     for (QMenu* menu : findChildren<QMenu*>()) menu->installEventFilter(this);
+    // The hints of every window of the application show in panel 0.
+    new ApplicationHints([this](const QString& hint) { ToonHint(hint); }, this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
