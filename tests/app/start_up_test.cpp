@@ -85,6 +85,10 @@ private slots:
         QCOMPARE(EscapedErrorText(accented), std::string("/tmp/caf\xE9.tvs"));
     }
 
+    void TheApplicationTitleIsTheProgramsDisplayName() {
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QString("Tennis Programma TolvexX"));
+    }
+
     void QtsOwnDialogsSpeakDutch() {
         auto* app = qobject_cast<TolvexApplication*>(QCoreApplication::instance());
         QVERIFY(app->LoadDutchTranslations());
