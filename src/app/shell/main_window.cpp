@@ -1,5 +1,6 @@
 #include "app/shell/main_window.h"
 
+#include "app/common/application_hints.h"
 #include "app/common/qt_text.h"
 #include "app/config/config_dialog.h"
 #include "app/help/help_key_filter.h"
@@ -84,6 +85,9 @@ void TTolvex12::FormCreate() {
 
     Menuiconen->setChecked(true);
     AddBeeldMenu(this, BeeldMain);
+
+    // The hints of every window of the application show in panel 0.
+    new ApplicationHints([this](const QString& hint) { ToonHint(hint); }, this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
