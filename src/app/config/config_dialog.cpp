@@ -1,8 +1,8 @@
 #include "app/config/config_dialog.h"
 
-#include "core/common/error_report.h"
-#include "core/common/file_error.h"
 #include "app/common/form_scaling_adapter.h"
+#include "core/common/error_report.h"
+#include "core/common/file_error_report.h"
 #include "core/common/windows1252.h"
 #include "core/config/config_dialog_fields.h"
 #include "core/config/config_file.h"
@@ -242,7 +242,7 @@ void TConfigDial::OKBtn1Click() {
     try {
         SaveConfig(State, Msg, State.MemberFileName);
     } catch (const FileError& e) {
-        ReportFileFailure(State, Msg, e.FileName, e.Reason, true);
+        ReportFileError({Msg, State.ErrorCode}, e, FileAction::Writing);
     }
     accept();
 }
