@@ -1,3 +1,4 @@
+#include "app/config/options_window.h"
 #include "app/shell/about_box.h"
 #include "app/shell/main_window.h"
 #include "app/shell/splash_form.h"
@@ -50,6 +51,7 @@ private slots:
                                              chooser, printer, help});
         QVERIFY(!windows.Main->isVisible());
         QVERIFY(!windows.AboutBox->isVisible());
+        QVERIFY(windows.OptiesForm && !windows.OptiesForm->isVisible());
         QCOMPARE(windows.AboutBox->windowTitle(), QString("Verantwoording"));
         QCOMPARE(windows.AboutBox->ProductName->text(), QString("TOLVEX  2012"));
         QCOMPARE(windows.AboutBox->Version->text(), QString("Versie 12.0.1"));

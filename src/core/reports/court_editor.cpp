@@ -8,6 +8,15 @@
 #include <charconv>
 #include <optional>
 
+std::vector<std::vector<std::string>> EditorGridRows(const std::string& heading,
+                                                     const ReportLines& lines) {
+    std::vector<std::vector<std::string>> rows;
+    rows.push_back(CommaFields(heading));
+    if (!lines.empty()) rows[0][0] = Cut(lines[0].Regel, 6);
+    for (std::size_t i = 1; i < lines.size(); ++i) rows.push_back(CommaFields(lines[i].Regel));
+    return rows;
+}
+
 int CodeToCourt(const AppState& state, int code) {
     if (code == 0) return 0;
     const int courts = std::clamp<int>(state.Config.CfgRec.NBanen, 0, MaxCourts);
