@@ -241,9 +241,12 @@ json Output(const AppState& state, const RecordingMessenger& messages, const Rec
 int Run(int argc, char** argv) {
     std::string setupFile;
     uint64_t maxCandidates = 0;
+    bool literal = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
-        if (arg == "--max-candidates") {
+        if (arg == "--literal") {
+            literal = true;
+        } else if (arg == "--max-candidates") {
             if (i + 1 >= argc) throw BadInput("--max-candidates verwacht een aantal");
             std::string value = argv[++i];
             std::size_t used = 0;
@@ -318,7 +321,7 @@ int Run(int argc, char** argv) {
     RecordingView view;
     // No window events to process: the searches run at full speed, and the candidate limit
     // stops them exactly.
-    RunControl control{state->StopKey, maxCandidates, 1u << 20};
+    RunControl control{state->StopKey, maxCandidates, 1u << 20, literal};
     RunPorts ports{messages, pump, bell, view, control};
 
     if (kind == 1) {

@@ -175,25 +175,30 @@ TEST(RunSchedule, StopInTheMensRoundTwoEndsTheRun) {
 }
 
 TEST(RunSchedule, ACandidateLimitStopsAfterExactlyThatManyCandidates) {
-    ScheduleSetup full;
-    full.Pairs(8, 8, 4, 2, 4);
-    full.Start();
-    const uint64_t all = full.Store().Candidates;
-    ASSERT_GT(all, 50u);
-    for (uint64_t limit : {uint64_t{1}, uint64_t{17}, all - 1, all, all + 1}) {
-        ScheduleSetup s;
-        s.Pairs(8, 8, 4, 2, 4);
-        s.Control.CandidateLimit = limit;
-        s.Control.PumpInterval = 5;
-        s.Start();
-        EXPECT_EQ(s.Store().Candidates, std::min(limit, all)) << limit;
-        EXPECT_EQ(s.Store().RunStopped, limit <= all) << limit;
+    for (bool literal : {true, false}) {
+        ScheduleSetup full;
+        full.Control.Literal = literal;
+        full.Pairs(8, 8, 4, 2, 4);
+        full.Start();
+        const uint64_t all = full.Store().Candidates;
+        ASSERT_GT(all, 50u);
+        for (uint64_t limit : {uint64_t{1}, uint64_t{17}, all - 1, all, all + 1}) {
+            ScheduleSetup s;
+            s.Control.Literal = literal;
+            s.Pairs(8, 8, 4, 2, 4);
+            s.Control.CandidateLimit = limit;
+            s.Control.PumpInterval = 5;
+            s.Start();
+            EXPECT_EQ(s.Store().Candidates, std::min(limit, all)) << limit;
+            EXPECT_EQ(s.Store().RunStopped, limit <= all) << limit;
+        }
     }
 }
 
 TEST(RunSchedule, EveryCandidatePumpsEventsAndStepsTheProgressBar) {
     for (uint32_t interval : {1u, 7u}) {
         ScheduleSetup s;
+        s.Control.Literal = true;
         s.Pairs(9, 7, 4, 2, 4);
         s.Control.PumpInterval = interval;
         s.Start();

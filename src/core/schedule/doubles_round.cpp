@@ -2,11 +2,13 @@
 
 #include "core/schedule/availability.h"
 #include "core/schedule/candidate_poll.h"
+#include "core/schedule/completion_bound.h"
 #include "core/schedule/round_failure.h"
 #include "core/schedule/round_search.h"
 #include "core/schedule/search_tracking.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -40,10 +42,15 @@ namespace {
 // selection with running totals.
 class DoublesPolicy {
 public:
-    DoublesPolicy(GroupTables& tables, const StatusRecord& record, int players, int r, int courts)
+    DoublesPolicy(ScheduleStore& store, GroupTables& tables, const StatusRecord& record,
+                  int players, int r, int courts)
         : Tables(tables)
         , Balance(r)
-        , Places(4 * courts) {
+        , Places(4 * courts)
+        , Need(2 * courts)
+        , Players(players)
+        , Cuts(store.BoundCuts) {
+        Bound.Start(players, false, true, r);
         for (int p = 1; p <= players; ++p) {
             if (!IsAvailable(record.Status[p])) continue;
             Limited[p] = IsLimited(record.Status[p]) ? 1 : 0;
@@ -52,6 +59,7 @@ public:
                 MustFlag[p] = 1;
                 MustList.Players[++MustList.Count] = static_cast<uint8_t>(p);
             }
+            Bound.AddPlayer(p, 0, tables.PlayCount[p], Limited[p] != 0, MustFlag[p] != 0);
         }
     }
 
@@ -85,10 +93,32 @@ public:
     int Floor() const { return 0; }
     int CursorAtEmpty(int cursor) const { return cursor; }
 
+    BoundVerdict Verdict(int k, const PlayerPair* list, int cursor, int length, uint64_t& work) {
+        Edges.clear();
+        for (int i = cursor; i <= length; ++i) {
+            const PlayerPair q = list[i];
+            if ((Used[q.First] | Used[q.Second]) == 0) Edges.push_back({q.First, q.Second});
+        }
+        work = static_cast<uint64_t>(length - cursor + 1 + Players);
+        return Bound.Check(Used, Edges.data(), static_cast<int>(Edges.size()), Need - k);
+    }
+    bool CanExtend(int k, const PlayerPair* list, int cursor, int length, uint64_t& work) {
+        const BoundVerdict verdict = Verdict(k, list, cursor, length, work);
+        if (verdict == BoundVerdict::Possible) return true;
+        ++Cuts[static_cast<int>(verdict)];
+        return false;
+    }
+    const CompletionBound& Bounds() const { return Bound; }
+
 private:
     GroupTables& Tables;
     BalanceTracker Balance;
     int Places;
+    int Need;
+    int Players;
+    CompletionBound Bound;
+    std::array<uint64_t, 6>& Cuts;
+    std::vector<BoundEdge> Edges;
     uint8_t Used[MaxGroupPlayers + 1] = {};
     uint8_t MustFlag[MaxGroupPlayers + 1] = {};
     uint8_t Limited[MaxGroupPlayers + 1] = {};
@@ -151,10 +181,10 @@ void SelectDoublesRound(ScheduleStore& store, RunPorts& ports, Group g, int r, i
     if (players - absent < 4 * courts) {
         store.TooManyCourts = true;
     } else {
-        DoublesPolicy policy(tables, record, players, r, courts);
+        DoublesPolicy policy(store, tables, record, players, r, courts);
         CandidatePoll poll(ports, store.Candidates);
         found = SearchRound(policy, filtered.Pairs.data(), filtered.Count, need, sel.data(),
-                            pos.data(), poll, store.Candidates);
+                            pos.data(), poll, store.Candidates, !ports.Control.Literal);
         store.TooFewCourts = found.TooFew;
     }
     store.SearchCursor = found.Cursor;

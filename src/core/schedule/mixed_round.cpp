@@ -2,12 +2,14 @@
 
 #include "core/schedule/availability.h"
 #include "core/schedule/candidate_poll.h"
+#include "core/schedule/completion_bound.h"
 #include "core/schedule/pair_weights.h"
 #include "core/schedule/round_failure.h"
 #include "core/schedule/round_search.h"
 #include "core/schedule/search_tracking.h"
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -71,7 +73,10 @@ public:
         , Vary(store.VaryPairs)
         , GroupAgainstGroup(store.Params.PairingOptions >= PairGroupAgainstGroup)
         , LastRound(lastRound)
-        , Courts(courts) {
+        , Courts(courts)
+        , NumMen(store.NumMen)
+        , NumWomen(store.NumWomen)
+        , Cuts(store.BoundCuts) {
         const StatusRecord& smallStatus = Smaller == Men ? menStatus : womenStatus;
         for (int p = 1; p <= store.CountOf(Smaller); ++p) {
             if (SmallTables.SatOut[p] != 0 && IsAvailable(smallStatus.Status[p])) {
@@ -90,6 +95,16 @@ public:
             WomenBalance.AddPlayer(WomenPlays[p], LimitedWoman[p] != 0);
         }
         if (Vary) BuildEncounters(store, Scratch);
+        // The bounds see men as 1..M and women as M + 1..M + W.
+        Bound.Start(NumMen + store.NumWomen, true, !GroupAgainstGroup, round);
+        for (int p = 1; p <= store.NumMen; ++p)
+            if (IsAvailable(menStatus.Status[p]))
+                Bound.AddPlayer(p, 0, MenPlays[p], LimitedMan[p] != 0,
+                                Smaller == Men && MustFlag[p] != 0);
+        for (int p = 1; p <= store.NumWomen; ++p)
+            if (IsAvailable(womenStatus.Status[p]))
+                Bound.AddPlayer(NumMen + p, 1, WomenPlays[p], LimitedWoman[p] != 0,
+                                Smaller == Women && MustFlag[p] != 0);
     }
 
     bool Accepts(int k, const PlayerPair* sel, PlayerPair q) const {
@@ -125,6 +140,26 @@ public:
     int Floor() const { return 1; }
     int CursorAtEmpty(int) const { return Courts + 1; }
 
+    BoundVerdict Verdict(int k, const PlayerPair* list, int cursor, int length, uint64_t& work) {
+        for (int p = 1; p <= NumMen; ++p) UsedId[p] = UsedMan[p];
+        for (int p = 1; p <= NumWomen; ++p) UsedId[NumMen + p] = UsedWoman[p];
+        Edges.clear();
+        for (int i = cursor; i <= length; ++i) {
+            const PlayerPair q = list[i];
+            if ((UsedMan[q.First] | UsedWoman[q.Second]) == 0)
+                Edges.push_back({q.First, static_cast<uint16_t>(NumMen + q.Second)});
+        }
+        work = static_cast<uint64_t>(length - cursor + 1 + NumMen + NumWomen);
+        return Bound.Check(UsedId, Edges.data(), static_cast<int>(Edges.size()), Need - k);
+    }
+    bool CanExtend(int k, const PlayerPair* list, int cursor, int length, uint64_t& work) {
+        const BoundVerdict verdict = Verdict(k, list, cursor, length, work);
+        if (verdict == BoundVerdict::Possible) return true;
+        ++Cuts[static_cast<int>(verdict)];
+        return false;
+    }
+    const CompletionBound& Bounds() const { return Bound; }
+
 private:
     int MustOf(PlayerPair q) const { return MustFlag[Smaller == Men ? q.First : q.Second]; }
     // q would face p = (m', w'): blocked when m' and m, or w' and w, have faced each other, or
@@ -153,6 +188,11 @@ private:
     MustPlayList MustList;
     int MustSelected = 0;
     bool MustListShown = false;
+    int NumMen, NumWomen;
+    CompletionBound Bound;
+    std::array<uint64_t, 6>& Cuts;
+    uint8_t UsedId[CompletionBound::MaxIds + 1] = {};
+    std::vector<BoundEdge> Edges;
 };
 
 } // namespace
@@ -202,7 +242,7 @@ void SelectMixedRound(ScheduleStore& store, RunPorts& ports, int m, int courts) 
         pos[0] = courts;
         CandidatePoll poll(ports, store.Candidates);
         found = SearchRound(policy, filtered.Pairs.data(), filtered.Count, need, sel.data(),
-                            pos.data(), poll, store.Candidates);
+                            pos.data(), poll, store.Candidates, !ports.Control.Literal);
         store.TooFewCourts = found.TooFew;
     }
     store.SearchCursor = found.Cursor;

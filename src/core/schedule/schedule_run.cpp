@@ -233,6 +233,7 @@ void StartRun(AppState& state, RunPorts& ports) {
 bool RunSchedule(AppState& state, RunPorts& ports) {
     ScheduleStore& store = *state.Schedule;
     store.Candidates = 0;
+    store.BoundCuts = {};
     store.RunStopped = false;
 
     WriteCompu(ports, 1);

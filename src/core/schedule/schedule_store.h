@@ -192,6 +192,9 @@ struct ScheduleStore {
 
     // Candidates examined by the round searches since the run started.
     uint64_t Candidates = 0;
+    // Parts of the search the bounds skipped since the run started, by the rule that ruled
+    // them out (indexed by BoundVerdict; 0 is unused).
+    std::array<uint64_t, 6> BoundCuts{};
     // The run ended because the user stopped it.
     bool RunStopped = false;
     SearchScratch Scratch;
