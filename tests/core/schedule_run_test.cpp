@@ -216,6 +216,23 @@ TEST(RunSchedule, EveryCandidatePumpsEventsAndStepsTheProgressBar) {
     }
 }
 
+TEST(RunSchedule, TheBoundedSearchAlsoPumpsEventsAfterEveryCandidateAndBound) {
+    // The example of an impossible balance: the bounds do the work, and each look at the pairs
+    // left lets the window breathe as a candidate does.
+    std::vector<std::pair<std::string, std::string>> members(16, {"h", "X"});
+    members.push_back({"h", "63"});
+    ScheduleSetup s;
+    s.State->Config.CfgRec.Cfgflags = 16;
+    s.Names(members, 4, 0, 4);
+    for (int r = 1; r <= 4; ++r) s.Store().CourtsMen[r] = 4;
+    s.Start();
+    EXPECT_FALSE(s.Store().RunStopped);
+    EXPECT_EQ(s.View.Steps, s.Store().Candidates);
+    EXPECT_GT(static_cast<uint64_t>(s.Ports.Pump.Calls), s.Store().Candidates);
+    EXPECT_EQ(s.Ports.Messages.Texts(),
+              (std::vector<std::string>{"Geen oplossing heren-tolvex      in ronde : 4"}));
+}
+
 TEST(RunSchedule, AFailureInsideARoundIsReportedAndTheNextRoundRuns) {
     ScheduleSetup s;
     DamagingProgressView view(s.Store());

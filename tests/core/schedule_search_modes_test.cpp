@@ -209,6 +209,12 @@ TEST(SearchModes, TheBoundedSearchGivesTheLiteralSearchsSchedules) {
         rounds += static_cast<int>(literal.View.Rounds.size());
         EXPECT_EQ(literal.S.Ports.Messages.Texts(), bounded.S.Ports.Messages.Texts());
         EXPECT_EQ(literal.View.Warnings, bounded.View.Warnings);
+        ASSERT_EQ(literal.S.Store().Reasons.size(), bounded.S.Store().Reasons.size());
+        for (std::size_t i = 0; i < literal.S.Store().Reasons.size(); ++i) {
+            const RoundReasonEntry &x = literal.S.Store().Reasons[i],
+                                   &y = bounded.S.Store().Reasons[i];
+            EXPECT_EQ(std::tie(x.Group, x.Round, x.Text), std::tie(y.Group, y.Round, y.Text));
+        }
         EXPECT_EQ(literal.View.Steps, literal.S.Store().Candidates);
         EXPECT_EQ(bounded.View.Steps, bounded.S.Store().Candidates);
         ExpectSameStore(literal.S.Store(), bounded.S.Store());

@@ -45,6 +45,9 @@ BoundVerdict CompletionBound::Check(const uint8_t* used, const BoundEdge* edges,
         const Player& p = Players[i];
         if (used[p.Id] == 0 && Touched[p.Id] != 0) ++(p.Side == 0 ? free0 : free1);
     }
+    Free[0] = free0;
+    Free[1] = free1;
+    Capacity = 0;
     if (TwoSides ? (free0 < pairsLeft || free1 < pairsLeft) : free0 < 2 * pairsLeft)
         return BoundVerdict::TooFewPlayers;
 
@@ -70,7 +73,9 @@ BoundVerdict CompletionBound::Check(const uint8_t* used, const BoundEdge* edges,
     // players. Inside one connected part of k players there are at most k / 2 disjoint pairs
     // (in a mixed round at most the smaller of its men and its women), so the parts together
     // bound every completion.
-    if (!ComponentsFit(edges, edgeCount, pairsLeft)) return BoundVerdict::TooFewPairs;
+    const bool fit = ComponentsFit(edges, edgeCount, pairsLeft);
+    Capacity = LastCapacity;
+    if (!fit) return BoundVerdict::TooFewPairs;
     if (!Rules) return BoundVerdict::Possible;
 
     // The balance test passes with lo = w for some w in 0..round (lo is the least of the
@@ -168,9 +173,13 @@ bool CompletionBound::ComponentsFit(const BoundEdge* edges, int edgeCount, int p
         if (Parent[id] != id || Forbidden[id] != 0 || Touched[id] == 0) continue;
         const int cap = TwoSides ? std::min(Size0[id], Size1[id]) : Size0[id] / 2;
         const int least = TwoSides ? std::max(Forced0[id], Forced1[id]) : (Forced0[id] + 1) / 2;
-        if (least > cap) return false;
         capacity += cap;
+        if (least > cap) {
+            LastCapacity = capacity;
+            return false;
+        }
         needed += least;
     }
+    LastCapacity = capacity;
     return capacity >= pairsLeft && needed <= pairsLeft;
 }

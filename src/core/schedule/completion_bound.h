@@ -41,6 +41,10 @@ public:
 
     // After a Stranded verdict: the player it is about.
     int StrandedId() const { return Stranded; }
+    // Of the last check: free players with a free partner per side, and the most pairs the
+    // parts of the remaining pairs could hold.
+    int FreeWithPartner(int side) const { return Free[side]; }
+    int PairCapacity() const { return Capacity; }
 
 private:
     struct Player {
@@ -62,6 +66,9 @@ private:
     int Round = 1;
     int Count = 0;
     int Stranded = 0;
+    int Free[2] = {0, 0};
+    int Capacity = 0;
+    int LastCapacity = 0;
     std::array<Player, MaxIds + 1> Players{};
     std::array<uint8_t, MaxIds + 1> SideOf{};
     std::array<uint8_t, MaxIds + 1> Touched{};   // in some edge of this check

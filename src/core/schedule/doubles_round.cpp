@@ -4,10 +4,12 @@
 #include "core/schedule/candidate_poll.h"
 #include "core/schedule/completion_bound.h"
 #include "core/schedule/round_failure.h"
+#include "core/schedule/round_reasons.h"
 #include "core/schedule/round_search.h"
 #include "core/schedule/search_tracking.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -178,20 +180,56 @@ void SelectDoublesRound(ScheduleStore& store, RunPorts& ports, Group g, int r, i
     auto& sel = scratch.Selection;
     auto& pos = scratch.Pos;
     SearchOutcome found;
+    std::optional<DoublesPolicy> policy;
     if (players - absent < 4 * courts) {
         store.TooManyCourts = true;
     } else {
-        DoublesPolicy policy(store, tables, record, players, r, courts);
+        policy.emplace(store, tables, record, players, r, courts);
         CandidatePoll poll(ports, store.Candidates);
-        found = SearchRound(policy, filtered.Pairs.data(), filtered.Count, need, sel.data(),
+        found = SearchRound(*policy, filtered.Pairs.data(), filtered.Count, need, sel.data(),
                             pos.data(), poll, store.Candidates, !ports.Control.Literal);
         store.TooFewCourts = found.TooFew;
     }
     store.SearchCursor = found.Cursor;
 
+    // Why the round fails, from its counts and from the bounds at its start (the search has
+    // dropped every pair again whenever the bounds are asked).
+    auto explain = [&] {
+        RoundFacts f;
+        f.GroupIndex = g;
+        f.Courts = courts;
+        f.Stopped = found.Stopped;
+        f.TooMany = store.TooManyCourts;
+        f.CanPlay = players - absent;
+        f.Absent = absent;
+        f.TooFew = store.TooFewCourts;
+        f.MustPlay = tables.MustPlay.Count;
+        f.MustGroup = g;
+        f.GamesLow = 255;
+        for (int p = 1; p <= players; ++p) {
+            if (IsPausing(status[p])) ++f.Pausing[0];
+            if (!IsAvailable(status[p])) continue;
+            ++f.Available[0];
+            f.GamesLow = std::min<int>(f.GamesLow, tables.PlayCount[p]);
+            f.GamesHigh = std::max<int>(f.GamesHigh, tables.PlayCount[p]);
+        }
+        if (f.Available[0] == 0) f.GamesLow = 0;
+        if (policy && !f.Stopped && !f.TooFew) {
+            uint64_t work = 0;
+            f.Verdict = policy->Verdict(0, filtered.Pairs.data(), 1, filtered.Count, work);
+            f.WithPartner[0] = policy->Bounds().FreeWithPartner(0);
+            f.Capacity = policy->Bounds().PairCapacity();
+            if (f.Verdict == BoundVerdict::Stranded)
+                f.Stranded = PlayerName(store, g, policy->Bounds().StrandedId());
+        }
+        store.RoundReasonText = ExplainRound(store, f);
+    };
+    store.RoundReasonText.clear();
+
     if (found.Stopped) {
         // A stopped round has no solution: it ends empty and says so.
         store.RoundValid = false;
+        explain();
         return;
     }
     int k = found.Selected;
@@ -203,6 +241,7 @@ void SelectDoublesRound(ScheduleStore& store, RunPorts& ports, Group g, int r, i
         valid = false;
     }
     store.RoundValid = valid;
+    if (!valid) explain();
 
     result.Count = k;
     for (int i = 1; i <= k; ++i) result.Pairs[i] = sel[i];
