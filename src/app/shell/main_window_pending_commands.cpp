@@ -9,11 +9,6 @@
 // Member list printing.
 void TTolvex12::Print1Click() {}
 
-// Schedule set-up.
-void TTolvex12::SchemaNamenClick(int) {}
-void TTolvex12::NaamSpdBtnClick() {}
-void TTolvex12::PaarSpdBtnClick() {}
-
 // Reports window and print options window.
 void TTolvex12::OpenResultaten(int) {}
 void TTolvex12::OpenOpties(int) {}
