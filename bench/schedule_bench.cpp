@@ -72,9 +72,9 @@ void RunEvening(benchmark::State& bench, const Evening& e, uint32_t pumpInterval
     QuietPump pump;
     QuietBeeper bell;
     ScheduleView view;
-    RunPorts ports{msg, pump, bell, view};
     auto state = Prepare(e, msg, bell, view);
-    state->Schedule->PumpInterval = pumpInterval;
+    RunControl control{state->StopKey, 0, pumpInterval};
+    RunPorts ports{msg, pump, bell, view, control};
     // The run changes its parameters (pause settings, pairing bits) as the window's run does;
     // every iteration starts from the same set-up.
     const ScheduleParams params = state->Schedule->Params;

@@ -41,7 +41,8 @@ struct Evening {
         input.CourtsMen = men;
         input.CourtsWomen = women;
         ASSERT_TRUE(PrepareSchedule(*State, input, Messages, Bell, View));
-        RunPorts ports{Messages, Pump, Bell, View};
+        RunControl control{State->StopKey};
+        RunPorts ports{Messages, Pump, Bell, View, control};
         StartRun(*State, ports);
     }
 

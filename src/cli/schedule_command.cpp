@@ -13,6 +13,7 @@
 #include "core/schedule/schedule_run.h"
 #include "core/schedule/schedule_setup.h"
 #include "headless/headless_ports.h"
+#include "schedule_setup_json.h"
 
 #include <nlohmann/json.hpp>
 
@@ -28,11 +29,26 @@
 
 using nlohmann::json;
 
-namespace {
+int IntField(const json& setup, const char* key, int fallback, int lo, int hi) {
+    auto it = setup.find(key);
+    if (it == setup.end()) return fallback;
+    if (!it->is_number_integer())
+        throw BadInput(std::string("\"") + key + "\" moet een geheel getal zijn");
+    const auto value = it->get<long long>();
+    if (value < lo || value > hi)
+        throw BadInput(std::string("\"") + key + "\" moet tussen " + std::to_string(lo) + " en " +
+                       std::to_string(hi) + " liggen");
+    return static_cast<int>(value);
+}
 
-struct BadInput : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+std::string TextField(const json& object, const char* key) {
+    auto it = object.find(key);
+    if (it == object.end() || it->is_null()) return {};
+    if (!it->is_string()) throw BadInput(std::string("\"") + key + "\" moet tekst zijn");
+    return Utf8ToWindows1252(it->get<std::string>());
+}
+
+namespace {
 
 json MessagesJson(const RecordingMessenger& messenger) {
     json shown = json::array();
@@ -54,25 +70,6 @@ void LoadMemberFile(AppState& state, const std::string& fileName) {
             text += "\n  " + Windows1252ToUtf8(m.Text);
         throw BadInput(text);
     }
-}
-
-int IntField(const json& setup, const char* key, int fallback, int lo, int hi) {
-    auto it = setup.find(key);
-    if (it == setup.end()) return fallback;
-    if (!it->is_number_integer())
-        throw BadInput(std::string("\"") + key + "\" moet een geheel getal zijn");
-    const auto value = it->get<long long>();
-    if (value < lo || value > hi)
-        throw BadInput(std::string("\"") + key + "\" moet tussen " + std::to_string(lo) + " en " +
-                       std::to_string(hi) + " liggen");
-    return static_cast<int>(value);
-}
-
-std::string TextField(const json& object, const char* key) {
-    auto it = object.find(key);
-    if (it == object.end() || it->is_null()) return {};
-    if (!it->is_string()) throw BadInput(std::string("\"") + key + "\" moet tekst zijn");
-    return Utf8ToWindows1252(it->get<std::string>());
 }
 
 // A courts-per-round array: entry i is round i + 1; rounds not given get 0 courts. Left out,
@@ -226,6 +223,31 @@ int Run(int argc, char** argv) {
     if (setupFile.empty())
         throw BadInput("gebruik: tolvex-cli schedule OPZET.json [--max-candidates N]");
 
+    auto state = std::make_unique<AppState>();
+    ScheduleSetupInput input = ReadScheduleSetupFile(setupFile, *state).Input;
+
+    RecordingMessenger messages;
+    QuietPump pump;
+    QuietBeeper bell;
+    WarningRecorder view;
+    // No window events to process: the searches run at full speed, and the candidate limit
+    // stops them exactly.
+    RunControl control{state->StopKey, maxCandidates, 1u << 20};
+    RunPorts ports{messages, pump, bell, view, control};
+    PrepareSchedule(*state, input, messages, bell, view);
+
+    ScheduleStore& store = *state->Schedule;
+    StartRun(*state, ports);
+
+    std::string text = Output(*state, messages, view).dump();
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputc('\n', stdout);
+    return store.RunStopped ? 2 : 0;
+}
+
+} // namespace
+
+ScheduleSetupFile ReadScheduleSetupFile(const std::string& setupFile, AppState& state) {
     std::ifstream in(setupFile, std::ios::binary);
     if (!in) throw BadInput("kan " + setupFile + " niet lezen");
     std::stringstream buffer;
@@ -238,10 +260,9 @@ int Run(int argc, char** argv) {
     }
     if (!setup.is_object()) throw BadInput("de opzet moet een JSON-object zijn");
 
-    auto state = std::make_unique<AppState>();
     ScheduleSetupInput input;
     input.Kind = IntField(setup, "kind", 1, 1, 2);
-    TCfgRec& cfg = state->Config.CfgRec;
+    TCfgRec& cfg = state.Config.CfgRec;
     cfg.Grpn[0] = "h";
     cfg.Grpn[1] = "d";
     if (auto it = setup.find("Grpn"); it != setup.end()) {
@@ -257,7 +278,7 @@ int Run(int argc, char** argv) {
         int c = 1;
         for (const json& code : *it) {
             if (!code.is_number_integer()) throw BadInput("\"BaanCode\" bevat een ongeldige code");
-            state->BaanCode[c++] = code.get<int32_t>();
+            state.BaanCode[c++] = code.get<int32_t>();
         }
     }
 
@@ -269,13 +290,13 @@ int Run(int argc, char** argv) {
 
     if (input.Kind == 1) {
         if (auto it = setup.find("members"); it != setup.end()) {
-            LoadMembers(*state, *it);
+            LoadMembers(state, *it);
         } else if (auto file = setup.find("memberFile"); file != setup.end()) {
             if (!file->is_string()) throw BadInput("\"memberFile\" moet een bestandsnaam zijn");
             // The file brings its own configuration; the set-up's group codes and option
             // bits (or their defaults) still decide the schedule.
             const TCfgRec chosen = cfg;
-            LoadMemberFile(*state, file->get<std::string>());
+            LoadMemberFile(state, file->get<std::string>());
             // As "Schema met &Namen" does: the rounds and courts of the file's configuration,
             // unless the set-up gives them.
             if (!setup.contains("NDubRonden")) input.NDubRonden = cfg.NDubRonden;
@@ -301,27 +322,8 @@ int Run(int argc, char** argv) {
     input.PairingOptions = static_cast<uint16_t>(IntField(setup, "PairingOptions", 2, 0, 7));
     input.PauseOptions = static_cast<uint16_t>(IntField(setup, "PauseOptions", 5, 0, 15));
 
-    RecordingMessenger messages;
-    QuietPump pump;
-    QuietBeeper bell;
-    WarningRecorder view;
-    RunPorts ports{messages, pump, bell, view};
-    PrepareSchedule(*state, input, messages, bell, view);
-
-    ScheduleStore& store = *state->Schedule;
-    // No window events to process: the searches run at full speed, and the candidate limit
-    // stops them exactly.
-    store.PumpInterval = 1u << 20;
-    store.CandidateLimit = maxCandidates;
-    StartRun(*state, ports);
-
-    std::string text = Output(*state, messages, view).dump();
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fputc('\n', stdout);
-    return store.RunStopped ? 2 : 0;
+    return {setup, input};
 }
-
-} // namespace
 
 int RunScheduleCommand(int argc, char** argv) {
     try {

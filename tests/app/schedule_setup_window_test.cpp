@@ -353,7 +353,7 @@ private slots:
         s.Form->Mixedit->setText("0");
         s.Form->BanenEdit->setText("4");
         s.Form->MoreBtn->click();
-        s.State->Schedule->CandidateLimit = 30'000'000;
+        s.Form->CandidateLimit = 30'000'000;
 
         bool lockedWhileRunning = false;
         bool repainted = false;

@@ -88,8 +88,8 @@ std::vector<PlayerPair> FirstRoundWithBlocks(std::vector<PlayerPair> blocks) {
     StartDoublesPhase(store, Men);
     store.Of(Men).PartnerBlock.Count = 0;
     for (PlayerPair b : blocks) store.Of(Men).PartnerBlock.Append(b);
-    PrepareAvailability(*s.State, Men);
-    SelectDoublesRound(*s.State, s.Run, Men, 1, 1);
+    PrepareAvailability(s.Store(), s.State->ScheduleKind, Men);
+    SelectDoublesRound(s.Store(), s.Run, Men, 1, 1);
     const RoundResultList& result = store.Of(Men).RoundResult;
     return std::vector<PlayerPair>(result.Pairs.begin() + 1,
                                    result.Pairs.begin() + 1 + result.Count);

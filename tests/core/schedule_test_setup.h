@@ -40,7 +40,8 @@ struct ScheduleSetup {
     std::unique_ptr<AppState> State = std::make_unique<AppState>();
     TestPorts Ports;
     RecordingView View;
-    RunPorts Run{Ports.Messages, Ports.Pump, Ports.Bell, View};
+    RunControl Control{State->StopKey};
+    RunPorts Run{Ports.Messages, Ports.Pump, Ports.Bell, View, Control};
 
     ScheduleSetup() {
         State->Config.CfgRec.Grpn[0] = "h";

@@ -79,6 +79,8 @@ public:
     void ShowRoundProgress(int line, std::string_view text) override;
 
     bool RunInProgress() const { return Running; }
+    // When not 0, a run acts as if "S&top" was pressed after this many candidates (tests).
+    uint64_t CandidateLimit = 0;
     QLineEdit* Cell(int tag) const;
     QWidget* FieldOf(int tag) const;
 

@@ -61,7 +61,8 @@ void TSchemaForm::StartSchemaBtnClick() {
     ApplyScheduleSetup(State, input, Ports.Bell, *this);
 
     RunPump pump(Ports.Pump, *DelayTimer);
-    RunPorts run{Ports.Msg, pump, Ports.Bell, *this};
+    RunControl control{State.StopKey, CandidateLimit, 1};
+    RunPorts run{Ports.Msg, pump, Ports.Bell, *this, control};
     Running = true;
     SetFieldsLocked(true);
     StartRun(State, run);

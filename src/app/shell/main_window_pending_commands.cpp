@@ -6,9 +6,5 @@
 
 #include "app/shell/main_window.h"
 
-// Member list printing.
-void TTolvex12::Print1Click() {}
-
-// Reports window and print options window.
+// Reports window.
 void TTolvex12::OpenResultaten(int) {}
-void TTolvex12::OpenOpties(int) {}

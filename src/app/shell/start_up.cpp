@@ -1,6 +1,7 @@
 #include "app/shell/start_up.h"
 
 #include "app/config/court_coding_dialog.h"
+#include "app/config/options_window.h"
 #include "app/schedule/schedule_setup_window.h"
 #include "app/shell/about_box.h"
 #include "app/shell/main_window.h"
@@ -27,7 +28,10 @@ ProgramWindows CreateWindows(AppState& state, const WindowPorts& ports) {
     windows.AboutBox = std::make_unique<TAboutBox>(windows.Main.get());
     windows.Main->SetAboutBox(windows.AboutBox.get());
     windows.BanenDlg = std::make_unique<TBanenDlg>(state, ports.Msg, windows.Main.get());
-    // The print options, reports and member windows join here, in that order, as they are built.
+    windows.OptiesForm = std::make_unique<TOptiesForm>(state, ports.Msg, ports.Choose,
+                                                       ports.Printer, windows.Main.get());
+    windows.Main->SetOptiesForm(windows.OptiesForm.get());
+    // The reports and member windows join here, in that order, as they are built.
     windows.SchemaForm = std::make_unique<TSchemaForm>(state, ports, windows.Main.get());
     windows.SchemaForm->SetBanenDlg(windows.BanenDlg.get());
     windows.Main->SetSchemaForm(windows.SchemaForm.get());

@@ -11,6 +11,7 @@ class TolvexApplication;
 class TTolvex12;
 class TAboutBox;
 class TBanenDlg;
+class TOptiesForm;
 class TSchemaForm;
 
 // The windows of the program, destroyed in the reverse order of their creation (the main window
@@ -22,6 +23,7 @@ struct ProgramWindows {
     std::unique_ptr<TTolvex12> Main;
     std::unique_ptr<TAboutBox> AboutBox;
     std::unique_ptr<TBanenDlg> BanenDlg;
+    std::unique_ptr<TOptiesForm> OptiesForm;
     std::unique_ptr<TSchemaForm> SchemaForm;
 };
 

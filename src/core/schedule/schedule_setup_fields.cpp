@@ -90,11 +90,11 @@ TakeResult TakeNumberField(AppState& state, Messenger& messenger, Beeper& bell, 
     const int error = value ? FieldErrorState(state, tag, *value) : 1;
     if (error != 0) {
         if (error < 10)
-            ReportError(state, messenger, "Aantal " + FieldCaption(tag) + "foutief: " + shown, 0, 1,
-                        5);
+            ReportError({messenger, state.ErrorCode},
+                        "Aantal " + FieldCaption(tag) + "foutief: " + shown, 0, 1, 5);
         else
-            ReportError(state, messenger, "Aantal " + FieldCaption(tag) + "te groot: " + shown, 0,
-                        10, 5);
+            ReportError({messenger, state.ErrorCode},
+                        "Aantal " + FieldCaption(tag) + "te groot: " + shown, 0, 10, 5);
         bell.Beep();
         state.ErrorCode = 0;
         return value ? TakeResult::Refused : TakeResult::NotNumber;

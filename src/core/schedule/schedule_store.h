@@ -194,14 +194,6 @@ struct ScheduleStore {
     uint64_t Candidates = 0;
     // The run ended because the user stopped it.
     bool RunStopped = false;
-    // How often the searches let the user interface breathe: after every PumpInterval-th
-    // candidate (1 = after every candidate). The stop key is tested after every candidate
-    // either way.
-    uint32_t PumpInterval = 1;
-    // When not 0: the searches act as if the stop key was pressed right after this many
-    // candidates of the run (scripted runs).
-    uint64_t CandidateLimit = 0;
-
     SearchScratch Scratch;
 
     GroupTables& Of(Group g) { return Groups[g]; }

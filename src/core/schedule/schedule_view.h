@@ -4,6 +4,7 @@
 // the silent default or a recorder.
 
 #include "core/common/ports.h"
+#include "core/schedule/run_control.h"
 
 #include <cstdint>
 #include <string_view>
@@ -38,4 +39,5 @@ struct RunPorts {
     EventPump& Pump;
     Beeper& Bell;
     ScheduleView& View;
+    RunControl& Control;
 };
