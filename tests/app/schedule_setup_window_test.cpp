@@ -471,10 +471,10 @@ private slots:
         QVERIFY(paarSchema->isEnabled());
     }
 
-    // With TOLVEX_GRAB=folder the window is saved there as a picture, to look at by eye.
+    // With TOLVEX_SHOT_DIR=folder the windows are saved there as pictures, to look at by eye.
     void TheWindowCanBeGrabbed() {
-        const QByteArray folder = qgetenv("TOLVEX_GRAB");
-        if (folder.isEmpty()) QSKIP("set TOLVEX_GRAB to a folder to save the pictures");
+        const QByteArray folder = qgetenv("TOLVEX_SHOT_DIR");
+        if (folder.isEmpty()) QSKIP("set TOLVEX_SHOT_DIR to a folder to save the pictures");
         Setup s;
         s.State->MemberCount = 40;
         s.State->Config.CfgRec.NDubRonden = 12;
@@ -489,6 +489,16 @@ private slots:
         s.Form->ResetProgress(8);
         s.Form->ShowRoundProgress(1, " Berekening Heren  in ronde : ,1,2");
         s.Form->grab().save(folder + "/schema_opzet_meer.png");
+        s.Form->HideWarning();
+        s.Form->HerenEdit->setText("8");
+        s.Form->DamesEdit->setText("8");
+        s.Form->TolvexEdit->setText("3");
+        s.Form->Mixedit->setText("1");
+        s.Form->BanenEdit->setText("4");
+        s.Form->CandidateLimit = 100'000;
+        s.Form->MoreBtn->click();
+        s.Form->StartSchemaBtn->click();
+        s.Form->grab().save(folder + "/schema_opzet_klaar.png");
         s.Banen->PrepareShow(6);
         s.Banen->show();
         s.Banen->grab().save(folder + "/banen_dlg.png");

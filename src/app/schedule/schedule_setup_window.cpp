@@ -109,7 +109,7 @@ void TSchemaForm::BuildControls() {
     MakeLabel(BanenBox, "BaanschemaLabel", "Baanschema :", QRect(40, 20, 90, 18));
     HerenHeading = MakeLabel(BanenBox, "HerenHeading", "Heren", QRect(145, 20, 60, 18));
     DamesHeading = MakeLabel(BanenBox, "DamesHeading", "Dames", QRect(205, 20, 60, 18));
-    GemengdHeading = MakeLabel(BanenBox, "GemengdHeading", "Gemengd", QRect(265, 20, 60, 18));
+    GemengdHeading = MakeLabel(BanenBox, "GemengdHeading", "Gemengd", QRect(265, 20, 75, 18));
     BuildCourtGrid();
 
     const int buttonLeft = BanenBox->width() * 4 / 5;
@@ -308,6 +308,8 @@ bool TSchemaForm::PrepareShow(int nr) {
         params.PairingOptions = PairVary;
         params.PauseOptions = 0;
     }
+    // A schedule with pairs keeps the previous date; before the first set-up there is none.
+    if (params.SpeelDatum == 0) params.SpeelDatum = SerialDate(Ports.Time.Today());
     if (!OpenScheduleSetup(State, nr, Ports.Msg, Ports.Bell)) return false;
 
     // The labels follow the group codes (OpenScheduleSetup set them in the store).
@@ -470,6 +472,10 @@ void TSchemaForm::MoreBtnClick() {
         Groep1to2Box->setChecked((params.PairingOptions & PairGroupAgainstGroup) != 0);
         Banengekozen = true;
     }
+    // Rounds beyond the new counts keep no courts of an earlier proposal.
+    store.CourtsMen.fill(0);
+    store.CourtsWomen.fill(0);
+    store.CourtsMixed.fill(0);
     DefaultCourts(State, Ports.Bell, *this);
     // The columns follow the counts of every press, so that a group added after the first press
     // gets its courts on screen too.

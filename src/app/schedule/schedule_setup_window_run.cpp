@@ -17,6 +17,8 @@
 #include <QSpinBox>
 #include <QTimer>
 
+#include <algorithm>
+
 // The run's pump: events as the program's pump lets them through, and the pauses of the
 // computing texts on the window's own delay timer, processing events until it has fired.
 class TSchemaForm::RunPump : public EventPump {
@@ -87,9 +89,8 @@ void TSchemaForm::ComputingText(bool ready, bool visible) {
 
 void TSchemaForm::SetMemoLine(int line, const QString& text, int height) {
     MemoLines[line] = text;
-    int last = 0;
-    for (int i = 0; i < 3; ++i)
-        if (!MemoLines[i].isEmpty()) last = i;
+    // The memo is as high as its lines: 25 for line 0, 20 more for each further line.
+    const int last = std::clamp((height - 25) / 20, 0, 2);
     QStringList lines;
     for (int i = 0; i <= last; ++i) lines << MemoLines[i];
     RekenTxtMemo->setPlainText(lines.join('\n'));
