@@ -25,6 +25,7 @@ class QTimer;
 class QToolBar;
 class TAboutBox;
 class TConfigDial;
+class TSchemaForm;
 class TLedenGrid;
 class MemberFileChooser;
 class MemberFileCommands;
@@ -83,6 +84,9 @@ public:
     void SetAboutBox(TAboutBox* aboutBox);
     void SetResultsForm(QWidget* resultsForm) { ResultsForm = resultsForm; }
     void SetOptiesForm(QWidget* optiesForm) { OptiesForm = optiesForm; }
+    // The schedule set-up window (main_window_schedule_commands.cpp).
+    void SetSchemaForm(TSchemaForm* schemaForm);
+    void SchemaOpzet(int nr);
 
     // Handlers of this window's own commands.
     void Exit1Click();
@@ -269,6 +273,7 @@ private:
     QPointer<TAboutBox> AboutBox;
     QPointer<QWidget> ResultsForm;
     QPointer<QWidget> OptiesForm;
+    QPointer<TSchemaForm> SchemaForm;
 };
 
 // The help context a control or menu item carries (0 when none).

@@ -6,10 +6,5 @@
 
 #include "app/shell/main_window.h"
 
-// Schedule set-up.
-void TTolvex12::SchemaNamenClick(int) {}
-void TTolvex12::NaamSpdBtnClick() {}
-void TTolvex12::PaarSpdBtnClick() {}
-
 // Reports window.
 void TTolvex12::OpenResultaten(int) {}
