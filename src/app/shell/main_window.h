@@ -262,5 +262,8 @@ private:
     QPointer<QWidget> OptiesForm;
 };
 
+// Brings a window to the front, restoring it when it is minimised.
+void FocusWindow(QWidget* window);
+
 // The help context a control or menu item carries (0 when none).
 int HelpContextOf(const QObject* object);

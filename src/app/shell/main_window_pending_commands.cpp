@@ -14,6 +14,5 @@ void TTolvex12::SchemaNamenClick(int) {}
 void TTolvex12::NaamSpdBtnClick() {}
 void TTolvex12::PaarSpdBtnClick() {}
 
-// Reports window and print options window.
-void TTolvex12::OpenResultaten(int) {}
+// Print options window.
 void TTolvex12::OpenOpties(int) {}

@@ -1,8 +1,9 @@
 #include "app/shell/start_up.h"
 
+#include "app/reports/results_form.h"
 #include "app/shell/about_box.h"
-#include "app/shell/splash_form.h"
 #include "app/shell/main_window.h"
+#include "app/shell/splash_form.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -24,6 +25,8 @@ ProgramWindows CreateWindows(AppState& state, const WindowPorts& ports) {
     windows.Main = std::make_unique<TTolvex12>(state, ports);
     windows.AboutBox = std::make_unique<TAboutBox>(windows.Main.get());
     windows.Main->SetAboutBox(windows.AboutBox.get());
+    windows.ResultsForm = std::make_unique<TResultsForm>(state, ports, windows.Main.get());
+    windows.Main->SetResultsForm(windows.ResultsForm.get());
     // The court coding, print options, reports, member, schedule set-up and configuration
     // windows join here, in that order, as they are built.
     return windows;
