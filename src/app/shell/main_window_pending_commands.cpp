@@ -6,13 +6,8 @@
 
 #include "app/shell/main_window.h"
 
-// Member list printing.
-void TTolvex12::Print1Click() {}
-
 // Schedule set-up.
 void TTolvex12::SchemaNamenClick(int) {}
 void TTolvex12::NaamSpdBtnClick() {}
 void TTolvex12::PaarSpdBtnClick() {}
 
-// Print options window.
-void TTolvex12::OpenOpties(int) {}

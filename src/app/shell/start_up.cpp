@@ -1,5 +1,6 @@
 #include "app/shell/start_up.h"
 
+#include "app/config/options_window.h"
 #include "app/reports/results_form.h"
 #include "app/shell/about_box.h"
 #include "app/shell/main_window.h"
@@ -25,6 +26,9 @@ ProgramWindows CreateWindows(AppState& state, const WindowPorts& ports) {
     windows.Main = std::make_unique<TTolvex12>(state, ports);
     windows.AboutBox = std::make_unique<TAboutBox>(windows.Main.get());
     windows.Main->SetAboutBox(windows.AboutBox.get());
+    windows.OptiesForm = std::make_unique<TOptiesForm>(state, ports.Msg, ports.Choose,
+                                                       ports.Printer, windows.Main.get());
+    windows.Main->SetOptiesForm(windows.OptiesForm.get());
     windows.ResultsForm = std::make_unique<TResultsForm>(state, ports, windows.Main.get());
     windows.Main->SetResultsForm(windows.ResultsForm.get());
     // The court coding, print options, reports, member, schedule set-up and configuration

@@ -10,6 +10,7 @@
 class TolvexApplication;
 class TTolvex12;
 class TAboutBox;
+class TOptiesForm;
 class TResultsForm;
 
 // The windows of the program, destroyed in the reverse order of their creation (the main window
@@ -20,6 +21,7 @@ struct ProgramWindows {
     ~ProgramWindows();
     std::unique_ptr<TTolvex12> Main;
     std::unique_ptr<TAboutBox> AboutBox;
+    std::unique_ptr<TOptiesForm> OptiesForm;
     std::unique_ptr<TResultsForm> ResultsForm;
 };
 

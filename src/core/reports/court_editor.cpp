@@ -71,7 +71,7 @@ void CourtEditor::BewerkGridClick() {
     selection[call] = {text, Grid.CurrentRow()};
     if (call == 1) kol = col;
     if (call == 2 && col != kol) {
-        ReportError(State, Msg, selection[2].Text, 10, 0, 0);
+        ReportError({Msg, State.ErrorCode}, selection[2].Text, 10, 0, 0);
         Grid.HidePrompt();
         ShowCell(selection[1].Row, selection[1].Text);
         bewerkActie = false;
@@ -104,7 +104,7 @@ void CourtEditor::SwapCourts() {
         b = r2 - f - 1;
     }
     if (a < 1 || b < 1) {
-        ReportError(State, Msg, "", 11, 0, 0);
+        ReportError({Msg, State.ErrorCode}, "", 11, 0, 0);
         return;
     }
     const Group g = r1 > f ? order[1] : order[0];
