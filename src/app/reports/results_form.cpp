@@ -205,8 +205,11 @@ void TResultsForm::OpenResultaten(uint16_t opt) {
     UitLijst = std::move(report.Lines);
     GroepKopLab1->hide();
     EditorPart->Start(Counts);
+    // One repaint for the whole report instead of one per column and row.
+    setUpdatesEnabled(false);
     SetupReportColumns(opt);
     ShowReportLines(opt);
+    setUpdatesEnabled(true);
     show();
     raise();
     activateWindow();
