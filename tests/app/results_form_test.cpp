@@ -216,6 +216,24 @@ private slots:
         QVERIFY(f.Fakes.Messages.Shown.empty());
     }
 
+    void DelBeeldMenuSearchesFromTheFirstEntryAndEndsOnTheLast() {
+        Fixture f;
+        f.Action("PaarSchema")->trigger();
+        QWidget other;
+        other.setWindowTitle("Opties");
+        other.show();
+        f.Windows.Main->AddBeeldMenu(&other, BeeldOpties);
+        QCOMPARE(f.BeeldEntries(), 2);
+        f.Windows.Main->DelBeeldMenu(BeeldMatchScore); // no such entry: the last one goes
+        QCOMPARE(f.BeeldEntries(), 1);
+        QVERIFY(f.Windows.Main->IsWindowListed(BeeldUitvoer));
+        f.Windows.Main->DelBeeldMenu(BeeldUitvoer);
+        QCOMPARE(f.BeeldEntries(), 0);
+        QVERIFY(!f.Windows.Main->IsWindowListed(BeeldUitvoer));
+        f.Windows.Main->DelBeeldMenu(BeeldUitvoer);
+        QCOMPARE(f.Fakes.Messages.Last().Text, std::string("Venster al gesloten"));
+    }
+
     void EditorSwapsThroughClicksAndEnter() {
         Fixture f;
         f.Action("Wijzigen")->trigger();
