@@ -54,6 +54,15 @@ private slots:
             QCOMPARE(s.Window()->CurrentTopic(), topic);
         }
         QVERIFY(s.Window()->isVisible());
+        QByteArray folder = qgetenv("TOLVEX_SHOT_DIR");
+        if (!folder.isEmpty()) {
+            for (int context : {235, 241, 304}) {
+                s.Viewer.ShowContext(context);
+                QTest::qWait(200);
+                s.Window()->grab().save(
+                    QString("%1/help_%2.png").arg(QString(folder)).arg(context));
+            }
+        }
     }
 
     void MissingNumberOpensTheContents() {
