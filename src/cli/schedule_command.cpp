@@ -11,6 +11,7 @@
 #include "core/schedule/schedule_run.h"
 #include "core/schedule/schedule_setup.h"
 #include "headless/headless_ports.h"
+#include "schedule_setup_json.h"
 
 #include <nlohmann/json.hpp>
 
@@ -26,11 +27,26 @@
 
 using nlohmann::json;
 
-namespace {
+int IntField(const json& setup, const char* key, int fallback, int lo, int hi) {
+    auto it = setup.find(key);
+    if (it == setup.end()) return fallback;
+    if (!it->is_number_integer())
+        throw BadInput(std::string("\"") + key + "\" moet een geheel getal zijn");
+    const auto value = it->get<long long>();
+    if (value < lo || value > hi)
+        throw BadInput(std::string("\"") + key + "\" moet tussen " + std::to_string(lo) + " en " +
+                       std::to_string(hi) + " liggen");
+    return static_cast<int>(value);
+}
 
-struct BadInput : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+std::string TextField(const json& object, const char* key) {
+    auto it = object.find(key);
+    if (it == object.end() || it->is_null()) return {};
+    if (!it->is_string()) throw BadInput(std::string("\"") + key + "\" moet tekst zijn");
+    return Utf8ToWindows1252(it->get<std::string>());
+}
+
+namespace {
 
 json MessagesJson(const RecordingMessenger& messenger) {
     json shown = json::array();
@@ -52,25 +68,6 @@ void LoadMemberFile(AppState& state, const std::string& fileName) {
             text += "\n  " + Windows1252ToUtf8(m.Text);
         throw BadInput(text);
     }
-}
-
-int IntField(const json& setup, const char* key, int fallback, int lo, int hi) {
-    auto it = setup.find(key);
-    if (it == setup.end()) return fallback;
-    if (!it->is_number_integer())
-        throw BadInput(std::string("\"") + key + "\" moet een geheel getal zijn");
-    const auto value = it->get<long long>();
-    if (value < lo || value > hi)
-        throw BadInput(std::string("\"") + key + "\" moet tussen " + std::to_string(lo) + " en " +
-                       std::to_string(hi) + " liggen");
-    return static_cast<int>(value);
-}
-
-std::string TextField(const json& object, const char* key) {
-    auto it = object.find(key);
-    if (it == object.end() || it->is_null()) return {};
-    if (!it->is_string()) throw BadInput(std::string("\"") + key + "\" moet tekst zijn");
-    return Utf8ToWindows1252(it->get<std::string>());
 }
 
 // A courts-per-round array: entry i is round i + 1; rounds not given get 0 courts. Left out,
@@ -224,71 +221,8 @@ int Run(int argc, char** argv) {
     if (setupFile.empty())
         throw BadInput("gebruik: tolvex-cli schedule OPZET.json [--max-candidates N]");
 
-    std::ifstream in(setupFile, std::ios::binary);
-    if (!in) throw BadInput("kan " + setupFile + " niet lezen");
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    json setup;
-    try {
-        setup = json::parse(buffer.str());
-    } catch (const json::parse_error& e) {
-        throw BadInput(std::string("geen geldige JSON: ") + e.what());
-    }
-    if (!setup.is_object()) throw BadInput("de opzet moet een JSON-object zijn");
-
     auto state = std::make_unique<AppState>();
-    ScheduleSetupInput input;
-    input.Kind = IntField(setup, "kind", 1, 1, 2);
-    TCfgRec& cfg = state->Config.CfgRec;
-    cfg.Grpn[0] = "h";
-    cfg.Grpn[1] = "d";
-    if (auto it = setup.find("Grpn"); it != setup.end()) {
-        if (!it->is_array() || it->size() != 2 || !(*it)[0].is_string() || !(*it)[1].is_string())
-            throw BadInput("\"Grpn\" moet een rij van twee groepscodes zijn");
-        cfg.Grpn[0] = Utf8ToWindows1252((*it)[0].get<std::string>());
-        cfg.Grpn[1] = Utf8ToWindows1252((*it)[1].get<std::string>());
-    }
-    cfg.Cfgflags = static_cast<uint16_t>(IntField(setup, "Cfgflags", 17, 0, 65535));
-    if (auto it = setup.find("BaanCode"); it != setup.end()) {
-        if (!it->is_array() || it->size() > MaxCourts)
-            throw BadInput("\"BaanCode\" moet een rij van hoogstens 32 codes zijn");
-        int c = 1;
-        for (const json& code : *it) {
-            if (!code.is_number_integer()) throw BadInput("\"BaanCode\" bevat een ongeldige code");
-            state->BaanCode[c++] = code.get<int32_t>();
-        }
-    }
-
-    input.NDubRonden = IntField(setup, "NDubRonden", 4, 0, MaxRounds);
-    input.NMixRonden = IntField(setup, "NMixRonden", 2, 0, MaxRounds);
-    if (input.NDubRonden + input.NMixRonden > MaxRounds)
-        throw BadInput("\"NDubRonden\" + \"NMixRonden\" is meer dan 24 ronden");
-    input.NBanen = IntField(setup, "NBanen", 9, 0, 255);
-
-    if (input.Kind == 1) {
-        if (auto it = setup.find("members"); it != setup.end()) {
-            LoadMembers(*state, *it);
-        } else if (auto file = setup.find("memberFile"); file != setup.end()) {
-            if (!file->is_string()) throw BadInput("\"memberFile\" moet een bestandsnaam zijn");
-            // The file brings its own configuration; the set-up's group codes and option
-            // bits (or their defaults) still decide the schedule.
-            const TCfgRec chosen = cfg;
-            LoadMemberFile(*state, file->get<std::string>());
-            cfg.Grpn[0] = chosen.Grpn[0];
-            cfg.Grpn[1] = chosen.Grpn[1];
-            cfg.Cfgflags = chosen.Cfgflags;
-        } else {
-            throw BadInput("een schema met namen heeft \"members\" of \"memberFile\" nodig");
-        }
-    } else {
-        input.NHeren = IntField(setup, "NHeren", 0, 0, 1000);
-        input.NDames = IntField(setup, "NDames", 0, 0, 1000);
-    }
-    input.CourtsMen = CourtsField(setup, "CourtsMen");
-    input.CourtsWomen = CourtsField(setup, "CourtsWomen");
-    input.CourtsMixed = CourtsField(setup, "CourtsMixed");
-    input.PairingOptions = static_cast<uint16_t>(IntField(setup, "PairingOptions", 2, 0, 7));
-    input.PauseOptions = static_cast<uint16_t>(IntField(setup, "PauseOptions", 5, 0, 15));
+    ScheduleSetupInput input = ReadScheduleSetupFile(setupFile, *state).Input;
 
     RecordingMessenger messages;
     QuietPump pump;
@@ -310,6 +244,75 @@ int Run(int argc, char** argv) {
 }
 
 } // namespace
+
+ScheduleSetupFile ReadScheduleSetupFile(const std::string& setupFile, AppState& state) {
+    std::ifstream in(setupFile, std::ios::binary);
+    if (!in) throw BadInput("kan " + setupFile + " niet lezen");
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    json setup;
+    try {
+        setup = json::parse(buffer.str());
+    } catch (const json::parse_error& e) {
+        throw BadInput(std::string("geen geldige JSON: ") + e.what());
+    }
+    if (!setup.is_object()) throw BadInput("de opzet moet een JSON-object zijn");
+
+    ScheduleSetupInput input;
+    input.Kind = IntField(setup, "kind", 1, 1, 2);
+    TCfgRec& cfg = state.Config.CfgRec;
+    cfg.Grpn[0] = "h";
+    cfg.Grpn[1] = "d";
+    if (auto it = setup.find("Grpn"); it != setup.end()) {
+        if (!it->is_array() || it->size() != 2 || !(*it)[0].is_string() || !(*it)[1].is_string())
+            throw BadInput("\"Grpn\" moet een rij van twee groepscodes zijn");
+        cfg.Grpn[0] = Utf8ToWindows1252((*it)[0].get<std::string>());
+        cfg.Grpn[1] = Utf8ToWindows1252((*it)[1].get<std::string>());
+    }
+    cfg.Cfgflags = static_cast<uint16_t>(IntField(setup, "Cfgflags", 17, 0, 65535));
+    if (auto it = setup.find("BaanCode"); it != setup.end()) {
+        if (!it->is_array() || it->size() > MaxCourts)
+            throw BadInput("\"BaanCode\" moet een rij van hoogstens 32 codes zijn");
+        int c = 1;
+        for (const json& code : *it) {
+            if (!code.is_number_integer()) throw BadInput("\"BaanCode\" bevat een ongeldige code");
+            state.BaanCode[c++] = code.get<int32_t>();
+        }
+    }
+
+    input.NDubRonden = IntField(setup, "NDubRonden", 4, 0, MaxRounds);
+    input.NMixRonden = IntField(setup, "NMixRonden", 2, 0, MaxRounds);
+    if (input.NDubRonden + input.NMixRonden > MaxRounds)
+        throw BadInput("\"NDubRonden\" + \"NMixRonden\" is meer dan 24 ronden");
+    input.NBanen = IntField(setup, "NBanen", 9, 0, 255);
+
+    if (input.Kind == 1) {
+        if (auto it = setup.find("members"); it != setup.end()) {
+            LoadMembers(state, *it);
+        } else if (auto file = setup.find("memberFile"); file != setup.end()) {
+            if (!file->is_string()) throw BadInput("\"memberFile\" moet een bestandsnaam zijn");
+            // The file brings its own configuration; the set-up's group codes and option
+            // bits (or their defaults) still decide the schedule.
+            const TCfgRec chosen = cfg;
+            LoadMemberFile(state, file->get<std::string>());
+            cfg.Grpn[0] = chosen.Grpn[0];
+            cfg.Grpn[1] = chosen.Grpn[1];
+            cfg.Cfgflags = chosen.Cfgflags;
+        } else {
+            throw BadInput("een schema met namen heeft \"members\" of \"memberFile\" nodig");
+        }
+    } else {
+        input.NHeren = IntField(setup, "NHeren", 0, 0, 1000);
+        input.NDames = IntField(setup, "NDames", 0, 0, 1000);
+    }
+    input.CourtsMen = CourtsField(setup, "CourtsMen");
+    input.CourtsWomen = CourtsField(setup, "CourtsWomen");
+    input.CourtsMixed = CourtsField(setup, "CourtsMixed");
+    input.PairingOptions = static_cast<uint16_t>(IntField(setup, "PairingOptions", 2, 0, 7));
+    input.PauseOptions = static_cast<uint16_t>(IntField(setup, "PauseOptions", 5, 0, 15));
+
+    return {setup, input};
+}
 
 int RunScheduleCommand(int argc, char** argv) {
     try {

@@ -1,13 +1,13 @@
 #include "app/shell/main_window.h"
 
-#include "core/common/error_report.h"
 #include "app/common/qt_text.h"
-#include "core/common/start_up_values.h"
 #include "app/config/config_dialog.h"
 #include "app/help/help_key_filter.h"
 #include "app/members/member_file_chooser.h"
 #include "app/members/member_file_commands.h"
 #include "app/shell/about_box.h"
+#include "core/common/error_report.h"
+#include "core/start_up_values.h"
 
 #include <QAction>
 #include <QApplication>
@@ -287,7 +287,7 @@ void TTolvex12::SchrapBitBtnClick() {
 void TTolvex12::SluitBitBtnClick() {
     State.ErrorCode = 0;
     if (!ClubNumbersUnique()) {
-        ReportError(State, Ports.Msg, "", 9, 0, 0);
+        ReportError({Ports.Msg, State.ErrorCode}, "", 9, 0, 0);
         Sluit = false;
         return;
     }

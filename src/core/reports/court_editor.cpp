@@ -8,6 +8,15 @@
 #include <charconv>
 #include <optional>
 
+std::vector<std::vector<std::string>> EditorGridRows(const std::string& heading,
+                                                     const ReportLines& lines) {
+    std::vector<std::vector<std::string>> rows;
+    rows.push_back(CommaFields(heading));
+    if (!lines.empty()) rows[0][0] = Cut(lines[0].Regel, 6);
+    for (std::size_t i = 1; i < lines.size(); ++i) rows.push_back(CommaFields(lines[i].Regel));
+    return rows;
+}
+
 int CodeToCourt(const AppState& state, int code) {
     if (code == 0) return 0;
     const int courts = std::clamp<int>(state.Config.CfgRec.NBanen, 0, MaxCourts);
@@ -62,7 +71,7 @@ void CourtEditor::BewerkGridClick() {
     selection[call] = {text, Grid.CurrentRow()};
     if (call == 1) kol = col;
     if (call == 2 && col != kol) {
-        ReportError(State, Msg, selection[2].Text, 10, 0, 0);
+        ReportError({Msg, State.ErrorCode}, selection[2].Text, 10, 0, 0);
         Grid.HidePrompt();
         ShowCell(selection[1].Row, selection[1].Text);
         bewerkActie = false;
@@ -95,7 +104,7 @@ void CourtEditor::SwapCourts() {
         b = r2 - f - 1;
     }
     if (a < 1 || b < 1) {
-        ReportError(State, Msg, "", 11, 0, 0);
+        ReportError({Msg, State.ErrorCode}, "", 11, 0, 0);
         return;
     }
     const Group g = r1 > f ? order[1] : order[0];

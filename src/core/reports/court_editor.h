@@ -10,10 +10,12 @@
 
 #include "core/app_state.h"
 #include "core/common/ports.h"
+#include "core/reports/report_lines.h"
 #include "core/reports/report_source.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The grid the editor works on; the report window's grid implements it.
 class EditorGrid {
@@ -32,6 +34,11 @@ inline constexpr std::string_view OnlyRoundColumnsText = "Alleen voor de kolomme
 inline constexpr std::string_view PromptSecondCell = "Klik  nu de andere baan";
 inline constexpr std::string_view PromptEnter = "Toets <Enter> voor baan verwisselen";
 inline constexpr std::string_view SwapFailedText = "Wijziging niet gelukt";
+
+// The cells of the editor grid, row by row: the heading row (its first cell the first six
+// characters of the first group's heading line), then the fields of every further line.
+std::vector<std::vector<std::string>> EditorGridRows(const std::string& heading,
+                                                     const ReportLines& lines);
 
 // The first court 1..NBanen (the configured courts) whose code is the given one; the code itself
 // when no court has it; 0 stays 0.

@@ -51,7 +51,7 @@ ReportOpening PrepareReport(AppState& state, Messenger& messenger, int opt) {
     BuildCourtOfPlayer(store, report.Counts, messenger);
     if (opt == ReportEditor) {
         if (state.ScheduleKind == ScheduleWithPairs) {
-            ReportScheduleError(state, messenger, 0, 13, 0);
+            ReportScheduleError({messenger, state.ErrorCode}, WarnsAboutCourts(state), 0, 13, 0);
             opening.Refused = ReportRefusal::EditorNeedsNames;
             return opening;
         }

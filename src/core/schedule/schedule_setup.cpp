@@ -16,7 +16,8 @@ bool OpenScheduleSetup(AppState& state, int kind, Messenger& messenger, Beeper& 
     NewNameLists(store);
     if (kind != 1) return true;
     if (!state.MemberDataPresent) {
-        ReportScheduleError(state, messenger, 0, MsgNoMemberFile, 0);
+        ReportScheduleError({messenger, state.ErrorCode}, WarnsAboutCourts(state), 0,
+                            MsgNoMemberFile, 0);
         return false;
     }
     store.Params.NHeren = FillNameList(state, messenger, bell, store.Of(Men).Names, 0);
