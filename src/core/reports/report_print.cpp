@@ -191,7 +191,7 @@ bool PrintReportCommand(AppState& state, Messenger& messenger, PrintCanvas& canv
     fields.OrientFactor = SelectPrinterForJob(state, messenger, canvas);
     std::string printer = ChosenPrinterName(state, canvas);
     if (printer.empty()) {
-        ReportError(state, messenger, "", PrinterNotPresent, 0, 0);
+        ReportError({messenger, state.ErrorCode}, "", PrinterNotPresent, 0, 0);
         return false;
     }
     if (!AskPrintConfirmation(messenger, printer)) return false;
