@@ -1,6 +1,6 @@
 #pragma once
-// Requests for the help file: a topic by context number, the contents, help on using help. The
-// help viewer implements them; until it is there, a request does nothing.
+// Requests for the help file: a topic by context number, the contents, help on using help. A
+// help viewer answers them; NoHelp answers none.
 
 class HelpRequests {
 public:

@@ -3,8 +3,9 @@
 // the window list "Bee&ld", and the wiring of every command.
 //
 // Every command is a named action (objectName = member name) whose handler is a method named
-// after the control and its event. The handlers whose work belongs to the member register,
-// configuration, schedule and report windows live in main_window_pending_commands.cpp.
+// after the control and its event. The file and configuration commands are in
+// main_window_file_commands.cpp, the member grid's in main_window_member_commands.cpp, and those
+// of the windows this version does not have in main_window_pending_commands.cpp.
 
 #include "core/app_state.h"
 #include "app/common/window_ports.h"
@@ -101,7 +102,7 @@ public:
     // F1: the help topic of the highlighted menu item or of the control with the focus.
     void ShowHelpFor(QObject* control);
 
-    // Handlers whose work belongs to later windows (main_window_pending_commands.cpp).
+    // Handlers of the file, configuration, member grid, printing, schedule and report commands.
     void Nieuw1Click();
     void Open1Click();
     void ConfigutratieClick();

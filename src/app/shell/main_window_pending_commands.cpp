@@ -1,8 +1,6 @@
-// ===========================================================================================
-// Commands of the main window whose work is done by windows and operations still to come.
-// Each handler is present and wired, and does nothing yet. Whoever builds the work of a
-// command moves its handler out of this file into a file of their own.
-// ===========================================================================================
+// The main window's commands of member list printing, the schedule set-up, the reports window
+// and the print options window. This version of the program has none of those windows: the
+// commands are wired and have no effect.
 
 #include "app/shell/main_window.h"
 

@@ -24,7 +24,7 @@ ProgramWindows CreateWindows(AppState& state, const WindowPorts& ports) {
     windows.Main = std::make_unique<TTolvex12>(state, ports);
     windows.AboutBox = std::make_unique<TAboutBox>(windows.Main.get());
     windows.Main->SetAboutBox(windows.AboutBox.get());
-    // The court coding, print options, reports, member, schedule set-up and configuration
-    // windows join here, in that order, as they are built.
+    // The configuration dialog and the member dialog are made by the windows that open them, on
+    // first use.
     return windows;
 }
