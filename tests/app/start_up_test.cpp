@@ -1,11 +1,12 @@
+#include "app/config/options_window.h"
+#include "app/shell/about_box.h"
+#include "app/shell/main_window.h"
+#include "app/shell/splash_form.h"
+#include "app/shell/start_up.h"
+#include "app/shell/tolvex_application.h"
 #include "core/common/file_error.h"
 #include "recording_print_canvas.h"
 #include "scripted_ports.h"
-#include "app/shell/about_box.h"
-#include "app/shell/splash_form.h"
-#include "app/shell/start_up.h"
-#include "app/shell/main_window.h"
-#include "app/shell/tolvex_application.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -13,6 +14,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <sstream>
 
 #include <stdexcept>
 
@@ -47,6 +50,7 @@ private slots:
                                              chooser, printer, help});
         QVERIFY(!windows.Main->isVisible());
         QVERIFY(!windows.AboutBox->isVisible());
+        QVERIFY(windows.OptiesForm && !windows.OptiesForm->isVisible());
         QCOMPARE(windows.AboutBox->windowTitle(), QString("Verantwoording"));
         QCOMPARE(windows.AboutBox->ProductName->text(), QString("TOLVEX  2012"));
         QCOMPARE(windows.AboutBox->Version->text(), QString("Versie 12.0.1"));
@@ -82,6 +86,13 @@ private slots:
 
         FileError accented("/tmp/caf\xC3\xA9.tvs", "");
         QCOMPARE(EscapedErrorText(accented), std::string("/tmp/caf\xE9.tvs"));
+        // Before the message window exists, the error goes to standard error.
+        std::ostringstream errors;
+        app->ErrorStream = &errors;
+        QTimer::singleShot(0, [] { throw FileError("/tmp/leden.tvs", "Permission denied"); });
+        QTest::qWait(20);
+        app->ErrorStream = &std::cerr;
+        QCOMPARE(errors.str(), std::string("tolvex: /tmp/leden.tvs: Permission denied\n"));
     }
 
     void TheApplicationTitleIsTheProgramsDisplayName() {

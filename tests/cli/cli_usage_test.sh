@@ -31,13 +31,16 @@ expect() {
 
 expect 0 out "gebruik: tolvex-cli dump BESTAND.tvs" --help
 expect 0 out "tolvex-cli schedule OPZET.json" -h
-expect 0 out "gebruik: tolvex-cli schedule OPZET.json [--max-candidates N]" schedule --help
+expect 0 out "gebruik: tolvex-cli schedule OPZET.json [--literal] [--max-candidates N]" \
+  schedule --help
+expect 0 out "gebruik: tolvex-cli report OPZET.json --kind 1..5" report --help
 expect 0 out "gebruik: tolvex-cli dump BESTAND.tvs" dump --help
 expect fail err "gebruik: tolvex-cli dump BESTAND.tvs"
 expect fail err "gebruik: tolvex-cli dump BESTAND.tvs" onbekend
 expect fail err "gebruik: tolvex-cli dump BESTAND.tvs" --help extra
 expect fail err "gebruik: tolvex-cli schedule OPZET.json" schedule
 expect fail err "gebruik: tolvex-cli dump BESTAND.tvs" dump
+expect fail err "gebruik: tolvex-cli report OPZET.json" report
 
 [ $failures -eq 0 ] && echo "tolvex-cli usage: all cases pass"
 exit $((failures > 0))

@@ -20,7 +20,7 @@ void PrepareMen(ScheduleSetup& s, const std::vector<std::string>& codes, int rou
     ScheduleStore& store = s.Store();
     store.NumMen = s.Params().NHeren;
     store.NumRounds = rounds;
-    PrepareAvailability(*s.State, Men);
+    PrepareAvailability(s.Store(), s.State->ScheduleKind, Men);
 }
 
 } // namespace
@@ -105,7 +105,7 @@ TEST(PrepareAvailability, PairsAlwaysPlay) {
     s.Store().NumMen = 6;
     s.Store().NumRounds = 4;
     s.Store().Of(Men).Names[1].NaamRec.StatusNr = 67; // ignored with pairs
-    PrepareAvailability(*s.State, Men);
+    PrepareAvailability(s.Store(), s.State->ScheduleKind, Men);
     EXPECT_EQ(StatusByRound(s.Store(), Men, 1), (std::vector<int>{24, 24, 24, 24}));
     EXPECT_EQ(s.Store().Of(Men).StatusTable[4].AbsentCount, 0);
 }

@@ -26,7 +26,7 @@ struct MixedRound {
         for (PlayerPair q : list) store.MixedPairs.Pairs[++store.MixedPairs.Count] = q;
     }
     std::vector<PlayerPair> Select(int m, int courts) {
-        SelectMixedRound(*S.State, S.Run, m, courts);
+        SelectMixedRound(S.Store(), S.Run, m, courts);
         const RoundResultList& result = S.Store().MixedResult;
         return {result.Pairs.begin() + 1, result.Pairs.begin() + 1 + result.Count};
     }

@@ -398,8 +398,9 @@ TEST(ScheduleProperties, RandomSetUpsAgreeWithThePlainSearchAndKeepTheRules) {
         random.Fill(s);
         s.Ports.Messages.OnUnexpectedQuestion = [](const std::string&) {};
         ComparingView view(*s.State);
-        RunPorts ports{s.Ports.Messages, s.Ports.Pump, s.Ports.Bell, view};
-        s.Store().PumpInterval = 1u << 30; // only the stop polls after each round
+        RunPorts ports{s.Ports.Messages, s.Ports.Pump, s.Ports.Bell, view, s.Control};
+        s.Control.PumpInterval = 1u << 30; // only the stop polls after each round
+        s.Control.Literal = true;
         s.Ports.Pump.OnProcess = [&](long long) { view.AfterSearch(); };
         SCOPED_TRACE("seed " + std::to_string(seed));
         StartRun(*s.State, ports);
@@ -423,8 +424,8 @@ TEST(ScheduleProperties, CrowdedNightsKeepTheRules) {
         const int women = 30 + static_cast<int>(random() % 40);
         s.State->Config.CfgRec.Cfgflags = 16;
         s.Pairs(men, women, 6, 3, 20, static_cast<uint16_t>(random() % 4), 5);
-        s.Store().PumpInterval = 1u << 20;
-        s.Store().CandidateLimit = 5'000'000;
+        s.Control.PumpInterval = 1u << 20;
+        s.Control.CandidateLimit = 5'000'000;
         s.Start();
         if (!s.Store().RunStopped) {
             ++checked;

@@ -13,15 +13,29 @@ std::vector<std::string> TextsOfKind(const ScriptedMessenger& messages, uint8_t 
     return texts;
 }
 
+// Round 2 of the men finds a damaged pair list (a player the group does not have); round 3
+// finds it mended again.
+class DamagingProgressView : public RecordingView {
+public:
+    explicit DamagingProgressView(ScheduleStore& store)
+        : Store(store) {}
+    void ShowRoundProgress(int line, std::string_view text) override {
+        RecordingView::ShowRoundProgress(line, text);
+        PlayerPair& first = Store.Of(Men).PairList.Pairs[1];
+        if (Progress.size() == 2) {
+            Kept = first;
+            first = {1, 99};
+        } else if (Progress.size() == 3) {
+            first = Kept;
+        }
+    }
+    ScheduleStore& Store;
+    PlayerPair Kept;
+};
+
 class ThrowingProgressView : public RecordingView {
 public:
-    void ShowRoundProgress(int line, std::string_view text) override {
-        if (Progress.size() == 1) {
-            Progress.push_back({line, std::string(text)});
-            throw std::runtime_error("window gone");
-        }
-        RecordingView::ShowRoundProgress(line, text);
-    }
+    void ShowRoundProgress(int, std::string_view) override { throw std::runtime_error("gone"); }
 };
 
 } // namespace
@@ -161,27 +175,32 @@ TEST(RunSchedule, StopInTheMensRoundTwoEndsTheRun) {
 }
 
 TEST(RunSchedule, ACandidateLimitStopsAfterExactlyThatManyCandidates) {
-    ScheduleSetup full;
-    full.Pairs(8, 8, 4, 2, 4);
-    full.Start();
-    const uint64_t all = full.Store().Candidates;
-    ASSERT_GT(all, 50u);
-    for (uint64_t limit : {uint64_t{1}, uint64_t{17}, all - 1, all, all + 1}) {
-        ScheduleSetup s;
-        s.Pairs(8, 8, 4, 2, 4);
-        s.Store().CandidateLimit = limit;
-        s.Store().PumpInterval = 5;
-        s.Start();
-        EXPECT_EQ(s.Store().Candidates, std::min(limit, all)) << limit;
-        EXPECT_EQ(s.Store().RunStopped, limit <= all) << limit;
+    for (bool literal : {true, false}) {
+        ScheduleSetup full;
+        full.Control.Literal = literal;
+        full.Pairs(8, 8, 4, 2, 4);
+        full.Start();
+        const uint64_t all = full.Store().Candidates;
+        ASSERT_GT(all, 50u);
+        for (uint64_t limit : {uint64_t{1}, uint64_t{17}, all - 1, all, all + 1}) {
+            ScheduleSetup s;
+            s.Control.Literal = literal;
+            s.Pairs(8, 8, 4, 2, 4);
+            s.Control.CandidateLimit = limit;
+            s.Control.PumpInterval = 5;
+            s.Start();
+            EXPECT_EQ(s.Store().Candidates, std::min(limit, all)) << limit;
+            EXPECT_EQ(s.Store().RunStopped, limit <= all) << limit;
+        }
     }
 }
 
 TEST(RunSchedule, EveryCandidatePumpsEventsAndStepsTheProgressBar) {
     for (uint32_t interval : {1u, 7u}) {
         ScheduleSetup s;
+        s.Control.Literal = true;
         s.Pairs(9, 7, 4, 2, 4);
-        s.Store().PumpInterval = interval;
+        s.Control.PumpInterval = interval;
         s.Start();
         const ScheduleStore& store = s.Store();
         EXPECT_EQ(s.View.ProgressMax, 6);
@@ -197,10 +216,27 @@ TEST(RunSchedule, EveryCandidatePumpsEventsAndStepsTheProgressBar) {
     }
 }
 
+TEST(RunSchedule, TheBoundedSearchAlsoPumpsEventsAfterEveryCandidateAndBound) {
+    // The example of an impossible balance: the bounds do the work, and each look at the pairs
+    // left lets the window breathe as a candidate does.
+    std::vector<std::pair<std::string, std::string>> members(16, {"h", "X"});
+    members.push_back({"h", "63"});
+    ScheduleSetup s;
+    s.State->Config.CfgRec.Cfgflags = 16;
+    s.Names(members, 4, 0, 4);
+    for (int r = 1; r <= 4; ++r) s.Store().CourtsMen[r] = 4;
+    s.Start();
+    EXPECT_FALSE(s.Store().RunStopped);
+    EXPECT_EQ(s.View.Steps, s.Store().Candidates);
+    EXPECT_GT(static_cast<uint64_t>(s.Ports.Pump.Calls), s.Store().Candidates);
+    EXPECT_EQ(s.Ports.Messages.Texts(),
+              (std::vector<std::string>{"Geen oplossing heren-tolvex      in ronde : 4"}));
+}
+
 TEST(RunSchedule, AFailureInsideARoundIsReportedAndTheNextRoundRuns) {
     ScheduleSetup s;
-    ThrowingProgressView view;
-    RunPorts ports{s.Ports.Messages, s.Ports.Pump, s.Ports.Bell, view};
+    DamagingProgressView view(s.Store());
+    RunPorts ports{s.Ports.Messages, s.Ports.Pump, s.Ports.Bell, view, s.Control};
     s.State->Config.CfgRec.Cfgflags = 2 | 16;
     s.Pairs(8, 0, 3, 0, 2);
     StartRun(*s.State, ports);
@@ -209,6 +245,16 @@ TEST(RunSchedule, AFailureInsideARoundIsReportedAndTheNextRoundRuns) {
                   "Geen oplossing heren-tolvex     Selectie niet gelukt in ronde : 2"}));
     EXPECT_EQ(s.Store().RoundTable[2].LastMen, 0);
     EXPECT_EQ(s.Store().RoundTable[3].LastMen, 2);
+}
+
+TEST(RunSchedule, WhatIsNotARoundsOwnFailureGoesOnToTheCaller) {
+    ScheduleSetup s;
+    ThrowingProgressView view;
+    RunPorts ports{s.Ports.Messages, s.Ports.Pump, s.Ports.Bell, view, s.Control};
+    s.State->Config.CfgRec.Cfgflags = 2 | 16;
+    s.Pairs(8, 0, 3, 0, 2);
+    EXPECT_THROW(StartRun(*s.State, ports), std::runtime_error);
+    EXPECT_TRUE(s.Ports.Messages.Texts().empty());
 }
 
 TEST(RunSchedule, CourtEntriesOfAnEarlierRunStayWhereThisRunWritesNothing) {

@@ -197,7 +197,7 @@ void TNewLidDlg::StoreLidField(int field) {
     switch (field) {
     case 1:
         if (!CheckClubNr(text)) {
-            ReportError(State, Msg, "Groep ", 0, 0, 5);
+            ReportError({Msg, State.ErrorCode}, "Groep ", 0, 0, 5);
         } else if (auto number = ParseWholeNumber(text, std::numeric_limits<int16_t>::min(),
                                                   std::numeric_limits<int16_t>::max())) {
             rec.ClubNo = static_cast<int16_t>(*number);
@@ -216,7 +216,7 @@ void TNewLidDlg::StoreLidField(int field) {
         if (CheckNewGroep(group, "-", State.Config.CfgRec))
             rec.Groep = group;
         else
-            ReportError(State, Msg, "Groep ", 0, 5, 5);
+            ReportError({Msg, State.ErrorCode}, "Groep ", 0, 5, 5);
         break;
     }
     case 5: {
@@ -224,7 +224,7 @@ void TNewLidDlg::StoreLidField(int field) {
         if (CheckNewStat(status))
             StoreStatusCode(rec, status);
         else
-            ReportError(State, Msg, "ActieStatus ", 0, 0, 5);
+            ReportError({Msg, State.ErrorCode}, "ActieStatus ", 0, 0, 5);
         break;
     }
     case 6:

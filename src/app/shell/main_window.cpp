@@ -1,24 +1,23 @@
 #include "app/shell/main_window.h"
 
-#include "core/common/error_report.h"
 #include "app/common/application_hints.h"
 #include "app/common/qt_text.h"
-#include "core/common/start_up_values.h"
 #include "app/config/config_dialog.h"
+#include "app/help/help_key_filter.h"
 #include "app/members/member_file_chooser.h"
 #include "app/members/member_file_commands.h"
 #include "app/shell/about_box.h"
+#include "core/common/error_report.h"
+#include "core/start_up_values.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTableWidget>
@@ -87,10 +86,6 @@ void TTolvex12::FormCreate() {
     Menuiconen->setChecked(true);
     AddBeeldMenu(this, BeeldMain);
 
-    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(helpKey, &QShortcut::activated, this,
-            [this] { ShowHelpFor(QApplication::focusWidget()); });
-    for (QMenu* menu : findChildren<QMenu*>()) menu->installEventFilter(this);
     // The hints of every window of the application show in panel 0.
     new ApplicationHints([this](const QString& hint) { ToonHint(hint); }, this);
 
@@ -157,22 +152,29 @@ void TTolvex12::AddBeeldMenu(QWidget* actifForm, int itx) {
 }
 
 void TTolvex12::DelBeeldMenu(int itx) {
-    QAction* found = nullptr;
+    // The search runs from the first window entry; reaching the last entry removes that one.
+    QList<QAction*> entries;
     for (QAction* entry : BeeldMenu->actions())
-        if (entry->property("tag").isValid() && entry->property("tag").toInt() == itx) {
-            found = entry;
-            break;
-        }
+        if (entry->property("tag").isValid()) entries.append(entry);
     if (itx >= 0 && itx < 6) {
         WindowListed[itx] = false;
         ListedWindows[itx] = nullptr;
     }
-    if (!found) {
+    if (entries.isEmpty()) {
         ShowInfo(Ports.Msg, "Venster al gesloten");
         return;
     }
+    qsizetype i = 0;
+    while (i < entries.size() - 1 && entries[i]->property("tag").toInt() != itx) ++i;
+    QAction* found = entries[i];
     BeeldMenu->removeAction(found);
     found->deleteLater();
+}
+
+void FocusWindow(QWidget* window) {
+    if (window->isMinimized()) window->showNormal();
+    window->raise();
+    window->activateWindow();
 }
 
 void TTolvex12::BeeldItemClick(QAction* sender) {
@@ -191,10 +193,7 @@ void TTolvex12::BeeldItemClick(QAction* sender) {
     default:
         break;
     }
-    if (target && target->isVisible()) {
-        target->raise();
-        target->activateWindow();
-    }
+    if (target && target->isVisible()) FocusWindow(target);
 }
 
 void TTolvex12::SetStatusPanel(int panel, const QString& text) {
@@ -215,8 +214,7 @@ void TTolvex12::Exit1Click() {
 
 void TTolvex12::PaarSchemaClick(int opt) {
     if (WindowListed[BeeldUitvoer] && ResultsForm && ResultsForm->isVisible()) {
-        ResultsForm->raise();
-        ResultsForm->activateWindow();
+        FocusWindow(ResultsForm);
         return;
     }
     OpenResultaten(opt);
@@ -235,8 +233,7 @@ void TTolvex12::PrintOptiesClick(int pgNr) {
         return;
     }
     if (WindowListed[BeeldOpties] && OptiesForm && OptiesForm->isVisible()) {
-        OptiesForm->raise();
-        OptiesForm->activateWindow();
+        FocusWindow(OptiesForm);
         return;
     }
     OpenOpties(pgNr);
@@ -296,7 +293,7 @@ void TTolvex12::SchrapBitBtnClick() {
 void TTolvex12::SluitBitBtnClick() {
     State.ErrorCode = 0;
     if (!ClubNumbersUnique()) {
-        ReportError(State, Ports.Msg, "", 9, 0, 0);
+        ReportError({Ports.Msg, State.ErrorCode}, "", 9, 0, 0);
         Sluit = false;
         return;
     }
@@ -318,8 +315,7 @@ bool TTolvex12::FormCloseQuery() {
 }
 
 void TTolvex12::ShowHelpFor(QObject* control) {
-    int context = 0;
-    for (QObject* o = control; o && context == 0; o = o->parent()) context = HelpContextOf(o);
+    int context = HelpContextFor(control);
     Ports.Help.ShowContext(context != 0 ? context : HelpContextOf(this));
 }
 
@@ -333,18 +329,14 @@ bool TTolvex12::event(QEvent* event) {
 }
 
 bool TTolvex12::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Hide && watched != this) {
-        for (int tag = 0; tag < 6; ++tag)
-            if (WindowListed[tag] && ListedWindows[tag] == watched) DelBeeldMenu(tag);
+    // A listed window leaves the list when it closes; minimised it stays listed.
+    if (event->type() == QEvent::Hide && watched != this && !event->spontaneous()) {
+        auto* window = qobject_cast<QWidget*>(watched);
+        if (window && !window->isMinimized())
+            for (int tag = 0; tag < 6; ++tag)
+                if (WindowListed[tag] && ListedWindows[tag] == watched) DelBeeldMenu(tag);
     }
     if (event->type() == QEvent::Resize && watched == GridArea) PlaceGridArea();
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
-        if (auto* menu = qobject_cast<QMenu*>(watched)) {
-            QAction* item = menu->activeAction();
-            ShowHelpFor(item && HelpContextOf(item) ? static_cast<QObject*>(item) : menu);
-            return true;
-        }
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -3,9 +3,7 @@
 // the window list "Bee&ld", and the wiring of every command.
 //
 // Every command is a named action (objectName = member name) whose handler is a method named
-// after the control and its event. The file and configuration commands are in
-// main_window_file_commands.cpp, the member grid's in main_window_member_commands.cpp, and those
-// of the windows this version does not have in main_window_pending_commands.cpp.
+// after the control and its event. The handlers of each area live in main_window_<area>*.cpp.
 
 #include "core/app_state.h"
 #include "app/common/window_ports.h"
@@ -26,9 +24,11 @@ class QTimer;
 class QToolBar;
 class TAboutBox;
 class TConfigDial;
+class TSchemaForm;
 class TLedenGrid;
 class MemberFileChooser;
 class MemberFileCommands;
+struct MemberGridPrintout;
 
 // The states of the window as far as its command groups are concerned.
 enum class ListWindowState {
@@ -83,6 +83,9 @@ public:
     void SetAboutBox(TAboutBox* aboutBox);
     void SetResultsForm(QWidget* resultsForm) { ResultsForm = resultsForm; }
     void SetOptiesForm(QWidget* optiesForm) { OptiesForm = optiesForm; }
+    // The schedule set-up window (main_window_schedule_commands.cpp).
+    void SetSchemaForm(TSchemaForm* schemaForm);
+    void SchemaOpzet(int nr);
 
     // Handlers of this window's own commands.
     void Exit1Click();
@@ -99,16 +102,16 @@ public:
     void SluitBitBtnClick();
     void Timer1Timer();
     bool FormCloseQuery();
-    // F1: the help topic of the highlighted menu item or of the control with the focus.
+    // The help topic of the control (or highlighted menu item), else of the main window. F1
+    // reaches the same topics through the application's help key filter (app/help).
     void ShowHelpFor(QObject* control);
 
-    // Handlers of the file, configuration, member grid, printing, schedule and report commands.
+    // The command handlers (main_window_*_commands.cpp).
     void Nieuw1Click();
     void Open1Click();
     void ConfigutratieClick();
     void Bewaren1Click();
     void Bewarenals1Click();
-    void Print1Click();
     void Adres1Click();
     void InvoegSpdBtnClick();
     void WegSpdBtnClick();
@@ -128,6 +131,12 @@ public:
     // with CellConversionError).
     void OpenLedenInput();
     void GridToList();
+    // The print commands (main_window_print_commands.cpp).
+    void Print1Click();
+    void PrintPreview1Click();
+    MemberGridPrintout MemberGridAsShown();
+    // A PDF file as printer asks for its file; false when that was cancelled.
+    bool ChoosePrintFile();
     // Steps of the commands above that other windows carry out.
     void OpenResultaten(int opt);
     void OpenOpties(int pgNr);
@@ -165,6 +174,7 @@ public:
     QAction* Bewaren1 = nullptr;
     QAction* Bewarenals1 = nullptr;
     QAction* Print1 = nullptr;
+    QAction* PrintPreview1 = nullptr;
     QAction* Adres1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Invoegen1 = nullptr;
@@ -246,6 +256,7 @@ private:
     void CreateMemberArea();
     void CreateLedenGrid();
     void CreateStatusBar();
+    void CreatePrintCommands();
     QAction* AddMenuItem(QMenu* menu, QAction*& field, const char* objectName, const char* caption,
                          const char* hint, int helpContext);
     QAction* AddToolButton(QAction*& field, const char* objectName, const char* hint,
@@ -261,7 +272,11 @@ private:
     QPointer<TAboutBox> AboutBox;
     QPointer<QWidget> ResultsForm;
     QPointer<QWidget> OptiesForm;
+    QPointer<TSchemaForm> SchemaForm;
 };
+
+// Brings a window to the front, restoring it when it is minimised.
+void FocusWindow(QWidget* window);
 
 // The help context a control or menu item carries (0 when none).
 int HelpContextOf(const QObject* object);

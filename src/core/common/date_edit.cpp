@@ -1,7 +1,7 @@
 #include "core/common/date_edit.h"
 
+#include "core/common/date_text.h"
 #include "core/common/error_report.h"
-#include "core/common/text_utils.h"
 
 #include <charconv>
 #include <cstdio>
@@ -97,13 +97,12 @@ std::string ShortDateText(const CalendarDate& date) {
     return text;
 }
 
-bool NormaliseDateText(AppState& state, Messenger& messenger, const CalendarDate& today,
-                       std::string& text) {
+bool NormaliseDateText(ErrorSink sink, const CalendarDate& today, std::string& text) {
     if (text.empty()) return true;
     text = CompleteDateText(text, today);
     auto date = ParseDateText(text, today);
     if (!date) {
-        ReportError(state, messenger, text, 0, KindNoValidDate, NoAdvice);
+        ReportError(sink, text, 0, KindNoValidDate, NoAdvice);
         return false;
     }
     text = ShortDateText(*date);

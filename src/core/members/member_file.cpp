@@ -1,10 +1,12 @@
 #include "core/members/member_file.h"
 
 #include "core/common/error_report.h"
+#include "core/common/file_backup.h"
 #include "core/common/file_error.h"
+#include "core/common/file_error_report.h"
+#include "core/common/file_names.h"
 #include "core/common/file_reader.h"
 #include "core/common/safe_file_writer.h"
-#include "core/common/text_utils.h"
 #include "core/config/config_file.h"
 
 #include <cstdio>
@@ -70,6 +72,18 @@ void Restore(AppState& state, SavedState&& saved) {
     static_cast<ConfigState&>(state) = std::move(saved.Configuration);
 }
 
+// Puts the new file in place. Should that fail after the old file became the backup, the backup
+// takes the file's name again: the user finds the file as it was, under its own name.
+void CommitOrRestore(SafeFileWriter& writer, const std::string& name, bool backedUp,
+                     FileSystem& files) {
+    try {
+        writer.Commit();
+    } catch (const FileError&) {
+        if (backedUp) files.Rename(ReplaceExtension(name, BackupExtension(1)), name);
+        throw;
+    }
+}
+
 } // namespace
 
 int16_t MemberCountFromHeader(const TLidRec& header, int32_t nLeden) {
@@ -122,7 +136,8 @@ bool LoadLedenFromBytes(AppState& state, Messenger& messenger, std::string_view 
         // A negative count is refused like a zero one: no part of the program can show or save
         // a list of fewer than no members.
         state.MemberCount = 0;
-        ReportError(state, messenger, Join({" Aantalleden=", std::to_string(n)}), 6, 0, 0);
+        ReportError({messenger, state.ErrorCode}, Join({" Aantalleden=", std::to_string(n)}), 6, 0,
+                    0);
         return false;
     }
     state.MemberCount = n;
@@ -194,16 +209,11 @@ void NewLedenInput(AppState& state, Messenger&, ConfigHost& config, MemberFileVi
     state.MemberListLoaded = true;
 }
 
-void ReportFileFailure(AppState& state, Messenger& messenger, const std::string& fileName,
-                       const std::string& reason, bool writing) {
-    ReportError(state, messenger, Join({fileName, " (", reason, ")"}), 0, writing ? 8 : 7, 4);
-}
-
 OpenOutcome OpenNamedMemberFile(AppState& state, Messenger& messenger, ConfigHost& config,
                                 MemberFileView& view, const std::string& fileName) {
     OpenOutcome outcome;
     if (!FileExists(fileName)) {
-        ReportError(state, messenger, fileName, 3, 0, 0);
+        ReportError({messenger, state.ErrorCode}, fileName, 3, 0, 0);
         return outcome;
     }
     SavedState before = Snapshot(state);
@@ -212,7 +222,7 @@ OpenOutcome OpenNamedMemberFile(AppState& state, Messenger& messenger, ConfigHos
         LoadConfig(state, messenger, config, fileName);
         outcome.Loaded = LoadLeden(state, messenger, fileName, &outcome.HeaderCount);
     } catch (const FileError& e) {
-        ReportFileFailure(state, messenger, e.FileName, e.Reason, false);
+        ReportFileError({messenger, state.ErrorCode}, e, FileAction::Reading);
         outcome.Loaded = false;
     }
     outcome.Config = state.Config;
@@ -275,7 +285,8 @@ bool SelectBestand(AppState& state, Messenger& messenger, Chooser& chooser, std:
     return true;
 }
 
-bool SaveLidData(AppState& state, Messenger& messenger, MemberFileView& view, bool bevestig) {
+bool SaveLidData(AppState& state, Messenger& messenger, MemberFileView& view, bool bevestig,
+                 FileSystem& files) {
     view.GridToList();
     const std::string& name = state.MemberFileName;
     bool written = false;
@@ -288,16 +299,16 @@ bool SaveLidData(AppState& state, Messenger& messenger, MemberFileView& view, bo
             writeFailed = true;
         } else {
             try {
-                SafeFileWriter writer(name, *image);
+                SafeFileWriter writer(name, *image, files);
                 // The old file becomes the backup only now that the new one is on disk.
-                bool existed = FileExists(name);
-                if (existed && (state.BackupPending || state.BackupRequested))
-                    MakeBackup(state, messenger, name, 1);
+                bool existed = FileExists(name, files);
+                bool backedUp = existed && (state.BackupPending || state.BackupRequested) &&
+                                MakeBackup({messenger, state.ErrorCode}, name, 1, files);
+                CommitOrRestore(writer, name, backedUp, files);
                 if (existed) state.BackupPending = false;
-                writer.Commit();
                 written = true;
             } catch (const FileError& e) {
-                ReportFileFailure(state, messenger, e.FileName, e.Reason, true);
+                ReportFileError({messenger, state.ErrorCode}, e, FileAction::Writing);
                 writeFailed = true;
             }
         }
@@ -307,7 +318,7 @@ bool SaveLidData(AppState& state, Messenger& messenger, MemberFileView& view, bo
         ShowInfo(messenger,
                  Join({"Wegschrijven van ", name, written ? " gelukt" : " niet gelukt"}));
     } else if (writeFailed && state.ErrorCode == 1) {
-        ReportError(state, messenger, name, 0, 8, 4);
+        ReportError({messenger, state.ErrorCode}, name, 0, 8, 4);
     }
     view.ShowMemberFileName(SplitFileName(name));
     view.SetNieuwEnabled(true);
@@ -315,16 +326,16 @@ bool SaveLidData(AppState& state, Messenger& messenger, MemberFileView& view, bo
 }
 
 bool RunSaveCommand(AppState& state, Messenger& messenger, Chooser& chooser, MemberFileView& view,
-                    SaveCommand command) {
+                    SaveCommand command, FileSystem& files) {
     const bool redals = command == SaveCommand::BewarenAls;
     if (!SelectBestand(state, messenger, chooser, state.MemberFileName, redals, redals, "tvs"))
         return false;
     const bool bevestig = command == SaveCommand::BewarenAls || command == SaveCommand::Red;
-    bool written = SaveLidData(state, messenger, view, bevestig);
+    bool written = SaveLidData(state, messenger, view, bevestig, files);
     try {
-        SaveConfig(state, messenger, state.MemberFileName);
+        SaveConfig(state, messenger, state.MemberFileName, files);
     } catch (const FileError& e) {
-        ReportFileFailure(state, messenger, e.FileName, e.Reason, true);
+        ReportFileError({messenger, state.ErrorCode}, e, FileAction::Writing);
     }
     return written;
 }

@@ -16,8 +16,7 @@ uint8_t StatusOfRound(uint8_t s, int round) {
 
 } // namespace
 
-void PrepareAvailability(AppState& state, Group g) {
-    ScheduleStore& store = *state.Schedule;
+void PrepareAvailability(ScheduleStore& store, int scheduleKind, Group g) {
     GroupTables& tables = store.Of(g);
     int players = store.CountOf(g);
     for (int i = 1; i <= store.NumRounds; ++i) {
@@ -25,7 +24,7 @@ void PrepareAvailability(AppState& state, Group g) {
         record.AbsentCount = 0;
         for (int j = 1; j <= players; ++j) {
             uint8_t status = NoMaximum;
-            if (state.ScheduleKind == 1) {
+            if (scheduleKind == 1) {
                 uint8_t s = tables.Names[j].NaamRec.StatusNr;
                 if (s <= 63) {
                     status = StatusOfRound(s, i);

@@ -8,9 +8,9 @@
 
 #include <string>
 
-// Fills the group's status records of rounds 1..NumRounds from the players' StatusNr (with
-// pairs every player may play every round).
-void PrepareAvailability(AppState& state, Group g);
+// Fills the group's status records of rounds 1..NumRounds from the players' StatusNr; with
+// pairs (scheduleKind 2) every player may play every round.
+void PrepareAvailability(ScheduleStore& store, int scheduleKind, Group g);
 
 // The court checks of the men, the women and the mixed rounds: warns, lowers courts that
 // need more players than there are, and leaves in ErrorCode the round of the last too-few

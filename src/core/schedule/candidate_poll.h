@@ -5,25 +5,23 @@
 // already pending. The stop key only changes while events are processed, so testing it at those
 // points is testing it after every candidate.
 
-#include "core/app_state.h"
 #include "core/schedule/schedule_view.h"
 
 #include <cstdint>
-#include <limits>
 
 class CandidatePoll {
 public:
-    CandidatePoll(AppState& state, RunPorts& ports)
-        : State(state)
-        , Ports(ports)
-        , Interval(state.Schedule->PumpInterval == 0 ? 1 : state.Schedule->PumpInterval)
-        , Limit(state.Schedule->CandidateLimit)
-        , Stepped(state.Schedule->Candidates)
-        , NextPump(state.Schedule->Candidates + Interval) {}
+    CandidatePoll(RunPorts& ports, uint64_t candidates)
+        : Ports(ports)
+        , Control(ports.Control)
+        , Interval(ports.Control.PumpInterval == 0 ? 1 : ports.Control.PumpInterval)
+        , Limit(ports.Control.CandidateLimit)
+        , Stepped(candidates)
+        , NextPump(candidates + Interval) {}
 
     // The candidate count at which Slow must run next.
     uint64_t NextPoint(uint64_t candidates) const {
-        if (StopPending()) return candidates + 1;
+        if (Control.StopAsked()) return candidates + 1;
         uint64_t next = NextPump;
         if (Limit > candidates && Limit < next) next = Limit;
         return next;
@@ -40,10 +38,20 @@ public:
             Ports.Pump.ProcessEvents();
             NextPump = candidates + Interval;
         }
-        if (Limit != 0 && candidates == Limit) State.StopKey = 27;
-        if (StopPending()) return true;
+        if (Limit != 0 && candidates == Limit) Control.StopKey = 27;
+        if (Control.StopAsked()) return true;
         nextPoint = NextPoint(candidates);
         return false;
+    }
+
+    // Work of the bounds between candidates, in pairs looked at: events are processed as often
+    // as after PumpInterval candidates. True when the search must stop now.
+    bool Work(uint64_t units) {
+        Worked += units;
+        if (Worked < Interval) return false;
+        Worked = 0;
+        Ports.Pump.ProcessEvents();
+        return Control.StopAsked();
     }
 
     // End of a search: the progress steps not yet shown (a candidate that stopped the search
@@ -55,12 +63,11 @@ public:
     }
 
 private:
-    bool StopPending() const { return State.StopKey == 27 || State.StopKey == 3; }
-
-    AppState& State;
     RunPorts& Ports;
+    RunControl& Control;
     uint64_t Interval;
     uint64_t Limit;
     uint64_t Stepped;
     uint64_t NextPump;
+    uint64_t Worked = 0;
 };

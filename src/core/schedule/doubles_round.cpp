@@ -2,9 +2,15 @@
 
 #include "core/schedule/availability.h"
 #include "core/schedule/candidate_poll.h"
+#include "core/schedule/completion_bound.h"
+#include "core/schedule/round_failure.h"
+#include "core/schedule/round_reasons.h"
+#include "core/schedule/round_search.h"
 #include "core/schedule/search_tracking.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -32,8 +38,100 @@ void StartDoublesPhase(ScheduleStore& store, Group g) {
     }
 }
 
-void SelectDoublesRound(AppState& state, RunPorts& ports, Group g, int r, int courts) {
-    ScheduleStore& store = *state.Schedule;
+namespace {
+
+// What a doubles pair blocks: both its players. The must-play and balance tests follow the
+// selection with running totals.
+class DoublesPolicy {
+public:
+    DoublesPolicy(ScheduleStore& store, GroupTables& tables, const StatusRecord& record,
+                  int players, int r, int courts)
+        : Tables(tables)
+        , Balance(r)
+        , Places(4 * courts)
+        , Need(2 * courts)
+        , Players(players)
+        , Cuts(store.BoundCuts) {
+        Bound.Start(players, false, true, r);
+        for (int p = 1; p <= players; ++p) {
+            if (!IsAvailable(record.Status[p])) continue;
+            Limited[p] = IsLimited(record.Status[p]) ? 1 : 0;
+            Balance.AddPlayer(tables.PlayCount[p], Limited[p] != 0);
+            if (tables.SatOut[p] != 0) {
+                MustFlag[p] = 1;
+                MustList.Players[++MustList.Count] = static_cast<uint8_t>(p);
+            }
+            Bound.AddPlayer(p, 0, tables.PlayCount[p], Limited[p] != 0, MustFlag[p] != 0);
+        }
+    }
+
+    bool Accepts(int, const PlayerPair*, PlayerPair q) const {
+        return (Used[q.First] | Used[q.Second]) == 0;
+    }
+    void Pick(PlayerPair q) {
+        Used[q.First] = Used[q.Second] = 1;
+        MustSelected += MustFlag[q.First] + MustFlag[q.Second];
+        Balance.Select(Tables.PlayCount[q.First], Limited[q.First] != 0);
+        Balance.Select(Tables.PlayCount[q.Second], Limited[q.Second] != 0);
+    }
+    void Drop(PlayerPair q) {
+        Used[q.First] = Used[q.Second] = 0;
+        MustSelected -= MustFlag[q.First] + MustFlag[q.Second];
+        Balance.Unselect(Tables.PlayCount[q.First], Limited[q.First] != 0);
+        Balance.Unselect(Tables.PlayCount[q.Second], Limited[q.Second] != 0);
+    }
+    bool Test() {
+        if (!MustListShown) {
+            Tables.MustPlay = MustList;
+            MustListShown = true;
+        }
+        return MustSelected == MustList.Count && Balance.Passes();
+    }
+    // The count is that of the group's last must-play test, which may be of an earlier round
+    // when this one has not tested a selection yet.
+    bool TooFew() const { return Tables.MustPlay.Count > Places; }
+    // More players must play than there are places: the partial selection is the round.
+    bool EndsAtTooFew() const { return true; }
+    int Floor() const { return 0; }
+    int CursorAtEmpty(int cursor) const { return cursor; }
+
+    BoundVerdict Verdict(int k, const PlayerPair* list, int cursor, int length, uint64_t& work) {
+        Edges.clear();
+        for (int i = cursor; i <= length; ++i) {
+            const PlayerPair q = list[i];
+            if ((Used[q.First] | Used[q.Second]) == 0) Edges.push_back({q.First, q.Second});
+        }
+        work = static_cast<uint64_t>(length - cursor + 1 + Players);
+        return Bound.Check(Used, Edges.data(), static_cast<int>(Edges.size()), Need - k);
+    }
+    bool CanExtend(int k, const PlayerPair* list, int cursor, int length, uint64_t& work) {
+        const BoundVerdict verdict = Verdict(k, list, cursor, length, work);
+        if (verdict == BoundVerdict::Possible) return true;
+        ++Cuts[static_cast<int>(verdict)];
+        return false;
+    }
+    const CompletionBound& Bounds() const { return Bound; }
+
+private:
+    GroupTables& Tables;
+    BalanceTracker Balance;
+    int Places;
+    int Need;
+    int Players;
+    CompletionBound Bound;
+    std::array<uint64_t, 6>& Cuts;
+    std::vector<BoundEdge> Edges;
+    uint8_t Used[MaxGroupPlayers + 1] = {};
+    uint8_t MustFlag[MaxGroupPlayers + 1] = {};
+    uint8_t Limited[MaxGroupPlayers + 1] = {};
+    MustPlayList MustList;
+    int MustSelected = 0;
+    bool MustListShown = false;
+};
+
+} // namespace
+
+void SelectDoublesRound(ScheduleStore& store, RunPorts& ports, Group g, int r, int courts) {
     GroupTables& tables = store.Of(g);
     SearchScratch& scratch = store.Scratch;
     const int players = store.CountOf(g);
@@ -41,6 +139,8 @@ void SelectDoublesRound(AppState& state, RunPorts& ports, Group g, int r, int co
     store.SearchCursor = 1;
     store.RoundValid = store.TooFewCourts = store.TooManyCourts = false;
     const int need = 2 * courts;
+    if (tables.PairList.Count < 0 || tables.PairList.Count > MaxDoublesPairs)
+        throw RoundFailure("pair list longer than its table");
 
     StatusRecord& record = tables.StatusTable[r];
     RoundStatusUpdate(store, g, r, record);
@@ -55,8 +155,13 @@ void SelectDoublesRound(AppState& state, RunPorts& ports, Group g, int r, int co
     MixedPairList& filtered = scratch.Filtered;
     MixedPairList& parked = scratch.Parked;
     filtered.Count = parked.Count = 0;
+    bool outside = false;
     for (int i = 1; i <= tables.PairList.Count; ++i) {
         const PlayerPair q = tables.PairList.Pairs[i];
+        if (q.First < 1 || q.First > players || q.Second < 1 || q.Second > players) {
+            outside = true;
+            continue;
+        }
         const bool blocked = HasBit(scratch.Blocked[q.First], q.Second);
         if (!blocked && IsAvailable(status[q.First]) && IsAvailable(status[q.Second]))
             filtered.Pairs[++filtered.Count] = q;
@@ -64,6 +169,7 @@ void SelectDoublesRound(AppState& state, RunPorts& ports, Group g, int r, int co
             parked.Pairs[++parked.Count] = q;
     }
     for (int e = 1; e <= blocks.Count; ++e) scratch.Blocked[blocks.Entries[e].First] = {};
+    if (outside) throw RoundFailure("pair list names a player outside the group");
 
     // Places beyond the count read as "no pair", so a partial round never shows pairs of an
     // earlier round.
@@ -73,99 +179,61 @@ void SelectDoublesRound(AppState& state, RunPorts& ports, Group g, int r, int co
 
     auto& sel = scratch.Selection;
     auto& pos = scratch.Pos;
-    int k = 0;
-    int cursor = 1;
-    bool stopped = false;
-    bool valid = false;
-
+    SearchOutcome found;
+    std::optional<DoublesPolicy> policy;
     if (players - absent < 4 * courts) {
         store.TooManyCourts = true;
     } else {
-        // What the must-play and balance tests look at, prepared once: the tests then only
-        // follow the selection.
-        uint8_t used[MaxGroupPlayers + 1] = {};
-        uint8_t mustFlag[MaxGroupPlayers + 1] = {};
-        uint8_t limited[MaxGroupPlayers + 1] = {};
-        MustPlayList mustList;
-        BalanceTracker balance(r);
-        for (int p = 1; p <= players; ++p) {
-            if (!IsAvailable(status[p])) continue;
-            limited[p] = IsLimited(status[p]) ? 1 : 0;
-            balance.AddPlayer(tables.PlayCount[p], limited[p] != 0);
-            if (tables.SatOut[p] != 0) {
-                mustFlag[p] = 1;
-                mustList.Players[++mustList.Count] = static_cast<uint8_t>(p);
-            }
-        }
-        int mustSelected = 0;
-        bool mustListBuilt = false;
-        const auto& playCount = tables.PlayCount;
-        auto pick = [&](PlayerPair q) {
-            used[q.First] = used[q.Second] = 1;
-            mustSelected += mustFlag[q.First] + mustFlag[q.Second];
-            balance.Select(playCount[q.First], limited[q.First] != 0);
-            balance.Select(playCount[q.Second], limited[q.Second] != 0);
-        };
-        auto drop = [&](PlayerPair q) {
-            used[q.First] = used[q.Second] = 0;
-            mustSelected -= mustFlag[q.First] + mustFlag[q.Second];
-            balance.Unselect(playCount[q.First], limited[q.First] != 0);
-            balance.Unselect(playCount[q.Second], limited[q.Second] != 0);
-        };
-
-        const PlayerPair* list = filtered.Pairs.data();
-        const int length = filtered.Count;
-        CandidatePoll poll(state, ports);
-        uint64_t candidates = store.Candidates;
-        uint64_t nextPoint = poll.NextPoint(candidates);
-        for (;;) {
-            while (k < need && cursor <= length) {
-                const PlayerPair q = list[cursor];
-                if ((used[q.First] | used[q.Second]) == 0) {
-                    ++k;
-                    sel[k] = q;
-                    pos[k] = cursor;
-                    pick(q);
-                }
-                ++cursor;
-                if (++candidates == nextPoint && poll.Slow(candidates, nextPoint)) {
-                    stopped = true;
-                    break;
-                }
-            }
-            if (stopped) break;
-            if (k > 0) {
-                if (!mustListBuilt) {
-                    tables.MustPlay = mustList;
-                    mustListBuilt = true;
-                }
-                valid = mustSelected == mustList.Count && balance.Passes();
-            }
-            if (k < need || !valid) {
-                // More players must play than there are places: the partial selection is
-                // the round. (The count is that of the last must-play test of this group.)
-                if (tables.MustPlay.Count > 4 * courts) {
-                    store.TooFewCourts = true;
-                    break;
-                }
-                if (k > 0) {
-                    cursor = pos[k] + 1;
-                    drop(sel[k]);
-                }
-                --k;
-            }
-            if (k == need || k < 0 || cursor < 0) break;
-        }
-        store.Candidates = candidates;
-        poll.Flush(candidates, stopped);
+        policy.emplace(store, tables, record, players, r, courts);
+        CandidatePoll poll(ports, store.Candidates);
+        found = SearchRound(*policy, filtered.Pairs.data(), filtered.Count, need, sel.data(),
+                            pos.data(), poll, store.Candidates, !ports.Control.Literal);
+        store.TooFewCourts = found.TooFew;
     }
-    store.SearchCursor = cursor;
+    store.SearchCursor = found.Cursor;
 
-    if (stopped) {
+    // Why the round fails, from its counts and from the bounds at its start (the search has
+    // dropped every pair again whenever the bounds are asked).
+    auto explain = [&] {
+        RoundFacts f;
+        f.GroupIndex = g;
+        f.Courts = courts;
+        f.Stopped = found.Stopped;
+        f.TooMany = store.TooManyCourts;
+        f.CanPlay = players - absent;
+        f.Absent = absent;
+        f.TooFew = store.TooFewCourts;
+        f.MustPlay = tables.MustPlay.Count;
+        f.MustGroup = g;
+        f.GamesLow = 255;
+        for (int p = 1; p <= players; ++p) {
+            if (IsPausing(status[p])) ++f.Pausing[0];
+            if (!IsAvailable(status[p])) continue;
+            ++f.Available[0];
+            f.GamesLow = std::min<int>(f.GamesLow, tables.PlayCount[p]);
+            f.GamesHigh = std::max<int>(f.GamesHigh, tables.PlayCount[p]);
+        }
+        if (f.Available[0] == 0) f.GamesLow = 0;
+        if (policy && !f.Stopped && !f.TooFew) {
+            uint64_t work = 0;
+            f.Verdict = policy->Verdict(0, filtered.Pairs.data(), 1, filtered.Count, work);
+            f.WithPartner[0] = policy->Bounds().FreeWithPartner(0);
+            f.Capacity = policy->Bounds().PairCapacity();
+            if (f.Verdict == BoundVerdict::Stranded)
+                f.Stranded = PlayerName(store, g, policy->Bounds().StrandedId());
+        }
+        store.RoundReasonText = ExplainRound(store, f);
+    };
+    store.RoundReasonText.clear();
+
+    if (found.Stopped) {
         // A stopped round has no solution: it ends empty and says so.
         store.RoundValid = false;
+        explain();
         return;
     }
+    int k = found.Selected;
+    bool valid = found.Valid;
     if (k < 0) {
         // Every possibility was tried. The flag may still hold the test of a part selection;
         // an exhausted round is not a success and is reported as such.
@@ -173,22 +241,11 @@ void SelectDoublesRound(AppState& state, RunPorts& ports, Group g, int r, int co
         valid = false;
     }
     store.RoundValid = valid;
+    if (!valid) explain();
 
     result.Count = k;
     for (int i = 1; i <= k; ++i) result.Pairs[i] = sel[i];
-
-    DoublesPairList& next = tables.NextPairList;
-    next.Count = 0;
-    if (store.PauseMode > 0)
-        for (int i = 1; i <= parked.Count; ++i) next.Pairs[++next.Count] = parked.Pairs[i];
-    int in = 1;
-    for (int i = 1; i <= filtered.Count; ++i) {
-        if (in <= k && pos[in] == i) {
-            ++in;
-            continue;
-        }
-        next.Pairs[++next.Count] = filtered.Pairs[i];
-    }
+    BuildNextPairList(tables.NextPairList, parked, filtered, pos.data(), k, store.PauseMode > 0);
 }
 
 void ArrangeMatches(ScheduleStore& store, Group g, int r) {

@@ -3,7 +3,7 @@
 // search over the weighted pair list, set against each other court by court, recorded, and the
 // group's tables brought up to date.
 
-#include "core/app_state.h"
+#include "core/schedule/schedule_store.h"
 #include "core/schedule/schedule_view.h"
 
 // Before the group's first round: every pair (i, j), i < j, in order; games, sat-out flags and
@@ -12,7 +12,7 @@ void StartDoublesPhase(ScheduleStore& store, Group g);
 
 // The search of round r with the given courts; leaves the selection in the group's RoundResult,
 // sets RoundValid / TooFewCourts / TooManyCourts and builds the group's NextPairList.
-void SelectDoublesRound(AppState& state, RunPorts& ports, Group g, int r, int courts);
+void SelectDoublesRound(ScheduleStore& store, RunPorts& ports, Group g, int r, int courts);
 
 // Rounds 2 and later: orders the result so that pairs 2c-1 and 2c have met the fewest players of
 // each other before.

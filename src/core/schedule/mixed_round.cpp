@@ -2,10 +2,17 @@
 
 #include "core/schedule/availability.h"
 #include "core/schedule/candidate_poll.h"
+#include "core/schedule/completion_bound.h"
 #include "core/schedule/pair_weights.h"
+#include "core/schedule/round_failure.h"
+#include "core/schedule/round_reasons.h"
+#include "core/schedule/round_search.h"
 #include "core/schedule/search_tracking.h"
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -48,8 +55,152 @@ void StartMixedPhase(ScheduleStore& store) {
     WeighMixedPairs(store, list);
 }
 
-void SelectMixedRound(AppState& state, RunPorts& ports, int m, int courts) {
-    ScheduleStore& store = *state.Schedule;
+namespace {
+
+// What a mixed pair blocks: its man among the men and its woman among the women; with vary
+// pairs, pair 2c may not face a pair 2c-1 whose players it has met before. Only the smaller
+// group's must-play list counts (the men's when there are no more men than women); the balance
+// holds for both groups. Group 1 against group 2 takes the first complete selection.
+class MixedPolicy {
+public:
+    MixedPolicy(ScheduleStore& store, const StatusRecord& menStatus,
+                const StatusRecord& womenStatus, int round, int courts, bool lastRound)
+        : Scratch(store.Scratch)
+        , Smaller(store.NumMen <= store.NumWomen ? Men : Women)
+        , SmallTables(store.Of(Smaller))
+        , MenPlays(store.Of(Men).PlayCount)
+        , WomenPlays(store.Of(Women).PlayCount)
+        , MenBalance(round)
+        , WomenBalance(round)
+        , Need(2 * courts)
+        , Vary(store.VaryPairs)
+        , GroupAgainstGroup(store.Params.PairingOptions >= PairGroupAgainstGroup)
+        , LastRound(lastRound)
+        , Courts(courts)
+        , NumMen(store.NumMen)
+        , NumWomen(store.NumWomen)
+        , Cuts(store.BoundCuts) {
+        const StatusRecord& smallStatus = Smaller == Men ? menStatus : womenStatus;
+        for (int p = 1; p <= store.CountOf(Smaller); ++p) {
+            if (SmallTables.SatOut[p] != 0 && IsAvailable(smallStatus.Status[p])) {
+                MustFlag[p] = 1;
+                MustList.Players[++MustList.Count] = static_cast<uint8_t>(p);
+            }
+        }
+        for (int p = 1; p <= store.NumMen; ++p) {
+            if (!IsAvailable(menStatus.Status[p])) continue;
+            LimitedMan[p] = IsLimited(menStatus.Status[p]) ? 1 : 0;
+            MenBalance.AddPlayer(MenPlays[p], LimitedMan[p] != 0);
+        }
+        for (int p = 1; p <= store.NumWomen; ++p) {
+            if (!IsAvailable(womenStatus.Status[p])) continue;
+            LimitedWoman[p] = IsLimited(womenStatus.Status[p]) ? 1 : 0;
+            WomenBalance.AddPlayer(WomenPlays[p], LimitedWoman[p] != 0);
+        }
+        if (Vary) BuildEncounters(store, Scratch);
+        // The bounds see men as 1..M and women as M + 1..M + W.
+        Bound.Start(NumMen + store.NumWomen, true, !GroupAgainstGroup, round);
+        for (int p = 1; p <= store.NumMen; ++p)
+            if (IsAvailable(menStatus.Status[p]))
+                Bound.AddPlayer(p, 0, MenPlays[p], LimitedMan[p] != 0,
+                                Smaller == Men && MustFlag[p] != 0);
+        for (int p = 1; p <= store.NumWomen; ++p)
+            if (IsAvailable(womenStatus.Status[p]))
+                Bound.AddPlayer(NumMen + p, 1, WomenPlays[p], LimitedWoman[p] != 0,
+                                Smaller == Women && MustFlag[p] != 0);
+    }
+
+    bool Accepts(int k, const PlayerPair* sel, PlayerPair q) const {
+        return (UsedMan[q.First] | UsedWoman[q.Second]) == 0 &&
+               !(Vary && (k & 1) != 0 && VaryBlocked(sel[k], q));
+    }
+    void Pick(PlayerPair q) {
+        UsedMan[q.First] = UsedWoman[q.Second] = 1;
+        MustSelected += MustOf(q);
+        MenBalance.Select(MenPlays[q.First], LimitedMan[q.First] != 0);
+        WomenBalance.Select(WomenPlays[q.Second], LimitedWoman[q.Second] != 0);
+    }
+    void Drop(PlayerPair q) {
+        UsedMan[q.First] = UsedWoman[q.Second] = 0;
+        MustSelected -= MustOf(q);
+        MenBalance.Unselect(MenPlays[q.First], LimitedMan[q.First] != 0);
+        WomenBalance.Unselect(WomenPlays[q.Second], LimitedWoman[q.Second] != 0);
+    }
+    bool Test() {
+        if (!MustListShown) {
+            SmallTables.MustPlay = MustList;
+            MustListShown = true;
+        }
+        if (GroupAgainstGroup) return true;
+        return MustSelected == MustList.Count && MenBalance.Passes() && WomenBalance.Passes();
+    }
+    // The smaller group has more players who must play than the round has pairs.
+    bool TooFew() const { return SmallTables.MustPlay.Count > Need; }
+    // The last mixed round searches on; the others take what they have.
+    bool EndsAtTooFew() const { return !LastRound; }
+    // Back at an empty selection the search gives up, even when a selection without its first
+    // pair would exist.
+    int Floor() const { return 1; }
+    int CursorAtEmpty(int) const { return Courts + 1; }
+
+    BoundVerdict Verdict(int k, const PlayerPair* list, int cursor, int length, uint64_t& work) {
+        for (int p = 1; p <= NumMen; ++p) UsedId[p] = UsedMan[p];
+        for (int p = 1; p <= NumWomen; ++p) UsedId[NumMen + p] = UsedWoman[p];
+        Edges.clear();
+        for (int i = cursor; i <= length; ++i) {
+            const PlayerPair q = list[i];
+            if ((UsedMan[q.First] | UsedWoman[q.Second]) == 0)
+                Edges.push_back({q.First, static_cast<uint16_t>(NumMen + q.Second)});
+        }
+        work = static_cast<uint64_t>(length - cursor + 1 + NumMen + NumWomen);
+        return Bound.Check(UsedId, Edges.data(), static_cast<int>(Edges.size()), Need - k);
+    }
+    bool CanExtend(int k, const PlayerPair* list, int cursor, int length, uint64_t& work) {
+        const BoundVerdict verdict = Verdict(k, list, cursor, length, work);
+        if (verdict == BoundVerdict::Possible) return true;
+        ++Cuts[static_cast<int>(verdict)];
+        return false;
+    }
+    const CompletionBound& Bounds() const { return Bound; }
+
+private:
+    int MustOf(PlayerPair q) const { return MustFlag[Smaller == Men ? q.First : q.Second]; }
+    // q would face p = (m', w'): blocked when m' and m, or w' and w, have faced each other, or
+    // m' and w, or w' and m, have been on one court together.
+    bool VaryBlocked(PlayerPair p, PlayerPair q) const {
+        return HasBit(Scratch.MenFaced[p.First], q.First) ||
+               HasBit(Scratch.WomenFaced[p.Second], q.Second) ||
+               HasBit(Scratch.ManWomanAcross[p.First], q.Second) ||
+               HasBit(Scratch.ManWomanAcross[q.First], p.Second);
+    }
+
+    SearchScratch& Scratch;
+    Group Smaller;
+    GroupTables& SmallTables;
+    const std::array<uint8_t, MaxGroupPlayers + 1>& MenPlays;
+    const std::array<uint8_t, MaxGroupPlayers + 1>& WomenPlays;
+    BalanceTracker MenBalance, WomenBalance;
+    int Need;
+    bool Vary, GroupAgainstGroup, LastRound;
+    int Courts;
+    uint8_t UsedMan[MaxGroupPlayers + 1] = {};
+    uint8_t UsedWoman[MaxGroupPlayers + 1] = {};
+    uint8_t MustFlag[MaxGroupPlayers + 1] = {};
+    uint8_t LimitedMan[MaxGroupPlayers + 1] = {};
+    uint8_t LimitedWoman[MaxGroupPlayers + 1] = {};
+    MustPlayList MustList;
+    int MustSelected = 0;
+    bool MustListShown = false;
+    int NumMen, NumWomen;
+    CompletionBound Bound;
+    std::array<uint64_t, 6>& Cuts;
+    uint8_t UsedId[CompletionBound::MaxIds + 1] = {};
+    std::vector<BoundEdge> Edges;
+};
+
+} // namespace
+
+void SelectMixedRound(ScheduleStore& store, RunPorts& ports, int m, int courts) {
     SearchScratch& scratch = store.Scratch;
     const int round = store.NumDoublesRounds + m;
     const bool lastRound = m == store.NumMixedRounds;
@@ -59,6 +210,8 @@ void SelectMixedRound(AppState& state, RunPorts& ports, int m, int courts) {
     store.SearchCursor = 1;
     store.RoundValid = store.TooFewCourts = store.TooManyCourts = false;
     const int need = 2 * courts;
+    if (store.MixedPairs.Count < 0 || store.MixedPairs.Count > MaxMixedPairs)
+        throw RoundFailure("mixed pair list longer than its table");
 
     // The round's status updates work on copies: the tables themselves stay as they are.
     StatusRecord menStatus = store.Of(Men).StatusTable[round];
@@ -71,6 +224,8 @@ void SelectMixedRound(AppState& state, RunPorts& ports, int m, int courts) {
     filtered.Count = parked.Count = 0;
     for (int i = 1; i <= store.MixedPairs.Count; ++i) {
         const PlayerPair q = store.MixedPairs.Pairs[i];
+        if (q.First < 1 || q.First > store.NumMen || q.Second < 1 || q.Second > store.NumWomen)
+            throw RoundFailure("mixed pair list names a player outside the groups");
         const uint8_t sm = menStatus.Status[q.First], sw = womenStatus.Status[q.Second];
         if (IsAvailable(sm) && IsAvailable(sw))
             filtered.Pairs[++filtered.Count] = q;
@@ -81,152 +236,81 @@ void SelectMixedRound(AppState& state, RunPorts& ports, int m, int courts) {
     result.Count = 0;
     auto& sel = scratch.Selection;
     auto& pos = scratch.Pos;
-    int k = 0;
-    int cursor = 1;
-    bool stopped = false;
-    bool valid = false;
-
-    if (store.NumMen + store.NumWomen - menStatus.AbsentCount - womenStatus.AbsentCount <
-        4 * courts) {
+    SearchOutcome found;
+    std::optional<MixedPolicy> policy;
+    const int canPlay =
+        store.NumMen + store.NumWomen - menStatus.AbsentCount - womenStatus.AbsentCount;
+    if (canPlay < 4 * courts) {
         store.TooManyCourts = true;
     } else {
-        const bool vary = store.VaryPairs;
-        if (vary) BuildEncounters(store, scratch);
-        const bool groupAgainstGroup = store.Params.PairingOptions >= PairGroupAgainstGroup;
-        // Only the smaller group's must-play list counts (the men's when there are no more
-        // men than women); only that list is built.
-        const Group smaller = store.NumMen <= store.NumWomen ? Men : Women;
-        GroupTables& smallTables = store.Of(smaller);
-        const StatusRecord& smallStatus = smaller == Men ? menStatus : womenStatus;
-
-        uint8_t usedMan[MaxGroupPlayers + 1] = {};
-        uint8_t usedWoman[MaxGroupPlayers + 1] = {};
-        uint8_t mustFlag[MaxGroupPlayers + 1] = {};
-        uint8_t limitedMan[MaxGroupPlayers + 1] = {};
-        uint8_t limitedWoman[MaxGroupPlayers + 1] = {};
-        MustPlayList mustList;
-        for (int p = 1; p <= store.CountOf(smaller); ++p) {
-            if (smallTables.SatOut[p] != 0 && IsAvailable(smallStatus.Status[p])) {
-                mustFlag[p] = 1;
-                mustList.Players[++mustList.Count] = static_cast<uint8_t>(p);
-            }
-        }
-        BalanceTracker menBalance(round), womenBalance(round);
-        const auto& menPlays = store.Of(Men).PlayCount;
-        const auto& womenPlays = store.Of(Women).PlayCount;
-        for (int p = 1; p <= store.NumMen; ++p) {
-            if (!IsAvailable(menStatus.Status[p])) continue;
-            limitedMan[p] = IsLimited(menStatus.Status[p]) ? 1 : 0;
-            menBalance.AddPlayer(menPlays[p], limitedMan[p] != 0);
-        }
-        for (int p = 1; p <= store.NumWomen; ++p) {
-            if (!IsAvailable(womenStatus.Status[p])) continue;
-            limitedWoman[p] = IsLimited(womenStatus.Status[p]) ? 1 : 0;
-            womenBalance.AddPlayer(womenPlays[p], limitedWoman[p] != 0);
-        }
-        int mustSelected = 0;
-        bool mustListBuilt = false;
-        auto mustOf = [&](PlayerPair q) { return mustFlag[smaller == Men ? q.First : q.Second]; };
-        auto pick = [&](PlayerPair q) {
-            usedMan[q.First] = usedWoman[q.Second] = 1;
-            mustSelected += mustOf(q);
-            menBalance.Select(menPlays[q.First], limitedMan[q.First] != 0);
-            womenBalance.Select(womenPlays[q.Second], limitedWoman[q.Second] != 0);
-        };
-        auto drop = [&](PlayerPair q) {
-            usedMan[q.First] = usedWoman[q.Second] = 0;
-            mustSelected -= mustOf(q);
-            menBalance.Unselect(menPlays[q.First], limitedMan[q.First] != 0);
-            womenBalance.Unselect(womenPlays[q.Second], limitedWoman[q.Second] != 0);
-        };
-        // q would face p = (m', w'): blocked when m' and m, or w' and w, have faced each other,
-        // or m' and w, or w' and m, have been on one court together.
-        auto varyBlocked = [&](PlayerPair p, PlayerPair q) {
-            return HasBit(scratch.MenFaced[p.First], q.First) ||
-                   HasBit(scratch.WomenFaced[p.Second], q.Second) ||
-                   HasBit(scratch.ManWomanAcross[p.First], q.Second) ||
-                   HasBit(scratch.ManWomanAcross[q.First], p.Second);
-        };
-        auto tooFew = [&] {
-            // The smaller group has more players who must play than the round has pairs.
-            return smallTables.MustPlay.Count > need;
-        };
-
+        policy.emplace(store, menStatus, womenStatus, round, courts, lastRound);
         pos[0] = courts;
-        const PlayerPair* list = filtered.Pairs.data();
-        const int length = filtered.Count;
-        CandidatePoll poll(state, ports);
-        uint64_t candidates = store.Candidates;
-        uint64_t nextPoint = poll.NextPoint(candidates);
-        for (;;) {
-            while (k < need && cursor <= length) {
-                const PlayerPair q = list[cursor];
-                if ((usedMan[q.First] | usedWoman[q.Second]) == 0 &&
-                    !(vary && (k & 1) != 0 && varyBlocked(sel[k], q))) {
-                    ++k;
-                    sel[k] = q;
-                    pos[k] = cursor;
-                    pick(q);
-                }
-                ++cursor;
-                if (++candidates == nextPoint && poll.Slow(candidates, nextPoint)) {
-                    stopped = true;
-                    break;
-                }
-            }
-            if (stopped) break;
-            if (k > 0) {
-                if (!mustListBuilt) {
-                    smallTables.MustPlay = mustList;
-                    mustListBuilt = true;
-                }
-                valid =
-                    mustSelected == mustList.Count && menBalance.Passes() && womenBalance.Passes();
-                // Group 1 against group 2: the first complete selection is taken.
-                if (groupAgainstGroup) valid = true;
-            }
-            if (k < need || !valid) {
-                if (tooFew()) {
-                    store.TooFewCourts = true;
-                    // The last mixed round searches on; the others take what they have.
-                    if (!lastRound) break;
-                }
-                cursor = pos[k] + 1; // k >= 0 here: the search stops at k = 0
-                if (k > 0) drop(sel[k]);
-                --k;
-            }
-            if (k == need || k <= 0 || cursor < 0) break;
-        }
-        store.Candidates = candidates;
-        poll.Flush(candidates, stopped);
+        CandidatePoll poll(ports, store.Candidates);
+        found = SearchRound(*policy, filtered.Pairs.data(), filtered.Count, need, sel.data(),
+                            pos.data(), poll, store.Candidates, !ports.Control.Literal);
+        store.TooFewCourts = found.TooFew;
     }
-    store.SearchCursor = cursor;
+    store.SearchCursor = found.Cursor;
 
-    if (stopped) {
+    // Why the round fails, from its counts and from the bounds at its start (the search has
+    // dropped every pair again whenever the bounds are asked).
+    const Group smaller = store.NumMen <= store.NumWomen ? Men : Women;
+    auto explain = [&] {
+        RoundFacts f;
+        f.GroupIndex = 2;
+        f.Courts = courts;
+        f.Stopped = found.Stopped;
+        f.TooMany = store.TooManyCourts;
+        f.CanPlay = canPlay;
+        f.Absent = menStatus.AbsentCount + womenStatus.AbsentCount;
+        f.TooFew = store.TooFewCourts;
+        f.MustPlay = store.Of(smaller).MustPlay.Count;
+        f.MustGroup = smaller;
+        f.GamesLow = 255;
+        for (Group g : {Men, Women}) {
+            const StatusRecord& status = g == Men ? menStatus : womenStatus;
+            for (int p = 1; p <= store.CountOf(g); ++p) {
+                if (IsPausing(status.Status[p])) ++f.Pausing[g];
+                if (!IsAvailable(status.Status[p])) continue;
+                ++f.Available[g];
+                f.GamesLow = std::min<int>(f.GamesLow, store.Of(g).PlayCount[p]);
+                f.GamesHigh = std::max<int>(f.GamesHigh, store.Of(g).PlayCount[p]);
+            }
+        }
+        if (f.Available[0] + f.Available[1] == 0) f.GamesLow = 0;
+        if (policy && !f.Stopped && !f.TooFew) {
+            uint64_t work = 0;
+            f.Verdict = policy->Verdict(0, filtered.Pairs.data(), 1, filtered.Count, work);
+            f.WithPartner[0] = policy->Bounds().FreeWithPartner(0);
+            f.WithPartner[1] = policy->Bounds().FreeWithPartner(1);
+            f.Capacity = policy->Bounds().PairCapacity();
+            const int id = policy->Bounds().StrandedId();
+            if (f.Verdict == BoundVerdict::Stranded)
+                f.Stranded = id > store.NumMen ? PlayerName(store, Women, id - store.NumMen)
+                                               : PlayerName(store, Men, id);
+            if (filtered.Count > 0)
+                f.FirstPair = PlayerName(store, Men, filtered.Pairs[1].First) + " en " +
+                              PlayerName(store, Women, filtered.Pairs[1].Second);
+        }
+        store.RoundReasonText = ExplainRound(store, f);
+    };
+    store.RoundReasonText.clear();
+
+    if (found.Stopped) {
         // A stopped round has no solution: it ends empty and says so.
         store.RoundValid = false;
+        explain();
         return;
     }
-    store.RoundValid = valid;
-    if (k < 0) k = 0;
+    store.RoundValid = found.Valid;
+    const int k = found.Selected < 0 ? 0 : found.Selected;
+    if (!store.RoundValid || k < need) explain();
 
     // Having backtracked to an empty selection the search gives up with an empty round, even
     // when it had found part selections before.
     result.Count = k;
     for (int i = 1; i <= k; ++i) result.Pairs[i] = sel[i];
-
-    MixedPairList& next = store.MixedNextPairs;
-    next.Count = 0;
-    if (store.PauseMode > 0)
-        for (int i = 1; i <= parked.Count; ++i) next.Pairs[++next.Count] = parked.Pairs[i];
-    int in = 1;
-    for (int i = 1; i <= filtered.Count; ++i) {
-        if (in <= k && pos[in] == i) {
-            ++in;
-            continue;
-        }
-        next.Pairs[++next.Count] = filtered.Pairs[i];
-    }
+    BuildNextPairList(store.MixedNextPairs, parked, filtered, pos.data(), k, store.PauseMode > 0);
 }
 
 void AfterMixedRound(ScheduleStore& store, int m) {

@@ -7,8 +7,9 @@
 #include "core/schedule/mixed_round.h"
 #include "core/schedule/name_lists.h"
 #include "core/schedule/pair_weights.h"
+#include "core/schedule/round_failure.h"
 
-#include "core/common/text_utils.h"
+#include <algorithm>
 
 namespace {
 
@@ -20,15 +21,32 @@ constexpr uint8_t PrefixMen = 7;          // "Geen oplossing heren-tolvex     "
 constexpr uint8_t PrefixWomen = 8;        // "Geen oplossing dames-tolvex     "
 constexpr uint8_t PrefixMixed = 9;        // "Geen oplossing gemengd-tolvex   "
 
+void ReportRound(AppState& state, RunPorts& ports, uint8_t prefix, uint8_t msg, uint8_t round) {
+    ReportScheduleError({ports.Msg, state.ErrorCode}, WarnsAboutCourts(state), prefix, msg, round);
+}
+
+// Lets the user interface process pending events, then tells whether a stop was asked.
+bool StopAsked(RunPorts& ports) {
+    ports.Pump.ProcessEvents();
+    return ports.Control.StopAsked();
+}
+
+// A failed round's reason goes to the run's list and to the computing memo.
+void NoteRoundReason(ScheduleStore& store, RunPorts& ports, int group, int round) {
+    if (store.RoundReasonText.empty()) return;
+    store.Reasons.push_back({group, round, store.RoundReasonText});
+    ports.View.ShowRoundReason(group, round, store.RoundReasonText);
+}
+
 void ReportRoundFlags(AppState& state, RunPorts& ports, uint8_t prefix, int round) {
     const ScheduleStore& store = *state.Schedule;
     const uint8_t r = static_cast<uint8_t>(round);
     if (store.TooManyCourts)
-        ReportScheduleError(state, ports.Msg, prefix, MsgTooManyCourts, r);
+        ReportRound(state, ports, prefix, MsgTooManyCourts, r);
     else if (store.TooFewCourts)
-        ReportScheduleError(state, ports.Msg, prefix, MsgTooFewCourts, r);
+        ReportRound(state, ports, prefix, MsgTooFewCourts, r);
     else
-        ReportScheduleError(state, ports.Msg, 0, prefix, r); // the search ran out
+        ReportRound(state, ports, 0, prefix, r); // the search ran out
 }
 
 // One group's doubles rounds; false when the user stopped the run.
@@ -41,17 +59,17 @@ bool DoublesPhase(AppState& state, RunPorts& ports, Group g) {
             store.CurrentRound = r;
             ShowRoundProgress(state, ports, r, g);
             const int courts = g == Men ? store.CourtsMen[r] : store.CourtsWomen[r];
-            SelectDoublesRound(state, ports, g, r, courts);
+            SelectDoublesRound(store, ports, g, r, courts);
             if (!store.RoundValid) ReportRoundFlags(state, ports, prefix, r);
-            if (StopRequested(state, ports.Pump)) return false;
+            NoteRoundReason(store, ports, g, r);
+            if (StopAsked(ports)) return false;
             ArrangeMatches(store, g, r);
             RecordRound(store, g, r);
             AfterDoublesRound(store, g, r);
             WeighPairs(store, g, courts);
             AdoptNextPairList(store, g);
-        } catch (...) {
-            ReportScheduleError(state, ports.Msg, prefix, MsgSelectionFailed,
-                                static_cast<uint8_t>(r));
+        } catch (const RoundFailure&) {
+            ReportRound(state, ports, prefix, MsgSelectionFailed, static_cast<uint8_t>(r));
         }
     }
     return true;
@@ -66,19 +84,20 @@ bool MixedPhase(AppState& state, RunPorts& ports) {
             store.CurrentRound = m;
             ShowRoundProgress(state, ports, m, 2);
             const int courts = store.CourtsMixed[m];
-            SelectMixedRound(state, ports, m, courts);
+            SelectMixedRound(store, ports, m, courts);
             if (store.MixedResult.Count < 2 * courts)
-                ReportScheduleError(state, ports.Msg, PrefixMixed, MsgSelectionFailed, round);
+                ReportRound(state, ports, PrefixMixed, MsgSelectionFailed, round);
             if (!store.RoundValid) ReportRoundFlags(state, ports, PrefixMixed, round);
-            if (StopRequested(state, ports.Pump)) return false;
+            NoteRoundReason(store, ports, 2, round);
+            if (StopAsked(ports)) return false;
             RecordMixedRound(store, m);
             AfterMixedRound(store, m);
             WeighMixedPairs(store, store.MixedNextPairs);
             store.MixedPairs.Count = store.MixedNextPairs.Count;
             std::copy_n(store.MixedNextPairs.Pairs.begin() + 1, store.MixedNextPairs.Count,
                         store.MixedPairs.Pairs.begin() + 1);
-        } catch (...) {
-            ReportScheduleError(state, ports.Msg, PrefixMixed, MsgSelectionFailed, round);
+        } catch (const RoundFailure&) {
+            ReportRound(state, ports, PrefixMixed, MsgSelectionFailed, round);
         }
     }
     return true;
@@ -173,8 +192,8 @@ void StartRun(AppState& state, RunPorts& ports) {
                                                                                            : 0);
     }
 
-    PrepareAvailability(state, Men);
-    PrepareAvailability(state, Women);
+    PrepareAvailability(store, state.ScheduleKind, Men);
+    PrepareAvailability(store, state.ScheduleKind, Women);
     state.ErrorCode = 0;
     CheckCourts(state, ports);
 
@@ -226,6 +245,8 @@ void StartRun(AppState& state, RunPorts& ports) {
 bool RunSchedule(AppState& state, RunPorts& ports) {
     ScheduleStore& store = *state.Schedule;
     store.Candidates = 0;
+    store.BoundCuts = {};
+    store.Reasons.clear();
     store.RunStopped = false;
 
     WriteCompu(ports, 1);
@@ -235,7 +256,7 @@ bool RunSchedule(AppState& state, RunPorts& ports) {
         record.FirstMen = record.LastMen = record.FirstWomen = record.LastWomen = 0;
         record.FirstMixed = record.LastMixed = 0;
     }
-    state.StopKey = 0;
+    ports.Control.StopKey = 0;
     ports.View.ResetProgress(store.NumRounds);
 
     bool going = true;

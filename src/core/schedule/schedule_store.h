@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 inline constexpr int MaxGroupPlayers = 200;   // players per group, and men + women together
@@ -157,6 +158,13 @@ struct SearchScratch {
     std::vector<int32_t> SortPositions;
 };
 
+// Why a round of a run failed: group 0 men, 1 women, 2 mixed; the round of the whole schedule.
+struct RoundReasonEntry {
+    int Group = 0;
+    int Round = 0;
+    std::string Text;
+};
+
 struct ScheduleStore {
     ScheduleParams Params;
 
@@ -192,16 +200,15 @@ struct ScheduleStore {
 
     // Candidates examined by the round searches since the run started.
     uint64_t Candidates = 0;
+    // Parts of the search the bounds skipped since the run started, by the rule that ruled
+    // them out (indexed by BoundVerdict; 0 is unused).
+    std::array<uint64_t, 6> BoundCuts{};
+    // Why the last round searched failed (empty when it did not), and every failed round of
+    // the run with its reason.
+    std::string RoundReasonText;
+    std::vector<RoundReasonEntry> Reasons;
     // The run ended because the user stopped it.
     bool RunStopped = false;
-    // How often the searches let the user interface breathe: after every PumpInterval-th
-    // candidate (1 = after every candidate). The stop key is tested after every candidate
-    // either way.
-    uint32_t PumpInterval = 1;
-    // When not 0: the searches act as if the stop key was pressed right after this many
-    // candidates of the run (scripted runs).
-    uint64_t CandidateLimit = 0;
-
     SearchScratch Scratch;
 
     GroupTables& Of(Group g) { return Groups[g]; }
