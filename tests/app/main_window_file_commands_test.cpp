@@ -1,9 +1,9 @@
 #include "app/config/config_dialog.h"
-#include "file_test_support.h"
 #include "app/members/member_file_commands.h"
+#include "app/shell/main_window.h"
+#include "file_test_support.h"
 #include "recording_print_canvas.h"
 #include "scripted_ports.h"
-#include "app/shell/main_window.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -58,7 +58,7 @@ private slots:
         QCOMPARE(f.Window->StatusPanelText(1), QString("N_N"));
         QVERIFY(!f.Action("Nieuw1")->isEnabled());
         QVERIFY(f.Action("Bewaren1")->isEnabled());
-        QVERIFY(!f.Window->Sluit); // the list is shown
+        QVERIFY(!f.Window->Sluit()); // the list is shown
         f.Choose.SaveAnswers.push_back(f.Folder.Path("najaar.tvs"));
         f.Action("BewaarSpdBtn")->trigger();
         QCOMPARE(ReadBytes(f.Folder.Path("najaar.tvs")).size(), std::size_t{5800});
@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(int(f.State.MemberCount), 2);
         QCOMPARE(f.Window->StatusPanelText(1), QString("club.tvs"));
         QVERIFY(!f.Action("PaarSchema")->isEnabled());
-        QTest::mouseClick(f.Window->SaveBtn, Qt::LeftButton);
+        QTest::mouseClick(f.Window->findChild<QPushButton*>("SaveBtn"), Qt::LeftButton);
         QCOMPARE(f.Fakes.Messages.Texts(),
                  std::vector<std::string>{"Wegschrijven van " + file + " gelukt"});
         QCOMPARE(ReadBytes(f.Folder.Path("club.~tv")).size(), std::size_t{3 * 232});

@@ -1,7 +1,8 @@
 // ===========================================================================================
 // Commands of the main window whose work is done by windows and operations still to come.
-// Each handler is present and wired, and does nothing yet. Whoever builds the work of a
-// command moves its handler out of this file into a file of their own.
+// Each handler is present and wired, and its commands stay off (PendingCommands in
+// core/shell/window_states.h). Whoever builds the work of a command moves its handler out of
+// this file into a file of their own and takes its commands out of PendingCommands.
 // ===========================================================================================
 
 #include "app/shell/main_window.h"
