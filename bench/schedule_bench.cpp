@@ -5,8 +5,9 @@
 //   ninja -C build tolvex_bench && build/bench/tolvex_bench --benchmark_filter=Schedule
 
 #include "core/app_state.h"
-#include "core/schedule/name_lists.h"
 #include "core/schedule/schedule_run.h"
+#include "core/schedule/schedule_setup.h"
+#include "headless/headless_ports.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,26 +17,6 @@
 
 namespace {
 
-class SilentMessenger : public Messenger {
-public:
-    int Show(std::string_view, uint8_t, uint16_t buttons, int) override {
-        return (buttons & BtnNee) != 0 ? ResultNo : ResultOK;
-    }
-};
-
-// The app's pump is a counter check; this one is the cheapest possible call.
-class CountingPump : public EventPump {
-public:
-    void ProcessEvents() override { ++Calls; }
-    void Delay(int) override {}
-    uint64_t Calls = 0;
-};
-
-class SilentBeeper : public Beeper {
-public:
-    void Beep() override {}
-};
-
 struct Evening {
     std::vector<std::pair<std::string, std::string>> Members; // kind 1 when not empty
     int Men = 0, Women = 0;                                   // kind 2
@@ -44,18 +25,15 @@ struct Evening {
     uint16_t Pairing = 2;
 };
 
-std::unique_ptr<AppState> Prepare(const Evening& e, SilentMessenger& msg, SilentBeeper& bell,
+std::unique_ptr<AppState> Prepare(const Evening& e, Messenger& msg, Beeper& bell,
                                   ScheduleView& view) {
     auto state = std::make_unique<AppState>();
     state->Config.CfgRec.Grpn[0] = "h";
     state->Config.CfgRec.Grpn[1] = "d";
     state->Config.CfgRec.Cfgflags = 16; // no warnings, no progress texts: nothing waits
-    SetGroupLabels(*state);
-    ScheduleStore& store = *state->Schedule;
-    NewNameLists(store);
-    ScheduleParams& p = store.Params;
+    ScheduleSetupInput input;
     if (!e.Members.empty()) {
-        state->ScheduleKind = 1;
+        input.Kind = 1;
         int clubNo = 0;
         for (const auto& [group, code] : e.Members) {
             TLedenObj m;
@@ -67,28 +45,32 @@ std::unique_ptr<AppState> Prepare(const Evening& e, SilentMessenger& msg, Silent
             state->MemberList.push_back(m);
         }
         state->MemberCount = static_cast<int16_t>(e.Members.size());
-        p.NHeren = FillNameList(*state, msg, bell, store.Of(Men).Names, 0);
-        p.NDames = FillNameList(*state, msg, bell, store.Of(Women).Names, 1);
+        state->MemberDataPresent = true;
     } else {
-        state->ScheduleKind = 2;
-        p.NHeren = e.Men;
-        p.NDames = e.Women;
+        input.Kind = 2;
+        input.NHeren = e.Men;
+        input.NDames = e.Women;
     }
-    p.NDubRonden = e.Doubles;
-    p.NMixRonden = e.Mixed;
-    p.NBanen = e.Courts;
-    DefaultCourts(*state, bell, view);
-    for (std::size_t r = 0; r < e.CourtsMen.size(); ++r)
-        store.CourtsMen[r + 1] = static_cast<uint8_t>(e.CourtsMen[r]);
-    p.PairingOptions = e.Pairing;
-    p.PauseOptions = 5;
+    input.NDubRonden = e.Doubles;
+    input.NMixRonden = e.Mixed;
+    input.NBanen = e.Courts;
+    input.PairingOptions = e.Pairing;
+    input.PauseOptions = 5;
+    if (!e.CourtsMen.empty()) {
+        CourtsPerRound men{};
+        for (std::size_t r = 0; r < e.CourtsMen.size(); ++r)
+            men[r + 1] = static_cast<uint8_t>(e.CourtsMen[r]);
+        input.CourtsMen = men;
+    }
+    PrepareSchedule(*state, input, msg, bell, view);
     return state;
 }
 
 void RunEvening(benchmark::State& bench, const Evening& e, uint32_t pumpInterval) {
-    SilentMessenger msg;
-    CountingPump pump;
-    SilentBeeper bell;
+    // The cheapest pump possible: the app's is a counter check.
+    RecordingMessenger msg;
+    QuietPump pump;
+    QuietBeeper bell;
     ScheduleView view;
     auto state = Prepare(e, msg, bell, view);
     RunControl control{state->StopKey, 0, pumpInterval};
@@ -107,6 +89,7 @@ void RunEvening(benchmark::State& bench, const Evening& e, uint32_t pumpInterval
         store.CourtsWomen = courtsWomen;
         store.CourtsMixed = courtsMixed;
         StartRun(*state, ports);
+        msg.Shown.clear();
         candidates += store.Candidates;
         benchmark::DoNotOptimize(store.RoundTable[1].Courts[1][0]);
     }

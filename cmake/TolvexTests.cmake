@@ -7,7 +7,7 @@ include(GoogleTest)
 function(tolvex_add_core_test source)
   get_filename_component(name ${source} NAME_WE)
   add_executable(core_${name} ${source})
-  target_link_libraries(core_${name} PRIVATE tolvex_core testsupport GTest::gtest GTest::gmock GTest::gtest_main)
+  target_link_libraries(core_${name} PRIVATE tolvex_core tolvex_headless testsupport GTest::gtest GTest::gmock GTest::gtest_main)
   target_compile_definitions(core_${name} PRIVATE TOLVEX_TEST_DATA="${TOLVEX_TEST_DATA}")
   gtest_discover_tests(core_${name} DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "TOLVEX_TEST_DATA=${TOLVEX_TEST_DATA}")

@@ -13,8 +13,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
     AppState state;
-    CountingMessenger messenger;
-    UnconfirmedConfigHost host(state, messenger);
+    RecordingMessenger messenger;
+    HeadlessConfigHost host(state, messenger);
     LoadConfigFromBytes(state, messenger, host, bytes);
 
     Require(state.Config.CfgRec.NLeden != 0);
@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     Require(state.PrnCfg.PrntInstel == -1); // no printers here
     bool usable = false;
     for (std::size_t i = 37; i < 41 && i < size; ++i) usable = usable || data[i] != 0;
-    Require(usable ? messenger.Count == 0 : messenger.Count == 1);
+    Require(usable ? messenger.Shown.size() == 0 : messenger.Shown.size() == 1);
 
     std::string image;
     SavetoStream(state.Config, image);
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (usable) Require(std::memcmp(image.data(), data, std::min(size, ConfigFileSize)) == 0);
 
     // The first bytes as typed into each field of the dialog, with the range checks.
-    SilentBeeper bell;
+    QuietBeeper bell;
     std::string_view typed = bytes.substr(0, 40);
     for (int field = FieldClubNaam; field <= FieldNMatches; ++field) {
         state.ErrorCode = 0;

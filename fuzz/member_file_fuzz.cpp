@@ -2,8 +2,8 @@
 // invariant (MemberCount + 1 items), and saving what was loaded gives the same records back.
 
 #include "core/common/windows1252.h"
-#include "fuzz_support.h"
 #include "core/members/member_file.h"
+#include "fuzz_support.h"
 
 #include <cstdint>
 #include <cstring>
@@ -20,7 +20,7 @@ template <std::size_t N> void Convert(const ShortString<N>& s) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
     AppState state;
-    CountingMessenger messenger;
+    RecordingMessenger messenger;
     // The configuration loaded just before gives the fallback count; take it from the input's
     // last two bytes so that the fuzzer reaches every branch of the count rule. It is kept
     // within -600..600 so that most runs stay quick; the header's own count still reaches 32767.
@@ -30,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     int16_t count = 0;
     bool loaded = LoadLedenFromBytes(state, messenger, bytes, &count);
     Require(state.MemberList.size() == static_cast<std::size_t>(state.MemberCount) + 1);
-    Require(loaded ? state.MemberCount > 0 && messenger.Count == 0
-                   : state.MemberCount == 0 && messenger.Count == 1);
+    Require(loaded ? state.MemberCount > 0 && messenger.Shown.size() == 0
+                   : state.MemberCount == 0 && messenger.Shown.size() == 1);
     if (!loaded) return 0;
 
     // Records beyond the end of the input are blank; converting the ones that came from it is
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                             same - MemberRecordSize) == 0);
 
     AppState again;
-    CountingMessenger quiet;
+    RecordingMessenger quiet;
     Require(LoadLedenFromBytes(again, quiet, *image));
     Require(again.MemberCount == state.MemberCount);
     return 0;

@@ -1,29 +1,34 @@
-#include "core/app_state.h"
-#include "app/common/help_requests.h"
 #include "app/common/qt_chooser.h"
 #include "app/common/qt_event_pump.h"
 #include "app/common/qt_messenger.h"
 #include "app/common/qt_print_canvas.h"
 #include "app/common/qt_system_ports.h"
+#include "app/help/help_key_filter.h"
+#include "app/help/help_viewer.h"
 #include "app/shell/about_box.h"
-#include "app/shell/start_up.h"
 #include "app/shell/main_window.h"
+#include "app/shell/start_up.h"
 #include "app/shell/tolvex_application.h"
+#include "core/app_state.h"
 
 #include <QIcon>
 #include <QPrinter>
 
 int main(int argc, char** argv) {
     TolvexApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName("nl.tolvex.Tolvex");
     app.LoadDutchTranslations();
     if (QIcon::themeName().isEmpty() || QIcon::themeName() == "hicolor")
         QIcon::setThemeName("Adwaita");
     QIcon::setFallbackThemeName("Adwaita");
 
+    // The help file lies beside the program; F1 asks it for help in every window.
+    TQelHtmlHelpViewer help(QString::fromLatin1(HelpFileName));
+    app.installEventFilter(new HelpKeyFilter(help, &app));
+
     ShowSplash();
 
     AppState state;
-    NoHelp help;
     QtMessenger messenger(help);
     QtEventPump pump;
     QtBeeper beeper;

@@ -6,3 +6,7 @@ int RunDumpCommand(int argc, char** argv);
 
 // tolvex-cli schedule SETUP.json [--max-candidates N]: one complete schedule, as one JSON object.
 int RunScheduleCommand(int argc, char** argv);
+
+// tolvex-cli report SETUP.json --kind K [--summary]: the lines of report K of the computed
+// schedule, one per output line.
+int RunReportCommand(int argc, char** argv);

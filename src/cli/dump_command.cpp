@@ -7,6 +7,7 @@
 #include "core/common/windows1252.h"
 #include "core/config/config_dialog_fields.h"
 #include "core/members/member_file.h"
+#include "headless/headless_ports.h"
 
 #include <cstdio>
 #include <iostream>
@@ -15,44 +16,6 @@
 namespace {
 
 using json = nlohmann::ordered_json;
-
-// Every message is recorded; questions are answered "&Nee".
-class RecordingMessenger : public Messenger {
-public:
-    int Show(std::string_view text, uint8_t kind, uint16_t buttons, int) override {
-        Shown.push_back({{"kind", kind}, {"text", Windows1252ToUtf8(text)}});
-        return (buttons & BtnNee) != 0 ? ResultNo : ResultOK;
-    }
-    json Shown = json::array();
-};
-
-// Without windows the configuration dialog cannot be confirmed: a fresh configuration is made
-// as the dialog would, and left unconfirmed.
-class HeadlessConfigHost : public ConfigHost {
-public:
-    HeadlessConfigHost(AppState& state, Messenger& messenger)
-        : State(state)
-        , Msg(messenger) {}
-    void OpenConfigDial(bool nieuw) override {
-        if (PrepareConfigDial(State, Msg, nieuw)) State.ConfigOK = false;
-    }
-    bool PrinterPresent() override { return false; }
-    void ShowMainWindowMaximised(bool) override {}
-
-private:
-    AppState& State;
-    Messenger& Msg;
-};
-
-class HeadlessView : public MemberFileView {
-public:
-    void ShowMemberFileName(const std::string&) override {}
-    void SetNieuwEnabled(bool) override {}
-    void EnableFileCommands() override {}
-    void GridToList() override {}
-    void OpenLedenInput() override {}
-    void ApplyFonts(const std::string&, int, const std::string&, int) override {}
-};
 
 template <std::size_t N> std::string Text(const ShortString<N>& s) {
     return Windows1252ToUtf8(s.View());
@@ -114,17 +77,20 @@ int RunDumpCommand(int argc, char** argv) {
     AppState state;
     RecordingMessenger messenger;
     HeadlessConfigHost host(state, messenger);
-    HeadlessView view;
+    HeadlessFileView view;
     OpenOutcome outcome = OpenNamedMemberFile(state, messenger, host, view, argv[1]);
 
     json members = json::array();
     if (outcome.Loaded)
         for (int i = 1; i <= state.MemberCount; ++i)
             members.push_back(MemberJson(state.MemberList[i].LidRecord));
+    json messages = json::array();
+    for (const RecordedMessage& m : messenger.Shown)
+        messages.push_back({{"kind", m.Kind}, {"text", Windows1252ToUtf8(m.Text)}});
     json result = {{"count", outcome.HeaderCount},
                    {"members", members},
                    {"config", ConfigJson(outcome.Config)},
-                   {"messages", messenger.Shown}};
+                   {"messages", messages}};
     std::cout << result.dump(2) << '\n';
     return outcome.Loaded ? 0 : 1;
 }

@@ -10,8 +10,10 @@
 #include "core/common/windows1252.h"
 #include "core/config/config_dialog_fields.h"
 #include "core/members/member_file.h"
-#include "core/schedule/name_lists.h"
 #include "core/schedule/schedule_run.h"
+#include "core/schedule/schedule_setup.h"
+#include "headless/headless_ports.h"
+#include "schedule_setup_json.h"
 
 #include <nlohmann/json.hpp>
 
@@ -19,97 +21,13 @@
 #include <fstream>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 using nlohmann::json;
-
-namespace {
-
-const char* const Usage =
-    "gebruik: tolvex-cli schedule OPZET.json [--literal] [--max-candidates N]\n"
-    "  Berekent een schema zoals \"&Start\" in het opzetvenster en schrijft het als JSON.\n"
-    "  --literal           onderzoekt elke kandidaat (de letterlijke zoekmethode); zonder\n"
-    "                      deze optie slaat de zoektocht over waar geen selectie kan liggen\n"
-    "                      (zelfde schema, minder kandidaten)\n"
-    "  --max-candidates N  stopt de gekozen zoekmethode na N kandidaten (als \"S&top\")\n"
-    "  --help              deze tekst\n";
-
-struct BadInput : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-class RecordingMessenger : public Messenger {
-public:
-    int Show(std::string_view text, uint8_t kind, uint16_t buttons, int) override {
-        Shown.push_back({{"kind", kind}, {"text", Windows1252ToUtf8(text)}});
-        return (buttons & BtnNee) != 0 ? ResultNo : ResultOK;
-    }
-    json Shown = json::array();
-};
-
-class QuietPump : public EventPump {
-public:
-    void ProcessEvents() override {}
-    void Delay(int) override {}
-};
-
-class QuietBeeper : public Beeper {
-public:
-    void Beep() override {}
-};
-
-class RecordingView : public ScheduleView {
-public:
-    void ShowWarning(std::string_view text) override {
-        Warnings.push_back(Windows1252ToUtf8(text));
-    }
-    json Warnings = json::array();
-};
-
-// Loading a member file without windows: a missing configuration is made fresh as the dialog
-// would, and left unconfirmed.
-class HeadlessConfigHost : public ConfigHost {
-public:
-    HeadlessConfigHost(AppState& state, Messenger& messenger)
-        : State(state)
-        , Msg(messenger) {}
-    void OpenConfigDial(bool nieuw) override {
-        if (PrepareConfigDial(State, Msg, nieuw)) State.ConfigOK = false;
-    }
-    bool PrinterPresent() override { return false; }
-    void ShowMainWindowMaximised(bool) override {}
-
-private:
-    AppState& State;
-    Messenger& Msg;
-};
-
-class HeadlessFileView : public MemberFileView {
-public:
-    void ShowMemberFileName(const std::string&) override {}
-    void SetNieuwEnabled(bool) override {}
-    void EnableFileCommands() override {}
-    void GridToList() override {}
-    void OpenLedenInput() override {}
-    void ApplyFonts(const std::string&, int, const std::string&, int) override {}
-};
-
-// The members of a ".tvs" file, loaded as "&Open" loads them (its configuration first). What
-// the load said goes to the error text when it failed.
-void LoadMemberFile(AppState& state, const std::string& fileName) {
-    RecordingMessenger loadMessages;
-    HeadlessConfigHost host(state, loadMessages);
-    HeadlessFileView view;
-    OpenOutcome outcome = OpenNamedMemberFile(state, loadMessages, host, view, fileName);
-    if (!outcome.Loaded || !state.MemberDataPresent) {
-        std::string text = "ledenbestand " + fileName + " niet gelezen";
-        for (const json& m : loadMessages.Shown) text += "\n  " + m["text"].get<std::string>();
-        throw BadInput(text);
-    }
-}
 
 int IntField(const json& setup, const char* key, int fallback, int lo, int hi) {
     auto it = setup.find(key);
@@ -130,13 +48,47 @@ std::string TextField(const json& object, const char* key) {
     return Utf8ToWindows1252(it->get<std::string>());
 }
 
-// A courts-per-round array: entry i is round i + 1; rounds not given keep the proposal's 0.
-void CourtsField(const json& setup, const char* key, std::array<uint8_t, MaxRounds + 1>& courts) {
+namespace {
+
+const char* const Usage =
+    "gebruik: tolvex-cli schedule OPZET.json [--literal] [--max-candidates N]\n"
+    "  Berekent een schema zoals \"&Start\" in het opzetvenster en schrijft het als JSON.\n"
+    "  --literal           onderzoekt elke kandidaat (de letterlijke zoekmethode); zonder\n"
+    "                      deze optie slaat de zoektocht over waar geen selectie kan liggen\n"
+    "                      (zelfde schema, minder kandidaten)\n"
+    "  --max-candidates N  stopt de gekozen zoekmethode na N kandidaten (als \"S&top\")\n"
+    "  --help              deze tekst\n";
+
+json MessagesJson(const RecordingMessenger& messenger) {
+    json shown = json::array();
+    for (const RecordedMessage& m : messenger.Shown)
+        shown.push_back({{"kind", m.Kind}, {"text", Windows1252ToUtf8(m.Text)}});
+    return shown;
+}
+
+// The members of a ".tvs" file, loaded as "&Open" loads them (its configuration first). What
+// the load said goes to the error text when it failed.
+void LoadMemberFile(AppState& state, const std::string& fileName) {
+    RecordingMessenger loadMessages;
+    HeadlessConfigHost host(state, loadMessages);
+    HeadlessFileView view;
+    OpenOutcome outcome = OpenNamedMemberFile(state, loadMessages, host, view, fileName);
+    if (!outcome.Loaded || !state.MemberDataPresent) {
+        std::string text = "ledenbestand " + fileName + " niet gelezen";
+        for (const RecordedMessage& m : loadMessages.Shown)
+            text += "\n  " + Windows1252ToUtf8(m.Text);
+        throw BadInput(text);
+    }
+}
+
+// A courts-per-round array: entry i is round i + 1; rounds not given get 0 courts. Left out,
+// the group gets the proposal.
+std::optional<CourtsPerRound> CourtsField(const json& setup, const char* key) {
     auto it = setup.find(key);
-    if (it == setup.end()) return;
+    if (it == setup.end()) return std::nullopt;
     if (!it->is_array() || it->size() > MaxRounds)
         throw BadInput(std::string("\"") + key + "\" moet een rij van hoogstens 24 getallen zijn");
-    courts.fill(0);
+    CourtsPerRound courts{};
     int r = 1;
     for (const json& value : *it) {
         if (!value.is_number_integer() || value.get<long long>() < 0 ||
@@ -144,6 +96,7 @@ void CourtsField(const json& setup, const char* key, std::array<uint8_t, MaxRoun
             throw BadInput(std::string("\"") + key + "\" bevat een ongeldig aantal banen");
         courts[r++] = static_cast<uint8_t>(value.get<int>());
     }
+    return courts;
 }
 
 void LoadMembers(AppState& state, const json& members) {
@@ -186,11 +139,14 @@ json CourtsArray(const std::array<uint8_t, MaxRounds + 1>& courts) {
     return values;
 }
 
-json Output(const AppState& state, const RecordingMessenger& messages, const RecordingView& view) {
+json Output(const AppState& state, const RecordingMessenger& messages,
+            const WarningRecorder& view) {
     const ScheduleStore& store = *state.Schedule;
     json out;
-    out["messages"] = messages.Shown;
-    out["warnings"] = view.Warnings;
+    out["messages"] = MessagesJson(messages);
+    json warnings = json::array();
+    for (const std::string& text : view.Warnings) warnings.push_back(Windows1252ToUtf8(text));
+    out["warnings"] = warnings;
     const int listedMen = std::min(std::max(store.Params.NHeren, 0), MaxGroupPlayers);
     const int listedWomen = std::min(std::max(store.Params.NDames, 0), MaxGroupPlayers);
     out["NameLists"] = {{"men", PlayersOf(store.Of(Men).Names, listedMen)},
@@ -290,6 +246,31 @@ int Run(int argc, char** argv) {
     }
     if (setupFile.empty()) throw BadInput(std::string("geen opzet gegeven\n") + Usage);
 
+    auto state = std::make_unique<AppState>();
+    ScheduleSetupInput input = ReadScheduleSetupFile(setupFile, *state).Input;
+
+    RecordingMessenger messages;
+    QuietPump pump;
+    QuietBeeper bell;
+    WarningRecorder view;
+    // No window events to process: the searches run at full speed, and the candidate limit
+    // stops them exactly.
+    RunControl control{state->StopKey, maxCandidates, 1u << 20, literal};
+    RunPorts ports{messages, pump, bell, view, control};
+    PrepareSchedule(*state, input, messages, bell, view);
+
+    ScheduleStore& store = *state->Schedule;
+    StartRun(*state, ports);
+
+    std::string text = Output(*state, messages, view).dump();
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputc('\n', stdout);
+    return store.RunStopped ? 2 : 0;
+}
+
+} // namespace
+
+ScheduleSetupFile ReadScheduleSetupFile(const std::string& setupFile, AppState& state) {
     std::ifstream in(setupFile, std::ios::binary);
     if (!in) throw BadInput("kan " + setupFile + " niet lezen");
     std::stringstream buffer;
@@ -302,13 +283,9 @@ int Run(int argc, char** argv) {
     }
     if (!setup.is_object()) throw BadInput("de opzet moet een JSON-object zijn");
 
-    auto state = std::make_unique<AppState>();
-    ScheduleStore& store = *state->Schedule;
-    ScheduleParams& params = store.Params;
-
-    const int kind = IntField(setup, "kind", 1, 1, 2);
-    state->ScheduleKind = kind;
-    TCfgRec& cfg = state->Config.CfgRec;
+    ScheduleSetupInput input;
+    input.Kind = IntField(setup, "kind", 1, 1, 2);
+    TCfgRec& cfg = state.Config.CfgRec;
     cfg.Grpn[0] = "h";
     cfg.Grpn[1] = "d";
     if (auto it = setup.find("Grpn"); it != setup.end()) {
@@ -324,72 +301,43 @@ int Run(int argc, char** argv) {
         int c = 1;
         for (const json& code : *it) {
             if (!code.is_number_integer()) throw BadInput("\"BaanCode\" bevat een ongeldige code");
-            state->BaanCode[c++] = code.get<int32_t>();
+            state.BaanCode[c++] = code.get<int32_t>();
         }
     }
 
-    // The set-up window's opening: labels, fresh name lists, the counts.
-    SetGroupLabels(*state);
-    NewNameLists(store);
-    params.NDubRonden = IntField(setup, "NDubRonden", 4, 0, MaxRounds);
-    params.NMixRonden = IntField(setup, "NMixRonden", 2, 0, MaxRounds);
-    if (params.NDubRonden + params.NMixRonden > MaxRounds)
+    input.NDubRonden = IntField(setup, "NDubRonden", 4, 0, MaxRounds);
+    input.NMixRonden = IntField(setup, "NMixRonden", 2, 0, MaxRounds);
+    if (input.NDubRonden + input.NMixRonden > MaxRounds)
         throw BadInput("\"NDubRonden\" + \"NMixRonden\" is meer dan 24 ronden");
-    params.NBanen = IntField(setup, "NBanen", 9, 0, 255);
+    input.NBanen = IntField(setup, "NBanen", 9, 0, 255);
 
-    RecordingMessenger messages;
-    QuietPump pump;
-    QuietBeeper bell;
-    RecordingView view;
-    // No window events to process: the searches run at full speed, and the candidate limit
-    // stops them exactly.
-    RunControl control{state->StopKey, maxCandidates, 1u << 20, literal};
-    RunPorts ports{messages, pump, bell, view, control};
-
-    if (kind == 1) {
+    if (input.Kind == 1) {
         if (auto it = setup.find("members"); it != setup.end()) {
-            LoadMembers(*state, *it);
+            LoadMembers(state, *it);
         } else if (auto file = setup.find("memberFile"); file != setup.end()) {
             if (!file->is_string()) throw BadInput("\"memberFile\" moet een bestandsnaam zijn");
             // The file brings its own configuration; the set-up's group codes and option
             // bits (or their defaults) still decide the schedule.
             const TCfgRec chosen = cfg;
-            LoadMemberFile(*state, file->get<std::string>());
+            LoadMemberFile(state, file->get<std::string>());
             cfg.Grpn[0] = chosen.Grpn[0];
             cfg.Grpn[1] = chosen.Grpn[1];
             cfg.Cfgflags = chosen.Cfgflags;
-            SetGroupLabels(*state);
         } else {
             throw BadInput("een schema met namen heeft \"members\" of \"memberFile\" nodig");
         }
-        params.NHeren = FillNameList(*state, messages, bell, store.Of(Men).Names, 0);
-        params.NDames = FillNameList(*state, messages, bell, store.Of(Women).Names, 1);
-        if (params.NHeren == 0 || params.NDames == 0) params.NMixRonden = 0;
     } else {
-        params.NHeren = IntField(setup, "NHeren", 0, 0, 1000);
-        params.NDames = IntField(setup, "NDames", 0, 0, 1000);
+        input.NHeren = IntField(setup, "NHeren", 0, 0, 1000);
+        input.NDames = IntField(setup, "NDames", 0, 0, 1000);
     }
+    input.CourtsMen = CourtsField(setup, "CourtsMen");
+    input.CourtsWomen = CourtsField(setup, "CourtsWomen");
+    input.CourtsMixed = CourtsField(setup, "CourtsMixed");
+    input.PairingOptions = static_cast<uint16_t>(IntField(setup, "PairingOptions", 2, 0, 7));
+    input.PauseOptions = static_cast<uint16_t>(IntField(setup, "PauseOptions", 5, 0, 15));
 
-    // "&Meer": the proposal of courts per round, then what the set-up gives instead.
-    store.CourtsMen.fill(0);
-    store.CourtsWomen.fill(0);
-    store.CourtsMixed.fill(0);
-    DefaultCourts(*state, bell, view);
-    CourtsField(setup, "CourtsMen", store.CourtsMen);
-    CourtsField(setup, "CourtsWomen", store.CourtsWomen);
-    CourtsField(setup, "CourtsMixed", store.CourtsMixed);
-    params.PairingOptions = static_cast<uint16_t>(IntField(setup, "PairingOptions", 2, 0, 7));
-    params.PauseOptions = static_cast<uint16_t>(IntField(setup, "PauseOptions", 5, 0, 15));
-
-    StartRun(*state, ports);
-
-    std::string text = Output(*state, messages, view).dump();
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fputc('\n', stdout);
-    return store.RunStopped ? 2 : 0;
+    return {setup, input};
 }
-
-} // namespace
 
 int RunScheduleCommand(int argc, char** argv) {
     try {

@@ -10,6 +10,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cerrno>
+#include <cstring>
+
 class ConfigDialogTest : public QObject {
     Q_OBJECT
 
@@ -113,7 +116,9 @@ private slots:
         s.Dialog.show();
         QVERIFY(s.Dialog.GamesBox->isChecked());
         QCOMPARE(s.Dialog.Edit(8)->text(), QString("1"));
-        QTest::mouseClick(s.Dialog.OKBtn1, Qt::LeftButton);
+        s.Dialog.OKBtn1->setFocus();
+        QTest::keyClick(s.Dialog.OKBtn1, Qt::Key_Return); // Enter presses the focused button
+        QCOMPARE(s.Dialog.result(), int(QDialog::Accepted));
         QVERIFY(s.Messages.Shown.empty());
     }
 
@@ -132,6 +137,33 @@ private slots:
         std::string bytes = ReadBytes(folder.Path("club.cfg"));
         QCOMPARE(bytes.size(), std::size_t{268});
         QCOMPARE(bytes.substr(49, 2), std::string("\0\0", 2)); // NBanen 0, unchecked on OK
+    }
+
+    void OkThatCannotWriteTheFileKeepsTheDialogOpenAndConfigOk() {
+        ScratchFolder folder;
+        Setup s;
+        DefaultConfig(s.State);
+        s.State.MemberFileName = folder.Path("weg/club.tvs"); // a folder that does not exist
+        s.State.MemberDataPresent = true;
+        s.State.ConfigOK = true;
+        bool stillOpen = false;
+        QTimer::singleShot(0, [&] {
+            s.Dialog.Edit(1)->setText("TC Baan");
+            QTest::mouseClick(s.Dialog.OKBtn1, Qt::LeftButton);
+            stillOpen =
+                s.Dialog.isVisible() && s.Dialog.Edit(1)->text() == "TC Baan" && s.State.ConfigOK;
+            QTest::mouseClick(s.Dialog.CancelBtn1, Qt::LeftButton);
+        });
+        s.Dialog.OpenConfigDial(false);
+        QVERIFY(stillOpen);
+        // The system's reason in the language of this machine.
+        QCOMPARE(s.Messages.Texts(),
+                 std::vector<std::string>{folder.Path("weg/club.cfg") + " (" +
+                                          std::strerror(ENOENT) +
+                                          ") Wegschrijven NIET gelukt\n\r probeer opnieuw of "
+                                          "controleer file"});
+        QVERIFY(!Exists(folder.Path("weg/club.cfg")));
+        QVERIFY(!s.State.ConfigOK); // closed with Cancel in the end
     }
 
     void InvalidGroupMarkIsReportedOnOkAndTheOldMarkKept() {

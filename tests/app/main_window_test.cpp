@@ -3,6 +3,7 @@
 #include "app/shell/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -10,6 +11,7 @@
 #include <QStatusTipEvent>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include <memory>
@@ -184,8 +186,18 @@ private slots:
         QCOMPARE(f.Fakes.Messages.Last().Buttons, uint16_t(ButtonsOK));
         f.Fakes.Messages.Clear();
         f.State.MemberDataPresent = true;
+        // The options window opens modally; Esc and "&Nee" to its close question close it.
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            opened = modal && modal->windowTitle() == "Opties";
+            f.Fakes.Messages.Answer(ResultNo);
+            if (modal) QTest::keyClick(modal, Qt::Key_Escape);
+        });
         f.Window->PrintOpties->trigger();
-        QVERIFY(f.Fakes.Messages.Shown.empty());
+        QVERIFY(opened);
+        QCOMPARE(f.Fakes.Messages.Texts(),
+                 std::vector<std::string>{"Wijzigingen opslaan, gebruik dan OK knop"});
     }
 
     void WindowListAddsVisibleWindowsAndForgetsClosedOnes() {

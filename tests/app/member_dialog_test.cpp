@@ -206,7 +206,7 @@ void MemberDialogTest::EnterMovesOnOnlyWhenNoErrorWasLeft() {
         QCOMPARE(QString::fromStdString(messages.Last().Text), GroupRefused);
         QCOMPARE(state.ErrorCode, 5);
         QCOMPARE(dlg.focusWidget(), dlg.GroepEdit);
-        Type(dlg.GroepEdit, "H");
+        Type(dlg.GroepEdit, "   H"); // trimmed before it is cut to three
         Enter(dlg.GroepEdit);
         QCOMPARE(dlg.focusWidget(), dlg.ActieEdit);
         // A refused status is reported but the focus moves on, the status unchanged.
@@ -216,7 +216,7 @@ void MemberDialogTest::EnterMovesOnOnlyWhenNoErrorWasLeft() {
             QCOMPARE(QString::fromStdString(messages.Last().Text), StatusRefused);
             QCOMPARE(dlg.focusWidget(), dlg.OpmerkEdit);
         }
-        Type(dlg.ActieEdit, " c2");
+        Type(dlg.ActieEdit, " a2c");
         Enter(dlg.ActieEdit);
         QTest::mouseClick(dlg.InvoegKnop, Qt::LeftButton);
     });
@@ -225,7 +225,7 @@ void MemberDialogTest::EnterMovesOnOnlyWhenNoErrorWasLeft() {
     QCOMPARE(messages.Shown.size(), std::size_t(5));
     QCOMPARE(Rec(state, 4).ClubNo, int16_t(4));
     QCOMPARE(Rec(state, 4).Groep.Str(), std::string("H"));
-    QCOMPARE(Rec(state, 4).StatCode.Str(), std::string("C2"));
+    QCOMPARE(Rec(state, 4).StatCode.Str(), std::string("A2C"));
 }
 
 void MemberDialogTest::EnterOnTheLastBoxGoesToVoegIn() {
@@ -240,7 +240,7 @@ void MemberDialogTest::EnterOnTheLastBoxGoesToVoegIn() {
         }
         QCOMPARE(dlg.focusWidget(), dlg.InvoegKnop);
         QVERIFY(dlg.InvoegKnop->isEnabled());
-        QTest::keyClick(dlg.InvoegKnop, Qt::Key_Space);
+        QTest::keyClick(dlg.InvoegKnop, Qt::Key_Return); // Enter presses the focused button
     });
     QVERIFY(dlg.NewLidDlgCreate(3));
 }
@@ -274,9 +274,11 @@ void MemberDialogTest::VoegInStoresEveryBoxWithoutEnter() {
         Type(dlg.EMailEdit, "anna@club.nl");
         Type(dlg.TelefoonEdit, "0318-123456");
         Type(dlg.ActieEdit, "x");
+        Type(dlg.ClubNoEdit, "       42"); // blanks do not count against the six digits
         QTest::mouseClick(dlg.InvoegKnop, Qt::LeftButton);
     });
     QVERIFY(dlg.NewLidDlgCreate(3));
+    QCOMPARE(Rec(state, 4).ClubNo, int16_t(42));
     QCOMPARE(Rec(state, 4).EMail.Str(), std::string("anna@club.nl"));
     QCOMPARE(Rec(state, 4).Telefoon.Str(), std::string("0318-123456"));
     QCOMPARE(Rec(state, 4).StatCode.Str(), std::string("X"));

@@ -2,6 +2,7 @@
 #include "recording_print_canvas.h"
 #include "scripted_ports.h"
 #include "app/shell/about_box.h"
+#include "app/config/options_window.h"
 #include "app/shell/splash_form.h"
 #include "app/shell/start_up.h"
 #include "app/shell/main_window.h"
@@ -48,6 +49,7 @@ private slots:
                                              chooser, printer, help});
         QVERIFY(!windows.Main->isVisible());
         QVERIFY(!windows.AboutBox->isVisible());
+        QVERIFY(windows.OptiesForm && !windows.OptiesForm->isVisible());
         QCOMPARE(windows.AboutBox->windowTitle(), QString("Verantwoording"));
         QCOMPARE(windows.AboutBox->ProductName->text(), QString("TOLVEX  2012"));
         QCOMPARE(windows.AboutBox->Version->text(), QString("Versie 12.0.1"));

@@ -1,3 +1,4 @@
+#include "core/common/common_state.h"
 #include "core/common/date_edit.h"
 #include "core/common/error_report.h"
 #include "scripted_ports.h"
@@ -8,9 +9,9 @@ namespace {
 
 const CalendarDate Today{2026, 12, 9};
 
-std::string Normalised(const std::string& typed, ScriptedMessenger& messages, AppState& state) {
+std::string Normalised(const std::string& typed, ScriptedMessenger& messages, CommonState& state) {
     std::string text = typed;
-    NormaliseDateText(state, messages, Today, text);
+    NormaliseDateText({messages, state.ErrorCode}, Today, text);
     return text;
 }
 
@@ -27,7 +28,7 @@ TEST(DateEdit, DigitsWithoutSeparatorsAreCompletedByLength) {
 }
 
 TEST(DateEdit, TypedDatesBecomeTheShortFormat) {
-    AppState state;
+    CommonState state;
     ScriptedMessenger messages;
     EXPECT_EQ(Normalised("5", messages, state), "5-12-2026");
     EXPECT_EQ(Normalised("0503", messages, state), "5-3-2026");
@@ -41,7 +42,7 @@ TEST(DateEdit, TypedDatesBecomeTheShortFormat) {
 }
 
 TEST(DateEdit, ImpossibleDatesAreReportedAndKeptForCorrection) {
-    AppState state;
+    CommonState state;
     ScriptedMessenger messages;
     EXPECT_EQ(Normalised("3102", messages, state), "31-02");
     ASSERT_EQ(messages.Shown.size(), 1u);
@@ -51,10 +52,10 @@ TEST(DateEdit, ImpossibleDatesAreReportedAndKeptForCorrection) {
 
     for (const char* typed : {"31022015", "31-2-2015", "29-2-2025", "0-1-2020", "1-13-2020", "abc",
                               "1-2-3-4", "12345", "1--2020"}) {
-        AppState fresh;
+        CommonState fresh;
         ScriptedMessenger shown;
         std::string text = typed;
-        EXPECT_FALSE(NormaliseDateText(fresh, shown, Today, text)) << typed;
+        EXPECT_FALSE(NormaliseDateText({shown, fresh.ErrorCode}, Today, text)) << typed;
         EXPECT_EQ(fresh.ErrorCode, 4) << typed;
     }
 }

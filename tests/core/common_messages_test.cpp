@@ -1,3 +1,4 @@
+#include "core/common/common_state.h"
 #include "core/common/error_report.h"
 #include "core/common/message_tables.h"
 #include "scripted_ports.h"
@@ -5,9 +6,9 @@
 #include <gtest/gtest.h>
 
 TEST(ReportError, MessageNumberPutsTheTableTextBeforeTheText) {
-    AppState state;
+    CommonState state;
     ScriptedMessenger messages;
-    ReportError(state, messages, "leden.tvs", 3, 0, 0);
+    ReportError({messages, state.ErrorCode}, "leden.tvs", 3, 0, 0);
     ASSERT_EQ(messages.Shown.size(), 1u);
     EXPECT_EQ(messages.Last().Text, "Bestand bestaat niet : leden.tvs");
     EXPECT_EQ(messages.Last().Kind, KindFout);
@@ -16,59 +17,58 @@ TEST(ReportError, MessageNumberPutsTheTableTextBeforeTheText) {
 }
 
 TEST(ReportError, KindAndAdviceFollowTheTextAndSetTheErrorOnlyOnce) {
-    AppState state;
+    CommonState state;
     ScriptedMessenger messages;
-    ReportError(state, messages, "Groep ", 0, 5, 5);
+    ReportError({messages, state.ErrorCode}, "Groep ", 0, 5, 5);
     EXPECT_EQ(messages.Last().Text,
               "Groep  is geen geldig getal\n\r corrigeer (zonodig) Configuratie");
     EXPECT_EQ(state.ErrorCode, 5);
-    ReportError(state, messages, "x", 0, 2, 0);
+    ReportError({messages, state.ErrorCode}, "x", 0, 2, 0);
     EXPECT_EQ(state.ErrorCode, 5);
 }
 
 TEST(ReportError, AdviceOutsideTheTableLeavesNothingBehindTheLineBreak) {
-    AppState state;
+    CommonState state;
     ScriptedMessenger messages;
-    ReportError(state, messages, "31-02-2015", 0, 4, NoAdvice);
+    ReportError({messages, state.ErrorCode}, "31-02-2015", 0, 4, NoAdvice);
     EXPECT_EQ(messages.Last().Text, "31-02-2015 is geen geldige datum\n\r");
     EXPECT_EQ(state.ErrorCode, 4);
 }
 
 TEST(ReportScheduleError, PrefixMessageAndRoundMakeOneText) {
-    AppState state;
-    state.Config.CfgRec.Cfgflags = 17;
+    CommonState state;
     ScriptedMessenger messages;
-    ReportScheduleError(state, messages, 7, 4, 5);
+    ReportScheduleError({messages, state.ErrorCode}, true, 7, 4, 5);
     EXPECT_EQ(messages.Last().Text,
               "Geen oplossing heren-tolvex     Banen te veel   !  in ronde : 5");
     EXPECT_EQ(state.ErrorCode, 5);
-    ReportScheduleError(state, messages, 0, 1, 20);
+    ReportScheduleError({messages, state.ErrorCode}, true, 0, 1, 20);
     EXPECT_EQ(messages.Last().Text, "Aantal personen = 0 :  in ronde :20");
     EXPECT_EQ(state.ErrorCode, 20);
 }
 
 TEST(ReportScheduleError, RoundZeroAndRoundsAboveTwenty) {
-    AppState state;
-    state.Config.CfgRec.Cfgflags = 1;
+    CommonState state;
     ScriptedMessenger messages;
-    ReportScheduleError(state, messages, 0, 3, 0);
+    ReportScheduleError({messages, state.ErrorCode}, true, 0, 3, 0);
     EXPECT_EQ(messages.Last().Text, "Selectie niet gelukt");
     EXPECT_EQ(state.ErrorCode, 0);
-    ReportScheduleError(state, messages, 0, 3, 21);
+    ReportScheduleError({messages, state.ErrorCode}, true, 0, 3, 21);
     EXPECT_EQ(messages.Last().Text, "");
     EXPECT_EQ(state.ErrorCode, 21);
-    ReportScheduleError(state, messages, 8, 3, 21);
+    ReportScheduleError({messages, state.ErrorCode}, true, 8, 3, 21);
     EXPECT_EQ(messages.Last().Text, "Geen oplossing dames-tolvex     ");
 }
 
-TEST(ReportScheduleError, TooFewCourtsIsSilentWithoutTheWarningBit) {
-    AppState state;
-    state.Config.CfgRec.Cfgflags = 16;
-    state.ErrorCode = 0;
+TEST(ReportScheduleError, TooFewCourtsIsSilentWithoutCourtWarnings) {
+    int32_t errorCode = 0;
     ScriptedMessenger messages;
-    ReportScheduleError(state, messages, 0, 2, 3);
+    ReportScheduleError({messages, errorCode}, false, 0, 2, 3);
     EXPECT_TRUE(messages.Shown.empty());
-    EXPECT_EQ(state.ErrorCode, 0);
+    EXPECT_EQ(errorCode, 0);
+    ReportScheduleError({messages, errorCode}, false, 0, 4, 3);
+    EXPECT_EQ(messages.Last().Text, "Banen te veel   !  in ronde : 3");
+    EXPECT_EQ(errorCode, 3);
 }
 
 TEST(MessageTables, TextsWithControlCharactersAndQuotes) {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 TEST(InitPrinterMetrics, FirstUseGivesThePrinterItsDefaultFontAndMeasuresIt) {
-    AppState state;
+    CommonState state;
     ScriptedMessenger messages;
     RecordingPrintCanvas canvas; // 600 ppi, 4800 x 6800 pixels, characters 50 pixels wide
     InitPrinterMetrics(state, messages, canvas);
@@ -20,7 +20,7 @@ TEST(InitPrinterMetrics, FirstUseGivesThePrinterItsDefaultFontAndMeasuresIt) {
 }
 
 TEST(InitPrinterMetrics, AChosenFontIsKeptAndOnlyMeasured) {
-    AppState state;
+    CommonState state;
     state.PrnFontSet = true;
     ScriptedMessenger messages;
     RecordingPrintCanvas canvas;
@@ -40,7 +40,7 @@ TEST(InitPrinterMetrics, AChosenFontIsKeptAndOnlyMeasured) {
 }
 
 TEST(InitPrinterMetrics, WithoutPrinterTheUserIsToldAndTheMetricsStay) {
-    AppState state;
+    CommonState state;
     state.Printer = {20, 30, 40, 50};
     ScriptedMessenger messages;
     RecordingPrintCanvas canvas;
@@ -58,7 +58,7 @@ TEST(InitPrinterMetrics, WithoutPrinterTheUserIsToldAndTheMetricsStay) {
 }
 
 TEST(InitPrinterMetrics, AFontWithoutHeightIsAnUnusablePrinterNotADivisionByZero) {
-    AppState state;
+    CommonState state;
     state.PrnFontSet = true;
     state.Printer = {20, 30, 40, 50};
     ScriptedMessenger messages;

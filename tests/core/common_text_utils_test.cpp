@@ -49,21 +49,21 @@ protected:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
     fs::path Dir;
-    AppState State;
+    CommonState State;
     ScriptedMessenger Messages;
 };
 
 TEST_F(MakeBackupTest, RenamesTheFileOverAnOlderBackup) {
     Write(Dir / "leden.tvs", "new");
     Write(Dir / "leden.~tv", "old");
-    MakeBackup(State, Messages, (Dir / "leden.tvs").string(), 1);
+    MakeBackup({Messages, State.ErrorCode}, (Dir / "leden.tvs").string(), 1);
     EXPECT_FALSE(fs::exists(Dir / "leden.tvs"));
     EXPECT_EQ(Read(Dir / "leden.~tv"), "new");
     EXPECT_TRUE(Messages.Shown.empty());
 }
 
 TEST_F(MakeBackupTest, AMissingFileIsNoError) {
-    MakeBackup(State, Messages, (Dir / "nergens.tvs").string(), 1);
+    MakeBackup({Messages, State.ErrorCode}, (Dir / "nergens.tvs").string(), 1);
     EXPECT_TRUE(Messages.Shown.empty());
     EXPECT_EQ(State.ErrorCode, 0);
 }

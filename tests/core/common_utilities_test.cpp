@@ -1,8 +1,8 @@
 #include "core/common/form_scaling.h"
 #include "core/common/short_string.h"
-#include "core/common/start_up_values.h"
 #include "core/common/text_utils.h"
 #include "core/common/windows1252.h"
+#include "core/start_up_values.h"
 #include "scripted_ports.h"
 
 #include <gtest/gtest.h>
@@ -64,7 +64,7 @@ TEST(MakeBackup, AFailedRenameIsReportedWithTheFileName) {
     fs::create_directories(folder.Path / "leden.~cf" / "inhoud");
     AppState state;
     ScriptedMessenger messages;
-    MakeBackup(state, messages, file.string(), 2);
+    MakeBackup({messages, state.ErrorCode}, file.string(), 2);
     ASSERT_EQ(messages.Shown.size(), 1u);
     EXPECT_EQ(messages.Last().Text, "Reserve kopie maken mislukt: " + file.string());
     EXPECT_EQ(messages.Last().Kind, KindFout);

@@ -57,3 +57,94 @@ TEST(ScheduleState, CopiesOfTheApplicationStateHaveTheirOwnStore) {
     EXPECT_EQ(b.Schedule->NumMen, 9);
     EXPECT_EQ(a.Schedule->RoundTable[24].Courts[32][3], 0); // every table starts zero
 }
+
+namespace {
+
+void AddMember(AppState& state, const char* group, const char* code, const char* surname) {
+    TLedenObj member;
+    member.LidRecord.ClubNo = static_cast<int16_t>(state.MemberList.size());
+    member.LidRecord.Voornaam = "Voor";
+    member.LidRecord.AchterNaam = surname;
+    member.LidRecord.Groep = group;
+    member.LidRecord.StatCode = code;
+    state.MemberList.push_back(member);
+    state.MemberCount = static_cast<int16_t>(state.MemberList.size() - 1);
+    state.MemberDataPresent = true;
+}
+
+} // namespace
+
+TEST(PrepareSchedule, NamesComeFromTheActiveMembersOfEachGroup) {
+    ScheduleSetup s;
+    AddMember(*s.State, "h", "X", "Aal");
+    AddMember(*s.State, " H", "3", "");
+    AddMember(*s.State, "h", "0", "Slaper"); // not active
+    AddMember(*s.State, "d", "", "Leeg");    // not active
+    AddMember(*s.State, "x", "X", "Ander");  // another group
+    ScheduleSetupInput input;
+    input.NDubRonden = 3;
+    input.NMixRonden = 2;
+    input.NBanen = 4;
+    input.PairingOptions = 6;
+    input.PauseOptions = 4;
+    ASSERT_TRUE(PrepareSchedule(*s.State, input, s.Ports.Messages, s.Ports.Bell, s.View));
+    EXPECT_EQ(s.Params().NHeren, 2);
+    EXPECT_EQ(s.Params().NDames, 0);
+    EXPECT_EQ(s.Params().NMixRonden, 0); // no women: no mixed rounds
+    EXPECT_EQ(s.Store().Of(Men).Names[2].NaamRec.StatusNr, 3);
+    EXPECT_EQ(s.Store().Of(Men).Names[1].NaamRec.LidNo, 1);
+    EXPECT_EQ(s.Ports.Messages.Texts(),
+              std::vector<std::string>{"Actief lid: 2 heeft geen achternaam!"});
+    // The proposal gives the men every court; the input's options replace the proposal's.
+    EXPECT_EQ(s.Store().CourtsMen[3], 4);
+    EXPECT_EQ(s.Store().CourtsMen[4], 0);
+    EXPECT_EQ(s.Params().PairingOptions, 6);
+    EXPECT_EQ(s.Params().PauseOptions, 4);
+    EXPECT_EQ(s.State->ScheduleKind, 1);
+}
+
+TEST(PrepareSchedule, GivenCountsAndCourtsReplaceTheRegisterAndTheProposal) {
+    ScheduleSetup s;
+    for (int i = 0; i < 6; ++i) AddMember(*s.State, "h", "X", "Heer");
+    for (int i = 0; i < 6; ++i) AddMember(*s.State, "d", "X", "Dame");
+    ScheduleSetupInput input;
+    input.NHeren = 4; // the first four of the men's list
+    input.NDubRonden = 2;
+    input.NMixRonden = 1;
+    input.NBanen = 3;
+    input.SpeelDatum = 45000;
+    CourtsPerRound women{};
+    women[1] = 2;
+    input.CourtsWomen = women;
+    ASSERT_TRUE(PrepareSchedule(*s.State, input, s.Ports.Messages, s.Ports.Bell, s.View));
+    EXPECT_EQ(s.Params().NHeren, 4);
+    EXPECT_EQ(s.Params().NDames, 6);
+    EXPECT_EQ(s.Params().SpeelDatum, 45000);
+    EXPECT_EQ(s.Store().CourtsMen[1], 1); // (4 x 3 + 5) div 10
+    EXPECT_EQ(s.Store().CourtsMen[2], 1);
+    EXPECT_EQ(s.Store().CourtsWomen[1], 2);
+    EXPECT_EQ(s.Store().CourtsWomen[2], 0); // the given row is taken whole
+    EXPECT_EQ(s.Store().CourtsMixed[1], 3);
+}
+
+TEST(PrepareSchedule, PairsAreNumbersAndASetUpWithNamesNeedsAMemberFile) {
+    ScheduleSetup s;
+    ScheduleSetupInput pairs;
+    pairs.Kind = 2;
+    pairs.NHeren = 0;
+    pairs.NDames = 12;
+    pairs.NDubRonden = 3;
+    pairs.NMixRonden = 3;
+    pairs.NBanen = 3;
+    ASSERT_TRUE(PrepareSchedule(*s.State, pairs, s.Ports.Messages, s.Ports.Bell, s.View));
+    EXPECT_EQ(s.Store().CourtsWomen[3], 3);
+    EXPECT_EQ(s.Params().NMixRonden, 0);
+    EXPECT_EQ(s.State->ScheduleKind, 2);
+
+    ScheduleSetup names;
+    EXPECT_FALSE(PrepareSchedule(*names.State, ScheduleSetupInput{}, names.Ports.Messages,
+                                 names.Ports.Bell, names.View));
+    ASSERT_EQ(names.Ports.Messages.Shown.size(), 1u);
+    EXPECT_EQ(names.Ports.Messages.Last().Text, "Geen Schema mogelijk zonder Bestand");
+    EXPECT_EQ(names.Ports.Messages.Last().Kind, KindFout);
+}

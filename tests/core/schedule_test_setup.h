@@ -1,10 +1,11 @@
 #pragma once
-// A schedule set-up as the set-up window leaves it before "&Start", with recording fakes, for
-// the schedule tests.
+// A schedule set-up as the set-up window leaves it before "&Start" (through the one set-up
+// function), with recording fakes, for the schedule tests.
 
 #include "core/app_state.h"
 #include "core/schedule/name_lists.h"
 #include "core/schedule/schedule_run.h"
+#include "core/schedule/schedule_setup.h"
 #include "scripted_ports.h"
 
 #include <memory>
@@ -50,6 +51,17 @@ struct ScheduleSetup {
         NewNameLists(Store());
     }
 
+    static ScheduleSetupInput Input(int doubles, int mixed, int courts, uint16_t pairing,
+                                    uint16_t pause) {
+        ScheduleSetupInput input;
+        input.NDubRonden = doubles;
+        input.NMixRonden = mixed;
+        input.NBanen = courts;
+        input.PairingOptions = pairing;
+        input.PauseOptions = pause;
+        return input;
+    }
+
     ScheduleStore& Store() { return *State->Schedule; }
     ScheduleParams& Params() { return State->Schedule->Params; }
 
@@ -57,21 +69,16 @@ struct ScheduleSetup {
     // as the set-up proposes them, then the given options.
     void Pairs(int men, int women, int doubles, int mixed, int courts, uint16_t pairing = 2,
                uint16_t pause = 5) {
-        State->ScheduleKind = 2;
-        Params().NHeren = men;
-        Params().NDames = women;
-        Params().NDubRonden = doubles;
-        Params().NMixRonden = mixed;
-        Params().NBanen = courts;
-        DefaultCourts(*State, Ports.Bell, View);
-        Params().PairingOptions = pairing;
-        Params().PauseOptions = pause;
+        ScheduleSetupInput input = Input(doubles, mixed, courts, pairing, pause);
+        input.Kind = 2;
+        input.NHeren = men;
+        input.NDames = women;
+        PrepareSchedule(*State, input, Ports.Messages, Ports.Bell, View);
     }
 
     // A schedule with names: members as (group, status code), numbered 1.. as club numbers.
     void Names(const std::vector<std::pair<std::string, std::string>>& members, int doubles,
                int mixed, int courts, uint16_t pairing = 2, uint16_t pause = 5) {
-        State->ScheduleKind = 1;
         State->MemberList.assign(1, TLedenObj{});
         int clubNo = 0;
         for (const auto& [group, code] : members) {
@@ -84,16 +91,9 @@ struct ScheduleSetup {
             State->MemberList.push_back(member);
         }
         State->MemberCount = static_cast<int16_t>(members.size());
-        Params().NHeren =
-            FillNameList(*State, Ports.Messages, Ports.Bell, Store().Of(Men).Names, 0);
-        Params().NDames =
-            FillNameList(*State, Ports.Messages, Ports.Bell, Store().Of(Women).Names, 1);
-        Params().NDubRonden = doubles;
-        Params().NMixRonden = mixed;
-        Params().NBanen = courts;
-        DefaultCourts(*State, Ports.Bell, View);
-        Params().PairingOptions = pairing;
-        Params().PauseOptions = pause;
+        State->MemberDataPresent = true;
+        PrepareSchedule(*State, Input(doubles, mixed, courts, pairing, pause), Ports.Messages,
+                        Ports.Bell, View);
     }
 
     void Start() { StartRun(*State, Run); }

@@ -1,7 +1,7 @@
 #include "app/common/date_edit_adapter.h"
 
-#include "core/common/date_edit.h"
 #include "app/common/qt_text.h"
+#include "core/common/date_edit.h"
 
 #include <QLineEdit>
 
@@ -15,6 +15,6 @@ bool NormaliseDateEdit(AppState& state, Messenger& messenger, Clock& clock, QLin
     }
     box->setText(ToQt(completed));
     box->setFocus();
-    NormaliseDateText(state, messenger, clock.Today(), text);
+    NormaliseDateText({messenger, state.ErrorCode}, clock.Today(), text);
     return false;
 }

@@ -1,6 +1,10 @@
 #pragma once
 // Requests for the help file: a topic by context number, the contents, help on using help. The
-// help viewer implements them; until it is there, a request does nothing.
+// help viewer implements them; NoHelp, for windows that are shown without it, does nothing.
+//
+// Where a window keeps its help contexts: every window, control, menu and menu item that has a
+// topic carries it as the int property "helpContext" (setProperty("helpContext", 271)); F1 reads
+// it from the focused control, else from its window.
 
 class HelpRequests {
 public:
@@ -17,4 +21,6 @@ public:
     void ShowHelpOnHelp() override {}
 };
 
-inline constexpr const char* HelpFileName = "Tolvex12X.chm";
+// The help collection the program opens; the compiled topics beside it are "Tolvex12X.qch".
+// Without a folder it is looked for in the program's folder.
+inline constexpr const char* HelpFileName = "Tolvex12X.qhc";

@@ -18,25 +18,56 @@ QtPrintCanvas::~QtPrintCanvas() {
     if (Painter.isActive()) Painter.end();
 }
 
+// A PDF file can always be printed to and measured; its name is asked when the job starts.
 bool QtPrintCanvas::Ready() {
     if (!Printer.isValid()) return false;
-    if (Printer.outputFormat() == QPrinter::PdfFormat) return !Printer.outputFileName().isEmpty();
+    if (Printer.outputFormat() == QPrinter::PdfFormat) return true;
     return !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
 std::vector<std::string> QtPrintCanvas::Printers() {
     std::vector<std::string> names;
     for (const QString& name : QPrinterInfo::availablePrinterNames()) names.push_back(FromQt(name));
+    names.emplace_back(PdfPrinterName);
     return names;
 }
 
 int QtPrintCanvas::PrinterIndex() {
-    return static_cast<int>(QPrinterInfo::availablePrinterNames().indexOf(Printer.printerName()));
+    QStringList names = QPrinterInfo::availablePrinterNames();
+    if (Printer.outputFormat() == QPrinter::PdfFormat) return static_cast<int>(names.size());
+    return static_cast<int>(names.indexOf(Printer.printerName()));
 }
 
 void QtPrintCanvas::SetPrinterIndex(int index) {
     QStringList names = QPrinterInfo::availablePrinterNames();
-    if (index >= 0 && index < names.size()) Printer.setPrinterName(names[index]);
+    if (index < 0) {
+        // The system's default printer, or the PDF file on a system without printers.
+        QPrinterInfo standard = QPrinterInfo::defaultPrinter();
+        if (standard.isNull() && !names.isEmpty()) standard = QPrinterInfo::printerInfo(names[0]);
+        if (standard.isNull()) {
+            Printer.setOutputFormat(QPrinter::PdfFormat);
+        } else {
+            Printer.setOutputFormat(QPrinter::NativeFormat);
+            Printer.setPrinterName(standard.printerName());
+        }
+    } else if (index < names.size()) {
+        Printer.setOutputFormat(QPrinter::NativeFormat);
+        Printer.setPrinterName(names[index]);
+    } else if (index == names.size()) {
+        Printer.setOutputFormat(QPrinter::PdfFormat);
+    }
+}
+
+bool QtPrintCanvas::PrintsToFile() const {
+    return Printer.outputFormat() == QPrinter::PdfFormat;
+}
+
+void QtPrintCanvas::SetOutputFile(const QString& fileName) {
+    Printer.setOutputFileName(fileName);
+}
+
+QString QtPrintCanvas::OutputFile() const {
+    return Printer.outputFileName();
 }
 
 PrintOrientation QtPrintCanvas::Orientation() {

@@ -1,5 +1,6 @@
 #pragma once
-// The printer canvas: QPainter on the program's one QPrinter.
+// The printer canvas: QPainter on the program's one QPrinter. The printers to choose from are the
+// system's, followed by "PDF-bestand", a PDF file, which is there also when the system has none.
 
 #include "core/common/print_canvas.h"
 
@@ -44,6 +45,12 @@ public:
 
     void TextOut(int x, int y, std::string_view text) override;
     void Line(int x1, int y1, int x2, int y2) override;
+
+    // The entry after the system's printers.
+    static constexpr const char* PdfPrinterName = "PDF-bestand";
+    bool PrintsToFile() const;
+    void SetOutputFile(const QString& fileName);
+    QString OutputFile() const;
 
     QPrinter& Device() { return Printer; }
     QFont CurrentFont() const;

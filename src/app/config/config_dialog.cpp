@@ -1,8 +1,8 @@
 #include "app/config/config_dialog.h"
 
+#include "app/common/form_scaling_adapter.h"
 #include "core/common/error_report.h"
 #include "core/common/file_error.h"
-#include "app/common/form_scaling_adapter.h"
 #include "core/common/windows1252.h"
 #include "core/config/config_dialog_fields.h"
 #include "core/config/config_file.h"
@@ -102,10 +102,12 @@ TConfigDial::TConfigDial(AppState& state, Messenger& messenger, Beeper& bell, QW
     CancelBtn1 = new QPushButton("Cancel", this);
     CancelBtn1->setObjectName("CancelBtn1");
     CancelBtn1->setProperty("helpContext", 303);
-    // Enter belongs to the fields: it must never press a button by default.
+    // Enter belongs to the fields: it must never press a button by default. Enter on a focused
+    // button presses that button (eventFilter).
     for (QPushButton* b : {OKBtn1, CancelBtn1}) {
         b->setAutoDefault(false);
         b->setDefault(false);
+        b->installEventFilter(this);
     }
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -205,6 +207,11 @@ bool TConfigDial::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         int field = watched->property("Tag").toInt();
         auto* key = static_cast<QKeyEvent*>(event);
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            if (button->isEnabled()) button->click();
+            return true;
+        }
         if (field >= FieldClubNaam && field <= FieldNMatches) {
             if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
                 Edit1KeyPress(field);
@@ -242,7 +249,9 @@ void TConfigDial::OKBtn1Click() {
     try {
         SaveConfig(State, Msg, State.MemberFileName);
     } catch (const FileError& e) {
+        // Not written: the dialog stays open with what was typed, and ConfigOK keeps its value.
         ReportFileFailure(State, Msg, e.FileName, e.Reason, true);
+        return;
     }
     accept();
 }

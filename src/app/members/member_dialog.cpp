@@ -1,7 +1,7 @@
 #include "app/members/member_dialog.h"
 
-#include "core/common/error_report.h"
 #include "app/common/qt_text.h"
+#include "core/common/error_report.h"
 #include "core/members/member_fields.h"
 #include "core/members/member_list_ops.h"
 
@@ -26,14 +26,15 @@ struct BoxSpec {
     int MaxLength;
 };
 
-// Field number = index; the capacities of the record fields.
+// Field number = index; the capacities of the record fields, 0 for the boxes whose text is
+// trimmed before it is cut (club number, group, status): their blanks must not take up room.
 constexpr std::array<BoxSpec, TNewLidDlg::FieldCount + 1> BoxSpecs{{
     {"ClubIndex", "Index", 6},
-    {"ClubNoEdit", "ClubNo", 6},
+    {"ClubNoEdit", "ClubNo", 0},
     {"VoorNaamEdit", "Voornaam", 24},
     {"AchterNaamEdit", "Achternaam", 40},
-    {"GroepEdit", "Groep", 3},
-    {"ActieEdit", "Status", 3},
+    {"GroepEdit", "Groep", 0},
+    {"ActieEdit", "Status", 0},
     {"OpmerkEdit", "Opmerking", 32},
     {"AdresEdit", "Adres", 40},
     {"PostCodeEdit", "Postcode", 8},
@@ -70,7 +71,7 @@ void TNewLidDlg::BuildControls() {
     for (int field = 0; field <= FieldCount; ++field) {
         auto* box = new QLineEdit(this);
         box->setObjectName(BoxSpecs[field].Name);
-        box->setMaxLength(BoxSpecs[field].MaxLength);
+        if (BoxSpecs[field].MaxLength > 0) box->setMaxLength(BoxSpecs[field].MaxLength);
         box->setProperty("field", field);
         auto* label = new QLabel(BoxSpecs[field].Label, this);
         label->setBuddy(box);
@@ -109,7 +110,12 @@ void TNewLidDlg::BuildControls() {
     InvoegKnop->setObjectName("InvoegKnop");
     Herstelknop = new QPushButton("&Herstel", this);
     Herstelknop->setObjectName("Herstelknop");
-    for (QPushButton* button : {StopKnop, InvoegKnop, Herstelknop}) button->setAutoDefault(false);
+    // No button is the default (Enter belongs to the boxes); Enter on a focused button presses
+    // it (eventFilter).
+    for (QPushButton* button : {StopKnop, InvoegKnop, Herstelknop}) {
+        button->setAutoDefault(false);
+        button->installEventFilter(this);
+    }
     InvoegKnop->setProperty("helpContext", 308);
     StopKnop->setProperty("helpContext", 303);
     Herstelknop->setProperty("helpContext", 309);
@@ -190,7 +196,7 @@ void TNewLidDlg::StoreLidField(int field) {
     switch (field) {
     case 1:
         if (!CheckClubNr(text)) {
-            ReportError(State, Msg, "Groep ", 0, 0, 5);
+            ReportError({Msg, State.ErrorCode}, "Groep ", 0, 0, 5);
         } else if (auto number = ParseWholeNumber(text, std::numeric_limits<int16_t>::min(),
                                                   std::numeric_limits<int16_t>::max())) {
             rec.ClubNo = static_cast<int16_t>(*number);
@@ -209,7 +215,7 @@ void TNewLidDlg::StoreLidField(int field) {
         if (CheckNewGroep(group, "-", State.Config.CfgRec))
             rec.Groep = group;
         else
-            ReportError(State, Msg, "Groep ", 0, 5, 5);
+            ReportError({Msg, State.ErrorCode}, "Groep ", 0, 5, 5);
         break;
     }
     case 5: {
@@ -217,7 +223,7 @@ void TNewLidDlg::StoreLidField(int field) {
         if (CheckNewStat(status))
             StoreStatusCode(rec, status);
         else
-            ReportError(State, Msg, "ActieStatus ", 0, 0, 5);
+            ReportError({Msg, State.ErrorCode}, "ActieStatus ", 0, 0, 5);
         break;
     }
     case 6:
@@ -270,6 +276,11 @@ bool TNewLidDlg::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         int field = FieldOf(watched);
         auto* key = static_cast<QKeyEvent*>(event);
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            if (button->isEnabled()) button->click();
+            return true;
+        }
         if (field != 0 && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
             FieldEnter(field);
             return true;

@@ -74,6 +74,21 @@ void LedenTable::mouseReleaseEvent(QMouseEvent* event) {
     QTableWidget::mouseReleaseEvent(event);
 }
 
+void LedenTable::mouseDoubleClickEvent(QMouseEvent* event) {
+    // In tally mode the cursor stays in the "Actie" column: a double click is a click there and
+    // opens no editor in the column clicked.
+    if (Owner.TallyMode) {
+        QModelIndex index = indexAt(event->position().toPoint());
+        if (index.isValid() && index.column() > 0) {
+            setCurrentIndex(index);
+            Owner.LedenGridClick();
+        }
+        event->accept();
+        return;
+    }
+    QTableWidget::mouseDoubleClickEvent(event);
+}
+
 bool LedenTable::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
@@ -100,12 +115,16 @@ QWidget* LedenCellDelegate::createEditor(QWidget* parent, const QStyleOptionView
                                          const QModelIndex& index) const {
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-        // The capacities of the record fields behind the columns of each view.
-        static constexpr int Normal[] = {5, 6, 24, 40, 3, 3, 32};
-        static constexpr int Address[] = {5, 6, 24, 40, 40, 8, 24, 12};
+        // The capacities of the record fields behind the columns of each view. The club number,
+        // group and status are trimmed before they are cut, so their blanks must not take up
+        // room: those editors take any length (0).
+        static constexpr int Normal[] = {5, 0, 24, 40, 0, 0, 32};
+        static constexpr int Address[] = {5, 0, 24, 40, 40, 8, 24, 12};
         int column = index.column();
-        if (Owner.Adressen && column >= 0 && column < 8) line->setMaxLength(Address[column]);
-        if (!Owner.Adressen && column >= 0 && column < 7) line->setMaxLength(Normal[column]);
+        int capacity = 0;
+        if (Owner.Adressen && column >= 0 && column < 8) capacity = Address[column];
+        if (!Owner.Adressen && column >= 0 && column < 7) capacity = Normal[column];
+        if (capacity > 0) line->setMaxLength(capacity);
     }
     Table.OpenEditor = editor;
     return editor;

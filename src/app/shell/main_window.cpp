@@ -1,23 +1,22 @@
 #include "app/shell/main_window.h"
 
-#include "core/common/error_report.h"
 #include "app/common/qt_text.h"
-#include "core/common/start_up_values.h"
 #include "app/config/config_dialog.h"
+#include "app/help/help_key_filter.h"
 #include "app/members/member_file_chooser.h"
 #include "app/members/member_file_commands.h"
 #include "app/shell/about_box.h"
+#include "core/common/error_report.h"
+#include "core/start_up_values.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTableWidget>
@@ -85,11 +84,6 @@ void TTolvex12::FormCreate() {
 
     Menuiconen->setChecked(true);
     AddBeeldMenu(this, BeeldMain);
-
-    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(helpKey, &QShortcut::activated, this,
-            [this] { ShowHelpFor(QApplication::focusWidget()); });
-    for (QMenu* menu : findChildren<QMenu*>()) menu->installEventFilter(this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -293,7 +287,7 @@ void TTolvex12::SchrapBitBtnClick() {
 void TTolvex12::SluitBitBtnClick() {
     State.ErrorCode = 0;
     if (!ClubNumbersUnique()) {
-        ReportError(State, Ports.Msg, "", 9, 0, 0);
+        ReportError({Ports.Msg, State.ErrorCode}, "", 9, 0, 0);
         Sluit = false;
         return;
     }
@@ -315,8 +309,7 @@ bool TTolvex12::FormCloseQuery() {
 }
 
 void TTolvex12::ShowHelpFor(QObject* control) {
-    int context = 0;
-    for (QObject* o = control; o && context == 0; o = o->parent()) context = HelpContextOf(o);
+    int context = HelpContextFor(control);
     Ports.Help.ShowContext(context != 0 ? context : HelpContextOf(this));
 }
 
@@ -335,13 +328,6 @@ bool TTolvex12::eventFilter(QObject* watched, QEvent* event) {
             if (WindowListed[tag] && ListedWindows[tag] == watched) DelBeeldMenu(tag);
     }
     if (event->type() == QEvent::Resize && watched == GridArea) PlaceGridArea();
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
-        if (auto* menu = qobject_cast<QMenu*>(watched)) {
-            QAction* item = menu->activeAction();
-            ShowHelpFor(item && HelpContextOf(item) ? static_cast<QObject*>(item) : menu);
-            return true;
-        }
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -28,6 +28,7 @@ class TConfigDial;
 class TLedenGrid;
 class MemberFileChooser;
 class MemberFileCommands;
+struct MemberGridPrintout;
 
 // The states of the window as far as its command groups are concerned.
 enum class ListWindowState {
@@ -98,7 +99,8 @@ public:
     void SluitBitBtnClick();
     void Timer1Timer();
     bool FormCloseQuery();
-    // F1: the help topic of the highlighted menu item or of the control with the focus.
+    // The help topic of the control (or highlighted menu item), else of the main window. F1
+    // reaches the same topics through the application's help key filter (app/help).
     void ShowHelpFor(QObject* control);
 
     // Handlers whose work belongs to later windows (main_window_pending_commands.cpp).
@@ -107,7 +109,6 @@ public:
     void ConfigutratieClick();
     void Bewaren1Click();
     void Bewarenals1Click();
-    void Print1Click();
     void Adres1Click();
     void InvoegSpdBtnClick();
     void WegSpdBtnClick();
@@ -127,6 +128,12 @@ public:
     // with CellConversionError).
     void OpenLedenInput();
     void GridToList();
+    // The print commands (main_window_print_commands.cpp).
+    void Print1Click();
+    void PrintPreview1Click();
+    MemberGridPrintout MemberGridAsShown();
+    // A PDF file as printer asks for its file; false when that was cancelled.
+    bool ChoosePrintFile();
     // Steps of the commands above that other windows carry out.
     void OpenResultaten(int opt);
     void OpenOpties(int pgNr);
@@ -164,6 +171,7 @@ public:
     QAction* Bewaren1 = nullptr;
     QAction* Bewarenals1 = nullptr;
     QAction* Print1 = nullptr;
+    QAction* PrintPreview1 = nullptr;
     QAction* Adres1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Invoegen1 = nullptr;
@@ -245,6 +253,7 @@ private:
     void CreateMemberArea();
     void CreateLedenGrid();
     void CreateStatusBar();
+    void CreatePrintCommands();
     QAction* AddMenuItem(QMenu* menu, QAction*& field, const char* objectName, const char* caption,
                          const char* hint, int helpContext);
     QAction* AddToolButton(QAction*& field, const char* objectName, const char* hint,

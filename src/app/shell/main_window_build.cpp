@@ -96,6 +96,7 @@ void TTolvex12::CreateMenus() {
     connect(Print1, &QAction::triggered, this, &TTolvex12::Print1Click);
     connect(Adres1, &QAction::triggered, this, &TTolvex12::Adres1Click);
     connect(Exit1, &QAction::triggered, this, &TTolvex12::Exit1Click);
+    CreatePrintCommands();
 
     BewerkenMenu = AddMenu(bar, "BewerkenMenu", "Be&werken", "Bewerken Menu", 230);
     AddMenuItem(BewerkenMenu, Invoegen1, "Invoegen1", "&Invoegen", "Invoegen nieuw record", 231);

@@ -6,14 +6,10 @@
 
 #include "app/shell/main_window.h"
 
-// Member list printing.
-void TTolvex12::Print1Click() {}
-
 // Schedule set-up.
 void TTolvex12::SchemaNamenClick(int) {}
 void TTolvex12::NaamSpdBtnClick() {}
 void TTolvex12::PaarSpdBtnClick() {}
 
-// Reports window and print options window.
+// Reports window.
 void TTolvex12::OpenResultaten(int) {}
-void TTolvex12::OpenOpties(int) {}

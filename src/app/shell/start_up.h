@@ -2,14 +2,15 @@
 // The start of the program: the splash window for at least 1500 ms, then every window created
 // once and hidden, then the main window shown.
 
-#include "core/app_state.h"
 #include "app/common/window_ports.h"
+#include "core/app_state.h"
 
 #include <memory>
 
 class TolvexApplication;
 class TTolvex12;
 class TAboutBox;
+class TOptiesForm;
 
 // The windows of the program, destroyed in the reverse order of their creation (the main window
 // last, since it is the parent of the others).
@@ -19,6 +20,7 @@ struct ProgramWindows {
     ~ProgramWindows();
     std::unique_ptr<TTolvex12> Main;
     std::unique_ptr<TAboutBox> AboutBox;
+    std::unique_ptr<TOptiesForm> OptiesForm;
 };
 
 // Shows the splash window and keeps processing events until it may close.

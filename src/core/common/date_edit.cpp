@@ -96,13 +96,12 @@ std::string ShortDateText(const CalendarDate& date) {
     return text;
 }
 
-bool NormaliseDateText(AppState& state, Messenger& messenger, const CalendarDate& today,
-                       std::string& text) {
+bool NormaliseDateText(ErrorSink sink, const CalendarDate& today, std::string& text) {
     if (text.empty()) return true;
     text = CompleteDateText(text, today);
     auto date = ParseDateText(text, today);
     if (!date) {
-        ReportError(state, messenger, text, 0, KindNoValidDate, NoAdvice);
+        ReportError(sink, text, 0, KindNoValidDate, NoAdvice);
         return false;
     }
     text = ShortDateText(*date);

@@ -2,7 +2,7 @@
 // Completion and check of a typed date: "5" is the 5th of this month, "0503" the 5th of March of
 // this year, "05032015" and "050315" carry their own year. Dates are day-month-year with "-".
 
-#include "core/app_state.h"
+#include "core/common/error_report.h"
 #include "core/common/ports.h"
 
 #include <optional>
@@ -23,5 +23,4 @@ std::string ShortDateText(const CalendarDate& date);
 // text is completed and becomes the date in the short format. An invalid date is reported
 // ("<text> is geen geldige datum") and the completed text stays for the user to correct; the
 // result is false then.
-bool NormaliseDateText(AppState& state, Messenger& messenger, const CalendarDate& today,
-                       std::string& text);
+bool NormaliseDateText(ErrorSink sink, const CalendarDate& today, std::string& text);

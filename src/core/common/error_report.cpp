@@ -27,11 +27,11 @@ std::string ComposeErrorText(std::string_view text, uint16_t msg, uint16_t kind,
     return result;
 }
 
-void ReportError(AppState& state, Messenger& messenger, std::string_view text, uint16_t msg,
-                 uint16_t kind, uint16_t advice) {
-    messenger.Show(ComposeErrorText(text, msg, kind, advice), KindFout, ButtonsOK);
+void ReportError(ErrorSink sink, std::string_view text, uint16_t msg, uint16_t kind,
+                 uint16_t advice) {
+    sink.Msg.Show(ComposeErrorText(text, msg, kind, advice), KindFout, ButtonsOK);
     // Callers that report by message number pass kind 0, so those reports leave no error.
-    if (state.ErrorCode == 0) state.ErrorCode = kind;
+    if (sink.ErrorCode == 0) sink.ErrorCode = kind;
 }
 
 std::string ComposeScheduleErrorText(uint8_t prefix, uint8_t msg, uint8_t round) {
@@ -47,11 +47,11 @@ std::string ComposeScheduleErrorText(uint8_t prefix, uint8_t msg, uint8_t round)
     return text;
 }
 
-void ReportScheduleError(AppState& state, Messenger& messenger, uint8_t prefix, uint8_t msg,
+void ReportScheduleError(ErrorSink sink, bool warnCourts, uint8_t prefix, uint8_t msg,
                          uint8_t round) {
-    if (msg == 2 && (state.Config.CfgRec.Cfgflags & CfgWarnCourts) == 0) return;
-    messenger.Show(ComposeScheduleErrorText(prefix, msg, round), KindFout, ButtonsOK);
-    state.ErrorCode = round;
+    if (msg == 2 && !warnCourts) return;
+    sink.Msg.Show(ComposeScheduleErrorText(prefix, msg, round), KindFout, ButtonsOK);
+    sink.ErrorCode = round;
 }
 
 void ShowInfo(Messenger& messenger, std::string_view text) {

@@ -13,11 +13,16 @@ std::string ReadFilePrefix(const std::string& fileName, std::size_t maxBytes) {
     int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) throw FileError(fileName, std::strerror(errno));
     struct stat info;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        int err = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    if (::fstat(fd, &info) != 0) {
+        int err = errno;
+        ::close(fd);
+        throw FileError(fileName, std::strerror(err));
+    }
+    if (!S_ISREG(info.st_mode)) {
+        bool folder = S_ISDIR(info.st_mode);
         ::close(fd);
         // Pipes and devices can hang a read or never end: only plain files are members files.
-        throw FileError(fileName, err == EISDIR ? std::strerror(err) : "Not a regular file");
+        throw FileError(fileName, folder ? std::strerror(EISDIR) : "Not a regular file");
     }
     std::string bytes;
     char buffer[65536];

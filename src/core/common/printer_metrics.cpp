@@ -17,7 +17,7 @@ uint16_t ToMetric(long value) {
 
 } // namespace
 
-void InitPrinterMetrics(AppState& state, Messenger& messenger, PrintCanvas& canvas) {
+void InitPrinterMetrics(CommonState& state, Messenger& messenger, PrintCanvas& canvas) {
     try {
         if (!canvas.Ready()) throw PrinterUnavailable("no printer");
         if (!state.PrnFontSet) {
@@ -42,6 +42,6 @@ void InitPrinterMetrics(AppState& state, Messenger& messenger, PrintCanvas& canv
         metrics.PrnPixPerCm = ToMetric(static_cast<long>(canvas.PageWidth()) * 10 / 203);
         state.Printer = metrics;
     } catch (const std::exception&) {
-        ReportError(state, messenger, "", PrinterNotCorrect, 0, 0);
+        ReportError({messenger, state.ErrorCode}, "", PrinterNotCorrect, 0, 0);
     }
 }

@@ -47,14 +47,14 @@ std::string_view BackupExtension(int number) {
     }
 }
 
-void MakeBackup(AppState& state, Messenger& messenger, const std::string& fileName, int number) {
+void MakeBackup(ErrorSink sink, const std::string& fileName, int number) {
     namespace fs = std::filesystem;
     std::error_code ec;
     if (!fs::exists(fileName, ec)) return;
     std::string backup = ReplaceExtension(fileName, BackupExtension(number));
     fs::remove(backup, ec);
     fs::rename(fileName, backup, ec);
-    if (ec) ReportError(state, messenger, FileNameText(fileName), 8, 0, 0);
+    if (ec) ReportError(sink, FileNameText(fileName), 8, 0, 0);
 }
 
 std::string FillText(uint8_t count, char c) {

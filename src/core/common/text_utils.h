@@ -1,7 +1,8 @@
 #pragma once
 // Small text, file-name and number routines used throughout the program.
 
-#include "core/app_state.h"
+#include "core/common/common_state.h"
+#include "core/common/error_report.h"
 #include "core/common/ports.h"
 
 #include <cstdint>
@@ -26,7 +27,7 @@ std::string_view BackupExtension(int number);
 
 // Renames an existing file to its backup name, replacing an older backup. A missing file is no
 // error; a failed rename is reported ("Reserve kopie maken mislukt: ").
-void MakeBackup(AppState& state, Messenger& messenger, const std::string& fileName, int number);
+void MakeBackup(ErrorSink sink, const std::string& fileName, int number);
 
 std::string FillText(uint8_t count, char c);
 

@@ -22,11 +22,11 @@ bool IsLetter(char c) {
 void ReportTooLarge(AppState& state, Messenger& messenger, std::string_view trimmed) {
     std::string text = "Aantal te groot ";
     text.append(trimmed);
-    ReportError(state, messenger, text, 0, 1, NoAdvice);
+    ReportError({messenger, state.ErrorCode}, text, 0, 1, NoAdvice);
 }
 
 void ReportNotANumber(AppState& state, Messenger& messenger, std::string_view subject) {
-    ReportError(state, messenger, subject, 0, 5, 5);
+    ReportError({messenger, state.ErrorCode}, subject, 0, 5, 5);
 }
 
 // Returns the ErrorCode the range table gives, 0 when the value passes.
@@ -60,7 +60,7 @@ int RangeCheck(const AppState& state, int field, int value) {
 void ReportRange(AppState& state, Messenger& messenger, int code, std::string_view trimmed) {
     switch (code) {
     case 2:
-        ReportError(state, messenger, "", 1, 0, 0);
+        ReportError({messenger, state.ErrorCode}, "", 1, 0, 0);
         break;
     case 3:
         ReportNotANumber(state, messenger, "Geen tolvex ");
@@ -113,7 +113,7 @@ void CheckGroupMark(AppState& state, Messenger& messenger, int field, std::strin
     }
     std::string report = "Aanduiding foutief ";
     report.append(trimmed);
-    ReportError(state, messenger, report, 0, 2, NoAdvice);
+    ReportError({messenger, state.ErrorCode}, report, 0, 2, NoAdvice);
 }
 
 } // namespace

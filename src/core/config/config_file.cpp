@@ -88,7 +88,7 @@ void GuardPrintDivisors(AppState& state) {
 void FinishLoad(AppState& state, Messenger& messenger, ConfigHost& host) {
     state.PrnCfg = state.Config.PrnCFGRecord;
     if (!state.ConfigOK || state.Config.CfgRec.NLeden == 0) {
-        ReportError(state, messenger, state.ConfigFileName, 4, 0, 0);
+        ReportError({messenger, state.ErrorCode}, state.ConfigFileName, 4, 0, 0);
         host.OpenConfigDial(true);
     }
     GuardPrintDivisors(state);
@@ -122,7 +122,7 @@ void LoadConfig(AppState& state, Messenger& messenger, ConfigHost& host,
     state.ConfigOK = false;
     state.PrinterPresent = host.PrinterPresent();
     if (!FileExists(state.ConfigFileName)) {
-        ReportError(state, messenger, state.ConfigFileName, 3, 0, 0);
+        ReportError({messenger, state.ErrorCode}, state.ConfigFileName, 3, 0, 0);
         host.OpenConfigDial(true);
         return;
     }

@@ -18,3 +18,8 @@ struct ConfigState {
     bool LandscapeOn = false;
     bool PrintTitelOn = false;
 };
+
+// "Waarschuwen bij teveel of teweinig banen": whether too few courts are reported.
+inline bool WarnsAboutCourts(const ConfigState& state) {
+    return (state.Config.CfgRec.Cfgflags & CfgWarnCourts) != 0;
+}

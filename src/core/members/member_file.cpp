@@ -122,7 +122,8 @@ bool LoadLedenFromBytes(AppState& state, Messenger& messenger, std::string_view 
         // A negative count is refused like a zero one: no part of the program can show or save
         // a list of fewer than no members.
         state.MemberCount = 0;
-        ReportError(state, messenger, Join({" Aantalleden=", std::to_string(n)}), 6, 0, 0);
+        ReportError({messenger, state.ErrorCode}, Join({" Aantalleden=", std::to_string(n)}), 6, 0,
+                    0);
         return false;
     }
     state.MemberCount = n;
@@ -194,14 +195,15 @@ void NewLedenInput(AppState& state, Messenger&, ConfigHost& config, MemberFileVi
 
 void ReportFileFailure(AppState& state, Messenger& messenger, const std::string& fileName,
                        const std::string& reason, bool writing) {
-    ReportError(state, messenger, Join({fileName, " (", reason, ")"}), 0, writing ? 8 : 7, 4);
+    ReportError({messenger, state.ErrorCode}, Join({fileName, " (", reason, ")"}), 0,
+                writing ? 8 : 7, 4);
 }
 
 OpenOutcome OpenNamedMemberFile(AppState& state, Messenger& messenger, ConfigHost& config,
                                 MemberFileView& view, const std::string& fileName) {
     OpenOutcome outcome;
     if (!FileExists(fileName)) {
-        ReportError(state, messenger, fileName, 3, 0, 0);
+        ReportError({messenger, state.ErrorCode}, fileName, 3, 0, 0);
         return outcome;
     }
     SavedState before = Snapshot(state);
@@ -290,7 +292,7 @@ bool SaveLidData(AppState& state, Messenger& messenger, MemberFileView& view, bo
                 // The old file becomes the backup only now that the new one is on disk.
                 bool existed = FileExists(name);
                 if (existed && (state.BackupPending || state.BackupRequested))
-                    MakeBackup(state, messenger, name, 1);
+                    MakeBackup({messenger, state.ErrorCode}, name, 1);
                 if (existed) state.BackupPending = false;
                 writer.Commit();
                 written = true;
@@ -305,7 +307,7 @@ bool SaveLidData(AppState& state, Messenger& messenger, MemberFileView& view, bo
         ShowInfo(messenger,
                  Join({"Wegschrijven van ", name, written ? " gelukt" : " niet gelukt"}));
     } else if (writeFailed && state.ErrorCode == 1) {
-        ReportError(state, messenger, name, 0, 8, 4);
+        ReportError({messenger, state.ErrorCode}, name, 0, 8, 4);
     }
     view.ShowMemberFileName(SplitFileName(name));
     view.SetNieuwEnabled(true);

@@ -93,7 +93,7 @@ void RowToRecord(AppState& state, Messenger& messenger, int r, GridRow& row, Gri
 
     rec.Indx = static_cast<uint16_t>(CellNumber(row[0], 0, std::numeric_limits<uint16_t>::max()));
     if (!CheckClubNr(row[1])) {
-        ReportError(state, messenger, std::to_string(r), 0, 5, 5);
+        ReportError({messenger, state.ErrorCode}, std::to_string(r), 0, 5, 5);
         row[1] = std::to_string(r);
     }
     rec.ClubNo = static_cast<int16_t>(CellNumber(row[1], std::numeric_limits<int16_t>::min(),
@@ -111,12 +111,12 @@ void RowToRecord(AppState& state, Messenger& messenger, int r, GridRow& row, Gri
     StoreStatusCode(rec, UpperAscii(TrimBlanks(row[5])));
     if (!CheckNewGroep(rec.Groep.View(), rec.StatCode.View(), state.Config.CfgRec)) {
         rec.Groep = " ";
-        ReportError(state, messenger, "Groep ", 0, 2, 5);
+        ReportError({messenger, state.ErrorCode}, "Groep ", 0, 2, 5);
     }
     row[4] = rec.Groep.Str();
     if (!CheckNewStat(rec.StatCode.View())) {
         StoreStatusCode(rec, "X");
-        ReportError(state, messenger, "ActieStatus ", 0, 0, 5);
+        ReportError({messenger, state.ErrorCode}, "ActieStatus ", 0, 0, 5);
     }
     row[5] = rec.StatCode.Str();
     rec.Opmerking = row[6];
@@ -149,7 +149,8 @@ void GridToList(AppState& state, Messenger& messenger, Beeper& bell, std::vector
         if (view == GridView::Normal) rows[r][5] = state.MemberList[r].LidRecord.StatCode.Str();
     }
     if (capped)
-        ReportError(state, messenger, "ActieStatus: " + std::to_string(cappedClubNo), 0, 2, 5);
+        ReportError({messenger, state.ErrorCode}, "ActieStatus: " + std::to_string(cappedClubNo), 0,
+                    2, 5);
 }
 
 void Renumber(MemberState& members) {
@@ -191,8 +192,8 @@ CounterCaptions SetCounterCaptions(AppState& state) {
 bool CheckMemberLimit(AppState& state, Messenger& messenger, Beeper& bell) {
     state.ErrorCode = 0;
     if (state.MemberCount < MemberLimit) return false;
-    ReportError(state, messenger, "Aantal leden groter dan " + std::to_string(MemberLimit), 0, 10,
-                5);
+    ReportError({messenger, state.ErrorCode},
+                "Aantal leden groter dan " + std::to_string(MemberLimit), 0, 10, 5);
     bell.Beep();
     state.ErrorCode = 0;
     return true;

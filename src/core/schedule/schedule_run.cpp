@@ -21,6 +21,10 @@ constexpr uint8_t PrefixMen = 7;          // "Geen oplossing heren-tolvex     "
 constexpr uint8_t PrefixWomen = 8;        // "Geen oplossing dames-tolvex     "
 constexpr uint8_t PrefixMixed = 9;        // "Geen oplossing gemengd-tolvex   "
 
+void ReportRound(AppState& state, RunPorts& ports, uint8_t prefix, uint8_t msg, uint8_t round) {
+    ReportScheduleError({ports.Msg, state.ErrorCode}, WarnsAboutCourts(state), prefix, msg, round);
+}
+
 // Lets the user interface process pending events, then tells whether a stop was asked.
 bool StopAsked(RunPorts& ports) {
     ports.Pump.ProcessEvents();
@@ -38,11 +42,11 @@ void ReportRoundFlags(AppState& state, RunPorts& ports, uint8_t prefix, int roun
     const ScheduleStore& store = *state.Schedule;
     const uint8_t r = static_cast<uint8_t>(round);
     if (store.TooManyCourts)
-        ReportScheduleError(state, ports.Msg, prefix, MsgTooManyCourts, r);
+        ReportRound(state, ports, prefix, MsgTooManyCourts, r);
     else if (store.TooFewCourts)
-        ReportScheduleError(state, ports.Msg, prefix, MsgTooFewCourts, r);
+        ReportRound(state, ports, prefix, MsgTooFewCourts, r);
     else
-        ReportScheduleError(state, ports.Msg, 0, prefix, r); // the search ran out
+        ReportRound(state, ports, 0, prefix, r); // the search ran out
 }
 
 // One group's doubles rounds; false when the user stopped the run.
@@ -65,8 +69,7 @@ bool DoublesPhase(AppState& state, RunPorts& ports, Group g) {
             WeighPairs(store, g, courts);
             AdoptNextPairList(store, g);
         } catch (const RoundFailure&) {
-            ReportScheduleError(state, ports.Msg, prefix, MsgSelectionFailed,
-                                static_cast<uint8_t>(r));
+            ReportRound(state, ports, prefix, MsgSelectionFailed, static_cast<uint8_t>(r));
         }
     }
     return true;
@@ -83,7 +86,7 @@ bool MixedPhase(AppState& state, RunPorts& ports) {
             const int courts = store.CourtsMixed[m];
             SelectMixedRound(store, ports, m, courts);
             if (store.MixedResult.Count < 2 * courts)
-                ReportScheduleError(state, ports.Msg, PrefixMixed, MsgSelectionFailed, round);
+                ReportRound(state, ports, PrefixMixed, MsgSelectionFailed, round);
             if (!store.RoundValid) ReportRoundFlags(state, ports, PrefixMixed, round);
             NoteRoundReason(store, ports, 2, round);
             if (StopAsked(ports)) return false;
@@ -94,7 +97,7 @@ bool MixedPhase(AppState& state, RunPorts& ports) {
             std::copy_n(store.MixedNextPairs.Pairs.begin() + 1, store.MixedNextPairs.Count,
                         store.MixedPairs.Pairs.begin() + 1);
         } catch (const RoundFailure&) {
-            ReportScheduleError(state, ports.Msg, PrefixMixed, MsgSelectionFailed, round);
+            ReportRound(state, ports, PrefixMixed, MsgSelectionFailed, round);
         }
     }
     return true;

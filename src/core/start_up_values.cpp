@@ -1,4 +1,4 @@
-#include "core/common/start_up_values.h"
+#include "core/start_up_values.h"
 
 #include "core/common/text_utils.h"
 

@@ -1,0 +1,65 @@
+#include "core/reports/report_build.h"
+
+#include "core/common/error_report.h"
+#include "core/reports/court_of_player.h"
+#include "core/reports/court_schedule.h"
+#include "core/reports/cross_table.h"
+#include "core/reports/number_pair_schedule.h"
+#include "core/reports/pair_schedule.h"
+#include "core/reports/play_counts.h"
+#include "core/reports/report_text.h"
+
+void BuildReportLines(const ReportSource& source, int variant, ReportLines& lines) {
+    switch (variant) {
+    case 1:
+        BuildPairSchedule(source, lines);
+        break;
+    case 2:
+    case 7:
+        BuildCourtSchedule(source, lines, false);
+        break;
+    case 5:
+        BuildCourtSchedule(source, lines, true);
+        break;
+    case 3:
+    case 8:
+        BuildPlayCounts(source, lines);
+        break;
+    case 4:
+    case 9:
+        BuildCrossTable(source, lines);
+        break;
+    case 6:
+        BuildNumberPairSchedule(source, lines);
+        break;
+    default:
+        break;
+    }
+}
+
+ReportOpening PrepareReport(AppState& state, Messenger& messenger, int opt) {
+    ReportOpening opening;
+    if (state.ScheduleKind == ScheduleNone || opt < 1 || opt > 5) {
+        opening.Refused = ReportRefusal::NoSchedule;
+        return opening;
+    }
+    ScheduleStore& store = *state.Schedule;
+    OpenedReport report;
+    report.Opt = opt;
+    report.Counts = ReportCountsOf(store.Params);
+    report.Variant = ReportVariant(opt, state.ScheduleKind);
+    BuildCourtOfPlayer(store, report.Counts, messenger);
+    if (opt == ReportEditor) {
+        if (state.ScheduleKind == ScheduleWithPairs) {
+            ReportScheduleError({messenger, state.ErrorCode}, WarnsAboutCourts(state), 0, 13, 0);
+            opening.Refused = ReportRefusal::EditorNeedsNames;
+            return opening;
+        }
+        report.EditorHeading = "Ix,Voornaam,Achternaam,ronde: ";
+        for (int i = 1; i <= report.Counts.Rounds(); ++i) report.EditorHeading += "," + Decimal(i);
+    }
+    ReportSource source{store, report.Counts, state.ScheduleKind, state.BaanCode};
+    BuildReportLines(source, report.Variant, report.Lines);
+    opening.Report = std::move(report);
+    return opening;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// Opening a report, without the window: the checks, the counts, the court-of-player tables and
+// the lines of the chosen report. The report window, the command line and the benchmarks call
+// this one path.
+
+#include "core/app_state.h"
+#include "core/common/ports.h"
+#include "core/reports/report_lines.h"
+#include "core/reports/report_source.h"
+
+#include <optional>
+#include <string>
+
+// The builder of a report variant (1..9; variant 10 builds nothing).
+void BuildReportLines(const ReportSource& source, int variant, ReportLines& lines);
+
+struct OpenedReport {
+    int Opt = 0;
+    int Variant = 0;
+    ReportCounts Counts;
+    ReportLines Lines;
+    // The editor grid's heading row: "Ix,Voornaam,Achternaam,ronde: ,1,...,N" (kind 5 only).
+    std::string EditorHeading;
+};
+
+enum class ReportRefusal {
+    NoSchedule,       // nothing computed yet: nothing happens
+    EditorNeedsNames, // the editor on a schedule with pairs: reported, nothing shown
+};
+
+struct ReportOpening {
+    std::optional<OpenedReport> Report;
+    std::optional<ReportRefusal> Refused;
+};
+
+// Builds report opt (1..5) from the current schedule. Derives the court-of-player tables first
+// (reporting every empty slot); refuses the editor for a schedule with pairs with "Alleen
+// mogelijk voor Schema Op Naam ".
+ReportOpening PrepareReport(AppState& state, Messenger& messenger, int opt);

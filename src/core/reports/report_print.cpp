@@ -1,0 +1,201 @@
+#include "core/reports/report_print.h"
+
+#include "core/common/error_report.h"
+#include "core/config/config_file.h"
+#include "core/config/print_job.h"
+#include "core/reports/report_lines.h"
+#include "core/reports/report_summary.h"
+
+#include <string_view>
+
+namespace {
+
+constexpr uint16_t PrinterNotPresent = 21;
+// From this page length on, pages break by their height instead of by their line count.
+constexpr int PageLengthByHeight = 999;
+
+class ReportPage {
+public:
+    ReportPage(AppState& state, PrintCanvas& canvas, const ReportPrintout& report,
+               ReportPrintFields& fields)
+        : State(state)
+        , Prn(state.PrnCfg)
+        , Canvas(canvas)
+        , Report(report)
+        , Fields(fields) {
+        const long pageWidth = canvas.PageWidth();
+        for (const ReportColumn& column : report.Columns) {
+            Widths.push_back(static_cast<int>(pageWidth * column.Width / 800));
+            Total += Widths.back();
+        }
+    }
+
+    void Print() {
+        Fields.PageLines = 0;
+        X = Prn.LeftMarge;
+        Y = Prn.TopMarge;
+        if (State.PrintHeadOn) SummaryBlock();
+        TitleBlock();
+        const std::size_t count = Report.Items.size();
+        for (std::size_t i = 0; i < count; ++i) {
+            Row(Report.Items[i]);
+            ++Fields.PageLines;
+            if (i + 1 == count) break;
+            if (Prn.LinespPage >= PageLengthByHeight &&
+                Canvas.PageHeight() - Prn.BottomMarge < Fields.PageLines * LineHeight()) {
+                NewPrintPage();
+                continue;
+            }
+            if (Fields.OrientFactor * Fields.PageLines / 100 >= Prn.LinespPage - 1) NewPrintPage();
+        }
+        PageNumber();
+        if (State.PersDataOn) PersonalData();
+    }
+
+private:
+    int LineHeight() const { return Prn.LineHeight; }
+    int CharWidth() const { return State.Printer.PrnCharWidth; }
+
+    void Rule() {
+        Canvas.Line(Prn.LeftMarge, Y, Prn.LeftMarge + Total, Y);
+        Y += LineHeight() / 2;
+    }
+
+    void SummaryBlock() {
+        for (const std::string& line : Report.Summary) {
+            Canvas.TextOut(Prn.LeftMarge, Y, line);
+            Y += LineHeight();
+        }
+        Rule();
+        Fields.PageLines = static_cast<int16_t>(Fields.PageLines + Report.MixedRounds + 7);
+    }
+
+    void TitleBlock() {
+        for (std::string_view text : {std::string_view(Report.ClubNaam),
+                                      std::string_view(Report.Title), std::string_view(" ")}) {
+            Canvas.TextOut(Prn.LeftMarge, Y, text);
+            Y += LineHeight();
+        }
+        Fields.PageLines += 3;
+        Rule();
+        X = Prn.LeftMarge;
+        Canvas.TextOut(X - CharWidth(), Y, "|");
+        for (std::size_t i = 0; i < Report.Columns.size(); ++i) {
+            Canvas.TextOut(X, Y, Report.Columns[i].Caption);
+            X += Widths[i];
+        }
+        Canvas.TextOut(X, Y, "|");
+        Y += LineHeight();
+        Rule();
+        Fields.PageLines += 3;
+    }
+
+    void Row(const ReportListItem& item) {
+        if (!item.Caption.empty() && item.Caption[0] == '-') {
+            Rule();
+            return;
+        }
+        X = Prn.LeftMarge;
+        Canvas.TextOut(X - CharWidth(), Y, "|");
+        Canvas.TextOut(X, Y, item.Caption);
+        if (!Widths.empty()) X += Widths[0];
+        // Sub-items beyond the last column have no column to stand in.
+        for (std::size_t j = 0; j < item.SubItems.size() && j + 1 < Widths.size(); ++j) {
+            Canvas.TextOut(X, Y, item.SubItems[j]);
+            X += Widths[j + 1];
+        }
+        Canvas.TextOut(Prn.LeftMarge + Total, Y, "|");
+        Y += LineHeight();
+    }
+
+    void PageNumber() {
+        std::string number = "-" + std::to_string(Canvas.PageNumber()) + "-";
+        Canvas.TextOut(Prn.LeftMarge + Total - 3 * Prn.FontSizeTv, Y, number);
+        Y += LineHeight();
+    }
+
+    void NewPrintPage() {
+        PageNumber();
+        Canvas.NewPage();
+        Fields.PageLines = 0;
+        X = Prn.LeftMarge;
+        Y = Prn.TopMarge;
+        if (State.PrintHeadOn) SummaryBlock();
+        if (State.PrintTitelOn) TitleBlock();
+    }
+
+    void PersonalData() {
+        X = Prn.LeftMarge;
+        const auto& p = Prn.Persoon;
+        for (const std::string& line : {p[0].Str(), p[1].Str(), "   " + p[3].Str(), p[4].Str()}) {
+            Canvas.TextOut(X, Y, line);
+            Y += LineHeight();
+        }
+        Fields.PageLines += 6;
+    }
+
+    AppState& State;
+    TPrnCFGRec& Prn;
+    PrintCanvas& Canvas;
+    const ReportPrintout& Report;
+    ReportPrintFields& Fields;
+    std::vector<int> Widths;
+    int Total = 0;
+    int X = 0;
+    int Y = 0;
+};
+
+} // namespace
+
+std::vector<ReportListItem> ReportListItems(const ReportLines& lines) {
+    std::vector<ReportListItem> items;
+    items.reserve(lines.size());
+    for (const TResultObj& line : lines) {
+        std::vector<std::string> fields = ReportListFields(line.Regel);
+        ReportListItem item;
+        if (!fields.empty()) {
+            item.Caption = fields.front();
+            item.SubItems.assign(fields.begin() + 1, fields.end());
+        }
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+ReportPrintout ReportPrintoutOf(const AppState& state, const OpenedReport& report,
+                                std::vector<ReportListItem> items) {
+    ReportPrintout printout;
+    ReportSource source = ReportSourceOf(state);
+    source.Counts = report.Counts;
+    printout.Summary = SummaryBlock(source, state.Config.CfgRec);
+    printout.MixedRounds = report.Counts.Mixed;
+    printout.ClubNaam = state.Config.CfgRec.ClubNaam.Str();
+    printout.Title = std::string(ReportTitle(report.Opt));
+    printout.Columns = LayoutReport(report.Opt, state.ScheduleKind, report.Counts).Columns;
+    printout.Items = std::move(items);
+    return printout;
+}
+
+void PrintReport(AppState& state, PrintCanvas& canvas, const ReportPrintout& report,
+                 ReportPrintFields& fields) {
+    // A printer that was never measured leaves the stored line height (never zero).
+    if (state.Printer.PrnLineHeight != 0) state.PrnCfg.LineHeight = state.Printer.PrnLineHeight;
+    if (state.PrnCfg.LineHeight == 0) state.PrnCfg.LineHeight = DefaultLineHeight;
+    ReportPage page(state, canvas, report, fields);
+    page.Print();
+}
+
+bool PrintReportCommand(AppState& state, Messenger& messenger, PrintCanvas& canvas,
+                        const ReportPrintout& report, ReportPrintFields& fields,
+                        const std::function<bool()>& chooseTarget) {
+    fields.OrientFactor = SelectPrinterForJob(state, messenger, canvas);
+    std::string printer = ChosenPrinterName(state, canvas);
+    if (printer.empty()) {
+        ReportError({messenger, state.ErrorCode}, "", PrinterNotPresent, 0, 0);
+        return false;
+    }
+    if (!AskPrintConfirmation(messenger, printer)) return false;
+    if (chooseTarget && !chooseTarget()) return false;
+    return RunPrintJob(messenger, canvas, report.Title,
+                       [&] { PrintReport(state, canvas, report, fields); });
+}

@@ -1,0 +1,152 @@
+#include "../core/report_test_store.h"
+#include "app/common/qt_print_canvas.h"
+#include "app/common/qt_print_preview.h"
+#include "app/members/member_grid.h"
+#include "app/shell/main_window.h"
+#include "core/config/config_file.h"
+#include "core/reports/report_print.h"
+#include "file_test_support.h"
+#include "scripted_ports.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPrinter>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+// The text of a PDF file as poppler reads it, pages separated by form feeds.
+QString PdfText(const std::string& fileName) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", QString::fromStdString(fileName), "-"});
+    if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0) return QString();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+int PdfPages(const QString& text) {
+    QString trimmed = text;
+    while (trimmed.endsWith('\f') || trimmed.endsWith('\n')) trimmed.chop(1);
+    return static_cast<int>(trimmed.count('\f')) + 1;
+}
+
+} // namespace
+
+class PrintToPdfTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void APairScheduleOnThreeLandscapePagesReadsBackFromThePdf() {
+        ScratchFolder folder;
+        HandStore s;
+        FillClubSchedule(s);
+        AppState& state = *s.State;
+        DefaultConfig(state);
+        state.Config.CfgRec.ClubNaam = "TC Oost";
+        state.PrnCfg.Preferent |= PrefLiggend;
+        state.PrnCfg.LinespPage = 14;
+
+        QPrinter printer(QPrinter::HighResolution);
+        QtPrintCanvas canvas(printer);
+        // "PDF-bestand" is the last printer of the list, also on a system without printers.
+        std::vector<std::string> printers = canvas.Printers();
+        QCOMPARE(printers.back(), std::string("PDF-bestand"));
+        state.PrnCfg.PrntInstel = static_cast<int32_t>(printers.size()) - 1;
+        ScriptedChooser chooser;
+        chooser.SaveAnswers = {folder.Path("paren")};
+
+        ReportOpening opening = PrepareReport(state, s.Messages, ReportPairSchedule);
+        QVERIFY(opening.Report);
+        ReportPrintout report =
+            ReportPrintoutOf(state, *opening.Report, ReportListItems(opening.Report->Lines));
+        ReportPrintFields fields;
+        s.Messages.Answer(ResultYes);
+        QVERIFY(PrintReportCommand(state, s.Messages, canvas, report, fields,
+                                   [&] { return ChoosePdfFile(canvas, chooser); }));
+        QCOMPARE(s.Messages.Texts(),
+                 std::vector<std::string>{"Afdrukken op printer: \rPDF-bestand"});
+        QCOMPARE(chooser.Requests.back().Filter, std::string("PDF-bestanden (*.pdf)"));
+        QVERIFY(printer.pageLayout().orientation() == QPageLayout::Landscape);
+
+        QString text = PdfText(folder.Path("paren.pdf"));
+        QVERIFY2(!text.isEmpty(), "pdftotext read nothing");
+        QCOMPARE(PdfPages(text), 3);
+        QStringList pages = text.split('\f');
+        QVERIFY(pages[0].contains("TC Oost"));
+        QVERIFY(pages[0].contains("PAREN INDELING"));
+        QVERIFY(pages[0].contains(QRegularExpression("ronde\\s+Voornaam\\s+Achternaam\\s+tegen")));
+        QVERIFY(pages[0].contains(QRegularExpression("Jan\\s+Smit\\s+Kees\\s+de Vries")));
+        QVERIFY(pages[0].contains("-1-"));
+        QVERIFY(!pages[1].contains("PAREN INDELING")); // no title block on later pages
+        QVERIFY(pages[1].contains("-2-"));
+        QVERIFY(pages[2].contains("-3-"));
+        QVERIFY(pages[2].contains("Ria"));
+    }
+
+    void TheMemberListPrintsFromTheMainWindowToAPdf() {
+        ScratchFolder folder;
+        AppState state;
+        DefaultConfig(state);
+        state.Config.CfgRec.Grpn[0] = "h";
+        state.Config.CfgRec.Grpn[1] = "d";
+        const char* names[][3] = {{"Jan", "Smit", "h"}, {"Els", "Bos", "d"}, {"Piet", "Jong", "h"}};
+        for (auto& name : names) {
+            TLedenObj obj;
+            obj.LidRecord.ClubNo = static_cast<int16_t>(20 + state.MemberCount);
+            obj.LidRecord.Voornaam = name[0];
+            obj.LidRecord.AchterNaam = name[1];
+            obj.LidRecord.Groep = name[2];
+            obj.LidRecord.StatCode = "-";
+            state.MemberList.push_back(obj);
+            ++state.MemberCount;
+        }
+        state.MemberDataPresent = true;
+        TestPorts fakes;
+        ScriptedChooser chooser;
+        QPrinter printer(QPrinter::HighResolution);
+        QtPrintCanvas canvas(printer);
+        NoHelp help;
+        TTolvex12 window(state, WindowPorts{fakes.Messages, fakes.Pump, fakes.Bell, fakes.Time,
+                                            chooser, canvas, help});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.OpenLedenInput();
+        state.MemberFileName = folder.Path("club.tvs"); // as after opening that file
+
+        // No printer chosen yet: refused.
+        window.findChild<QAction*>("Print1")->trigger();
+        QCOMPARE(fakes.Messages.Texts(), std::vector<std::string>{"Geen Printer aanwezig"});
+
+        fakes.Messages.Clear();
+        state.PrnCfg.PrntInstel = static_cast<int32_t>(canvas.Printers().size()) - 1;
+        fakes.Messages.Answer(ResultYes);
+        chooser.SaveAnswers = {folder.Path("leden.pdf")};
+        window.findChild<QAction*>("Print1")->trigger();
+        QCOMPARE(fakes.Messages.Texts(),
+                 std::vector<std::string>{"Afdrukken op printer: \rPDF-bestand"});
+        QString text = PdfText(folder.Path("leden.pdf"));
+        QVERIFY2(!text.isEmpty(), "pdftotext read nothing");
+        QCOMPARE(PdfPages(text), 1);
+        QVERIFY(text.contains("Tennis Tolvex"));
+        QVERIFY2(text.contains("club.tvs"), qPrintable(text));
+        QVERIFY(text.contains(QRegularExpression("Nr\\.\\s+\\|\\s*Voornaam\\s+\\|\\s*Achternaam")));
+        QVERIFY(text.contains(QRegularExpression("Piet\\s+\\|\\s*Jong")));
+        QCOMPARE(int(state.PrnCfg.LeftMarge), 3 * state.Printer.PrnCharWidth);
+
+        // The preview lays out the same pages; it is closed as soon as it shows.
+        bool previewShown = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* preview = OpenPrintPreview();
+            previewShown = preview && preview->isVisible();
+            if (preview) preview->close();
+        });
+        window.findChild<QAction*>("PrintPreview1")->trigger();
+        QVERIFY(previewShown);
+    }
+};
+
+QTEST_MAIN(PrintToPdfTest)
+#include "print_to_pdf_test.moc"
