@@ -1,8 +1,9 @@
 // tolvex-cli schedule SETUP.json [--literal] [--max-candidates N]: one complete schedule
-// computed as the set-up window's "&Start" computes it, printed as one JSON object. The
-// question " Wilt U stoppen" is answered "Nee"; --max-candidates N presses the stop button
-// after N candidates of the chosen search; --literal examines every candidate as the plain
-// search does instead of skipping where no selection can be found.
+// computed as the set-up window's "&Start" computes it, printed as one JSON object. With
+// "memberFile" the rounds and courts come from that file's configuration unless the set-up
+// gives them. The question " Wilt U stoppen" is answered "Nee"; --max-candidates N presses the
+// stop button after N candidates of the chosen search; --literal examines every candidate as
+// the plain search does instead of skipping where no selection can be found.
 
 #include "cli_commands.h"
 
@@ -320,6 +321,15 @@ ScheduleSetupFile ReadScheduleSetupFile(const std::string& setupFile, AppState& 
             // bits (or their defaults) still decide the schedule.
             const TCfgRec chosen = cfg;
             LoadMemberFile(state, file->get<std::string>());
+            // As "Schema met &Namen" does: the rounds and courts of the file's configuration,
+            // unless the set-up gives them.
+            if (!setup.contains("NDubRonden")) input.NDubRonden = cfg.NDubRonden;
+            if (!setup.contains("NMixRonden")) input.NMixRonden = cfg.NMixRonden;
+            if (!setup.contains("NBanen")) input.NBanen = cfg.NBanen;
+            if (input.NDubRonden < 0 || input.NMixRonden < 0 || input.NBanen < 0 ||
+                input.NDubRonden + input.NMixRonden > MaxRounds)
+                throw BadInput("de configuratie van het ledenbestand geeft ongeldige aantallen "
+                               "ronden of banen");
             cfg.Grpn[0] = chosen.Grpn[0];
             cfg.Grpn[1] = chosen.Grpn[1];
             cfg.Cfgflags = chosen.Cfgflags;
