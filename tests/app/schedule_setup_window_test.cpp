@@ -353,7 +353,7 @@ private slots:
         s.Form->Mixedit->setText("0");
         s.Form->BanenEdit->setText("4");
         s.Form->MoreBtn->click();
-        s.Form->CandidateLimit = 30'000'000;
+        s.Form->CandidateLimit = 60'000'000;
 
         bool lockedWhileRunning = false;
         bool repainted = false;
@@ -397,7 +397,7 @@ private slots:
         QVERIFY(progressSeen >= 0);
         QVERIFY(stopMs >= 0);
         QVERIFY(s.State->Schedule->RunStopped);
-        QVERIFY(s.State->Schedule->Candidates < 30'000'000u); // the key, not the limit
+        QVERIFY(s.State->Schedule->Candidates < 60'000'000u); // the key, not the limit
         QVERIFY(!s.Form->isVisible());
         QCOMPARE(s.Close(), StoppedResult);
         QVERIFY(!s.State->Schedule->RunBlocked);
