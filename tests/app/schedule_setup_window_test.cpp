@@ -238,6 +238,8 @@ private slots:
         QCOMPARE(s.Form->Datumedit->text(), QString("5-12-2026"));
         QVERIFY(s.Form->MoreBtn->hasFocus());
         QCOMPARE(s.Params().SpeelDatum, 46361.0);
+        s.Type(s.Form->Datumedit, "0503");
+        QCOMPARE(s.Form->Datumedit->text(), QString("5-3-2026"));
         s.Type(s.Form->Datumedit, "05032015");
         QCOMPARE(s.Form->Datumedit->text(), QString("5-3-2015"));
         const std::size_t before = s.Fakes.Messages.Shown.size();
