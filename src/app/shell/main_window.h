@@ -3,8 +3,7 @@
 // the window list "Bee&ld", and the wiring of every command.
 //
 // Every command is a named action (objectName = member name) whose handler is a method named
-// after the control and its event. The handlers whose work belongs to the member register,
-// configuration, schedule and report windows live in main_window_pending_commands.cpp.
+// after the control and its event. The handlers of each area live in main_window_<area>*.cpp.
 
 #include "core/app_state.h"
 #include "app/common/window_ports.h"
@@ -107,7 +106,7 @@ public:
     // reaches the same topics through the application's help key filter (app/help).
     void ShowHelpFor(QObject* control);
 
-    // Handlers whose work belongs to later windows (main_window_pending_commands.cpp).
+    // The command handlers (main_window_*_commands.cpp).
     void Nieuw1Click();
     void Open1Click();
     void ConfigutratieClick();
@@ -275,6 +274,9 @@ private:
     QPointer<QWidget> OptiesForm;
     QPointer<TSchemaForm> SchemaForm;
 };
+
+// Brings a window to the front, restoring it when it is minimised.
+void FocusWindow(QWidget* window);
 
 // The help context a control or menu item carries (0 when none).
 int HelpContextOf(const QObject* object);

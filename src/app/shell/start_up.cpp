@@ -3,6 +3,7 @@
 #include "app/config/court_coding_dialog.h"
 #include "app/config/options_window.h"
 #include "app/schedule/schedule_setup_window.h"
+#include "app/reports/results_form.h"
 #include "app/shell/about_box.h"
 #include "app/shell/main_window.h"
 #include "app/shell/splash_form.h"
@@ -31,10 +32,10 @@ ProgramWindows CreateWindows(AppState& state, const WindowPorts& ports) {
     windows.OptiesForm = std::make_unique<TOptiesForm>(state, ports.Msg, ports.Choose,
                                                        ports.Printer, windows.Main.get());
     windows.Main->SetOptiesForm(windows.OptiesForm.get());
-    // The reports and member windows join here, in that order, as they are built.
+    windows.ResultsForm = std::make_unique<TResultsForm>(state, ports, windows.Main.get());
+    windows.Main->SetResultsForm(windows.ResultsForm.get());
     windows.SchemaForm = std::make_unique<TSchemaForm>(state, ports, windows.Main.get());
     windows.SchemaForm->SetBanenDlg(windows.BanenDlg.get());
     windows.Main->SetSchemaForm(windows.SchemaForm.get());
-    // The configuration dialog joins here as it is built.
     return windows;
 }

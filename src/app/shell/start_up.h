@@ -13,6 +13,7 @@ class TAboutBox;
 class TBanenDlg;
 class TOptiesForm;
 class TSchemaForm;
+class TResultsForm;
 
 // The windows of the program, destroyed in the reverse order of their creation (the main window
 // last, since it is the parent of the others).
@@ -25,6 +26,7 @@ struct ProgramWindows {
     std::unique_ptr<TBanenDlg> BanenDlg;
     std::unique_ptr<TOptiesForm> OptiesForm;
     std::unique_ptr<TSchemaForm> SchemaForm;
+    std::unique_ptr<TResultsForm> ResultsForm;
 };
 
 // Shows the splash window and keeps processing events until it may close.
