@@ -1,6 +1,6 @@
 #include "core/start_up_values.h"
 
-#include "core/common/text_utils.h"
+#include "core/common/date_text.h"
 
 void SetStartUpValues(AppState& state, const CalendarDate& today) {
     state.MemberFileName = "N_N";

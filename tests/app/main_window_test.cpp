@@ -4,7 +4,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -234,6 +236,12 @@ private slots:
         QStatusTipEvent tip("Bewaren van ledenlijst");
         QCoreApplication::sendEvent(f.Window->LedenPanel, &tip);
         QCOMPARE(f.Window->StatusPanelText(0), QString("Bewaren van ledenlijst"));
+        // The hints of the other windows show there too.
+        QDialog other;
+        QLineEdit box(&other);
+        QStatusTipEvent otherTip("Naam van de vereniging");
+        QCoreApplication::sendEvent(&box, &otherTip);
+        QCOMPARE(f.Window->StatusPanelText(0), QString("Naam van de vereniging"));
         f.Window->Menuiconen->trigger();
         QVERIFY(!f.Window->Menuiconen->isChecked());
         QVERIFY(f.Window->MenuBar->isHidden());

@@ -1,5 +1,6 @@
 #include "core/common/common_state.h"
 #include "core/common/error_report.h"
+#include "core/common/file_error_report.h"
 #include "core/common/message_tables.h"
 #include "scripted_ports.h"
 
@@ -69,6 +70,25 @@ TEST(ReportScheduleError, TooFewCourtsIsSilentWithoutCourtWarnings) {
     ReportScheduleError({messages, errorCode}, false, 0, 4, 3);
     EXPECT_EQ(messages.Last().Text, "Banen te veel   !  in ronde : 3");
     EXPECT_EQ(errorCode, 3);
+}
+
+TEST(ReportFileError, ReadsAndWritesNameTheFileWhatFailedAndTheSystemsReason) {
+    const FileError error("/club/caf\xC3\xA9.tvs", "No space left on device");
+    CommonState state;
+    ScriptedMessenger messages;
+    ReportFileError({messages, state.ErrorCode}, error, FileAction::Writing);
+    EXPECT_EQ(messages.Last().Text, "/club/caf\xE9.tvs (No space left on device) Wegschrijven "
+                                    "NIET gelukt\n\r probeer opnieuw of controleer file");
+    EXPECT_EQ(messages.Last().Kind, KindFout);
+    EXPECT_EQ(state.ErrorCode, 8);
+    state.ErrorCode = 0;
+    ReportFileError({messages, state.ErrorCode}, error, FileAction::Reading);
+    EXPECT_EQ(messages.Last().Text, "/club/caf\xE9.tvs (No space left on device) Inlezen NIET "
+                                    "gelukt\n\r probeer opnieuw of controleer file");
+    EXPECT_EQ(state.ErrorCode, 7);
+    EXPECT_EQ(FileErrorText(error, FileAction::Unknown),
+              "/club/caf\xE9.tvs\rNo space left on device");
+    EXPECT_EQ(FileErrorText(FileError("/a.tvs", ""), FileAction::Unknown), "/a.tvs");
 }
 
 TEST(MessageTables, TextsWithControlCharactersAndQuotes) {

@@ -1,38 +1,10 @@
 #include "core/common/form_scaling.h"
 #include "core/common/short_string.h"
-#include "core/common/text_utils.h"
 #include "core/common/windows1252.h"
 #include "core/start_up_values.h"
 #include "scripted_ports.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-
-namespace fs = std::filesystem;
-
-namespace {
-
-class TempFolder {
-public:
-    TempFolder() {
-        Path = fs::temp_directory_path() /
-               ("tolvex_utilities_" +
-                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(Path);
-        fs::create_directories(Path);
-    }
-    ~TempFolder() { fs::remove_all(Path); }
-    fs::path Path;
-};
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-} // namespace
 
 TEST(StartUpValues, ARunStartsWithoutListAndWithTodayFixed) {
     AppState state;
@@ -50,47 +22,6 @@ TEST(StartUpValues, ARunStartsWithoutListAndWithTodayFixed) {
     EXPECT_EQ(state.ScheduleKind, 1);
     EXPECT_EQ(state.TodayDate.Str(), "07-01-2015");
     EXPECT_EQ(state.TodayDate.Length, 10);
-}
-
-TEST(FileNames, AMessageShowsTheNameInTheProgramsCharacterSet) {
-    EXPECT_EQ(FileNameText("/a/caf\xC3\xA9.tvs"), "/a/caf\xE9.tvs");
-}
-
-TEST(MakeBackup, AFailedRenameIsReportedWithTheFileName) {
-    TempFolder folder;
-    auto file = folder.Path / "leden.cfg";
-    WriteFile(file, "x");
-    // A non-empty folder in the backup's place can be neither deleted nor replaced.
-    fs::create_directories(folder.Path / "leden.~cf" / "inhoud");
-    AppState state;
-    ScriptedMessenger messages;
-    MakeBackup({messages, state.ErrorCode}, file.string(), 2);
-    ASSERT_EQ(messages.Shown.size(), 1u);
-    EXPECT_EQ(messages.Last().Text, "Reserve kopie maken mislukt: " + file.string());
-    EXPECT_EQ(messages.Last().Kind, KindFout);
-    EXPECT_TRUE(fs::exists(file));
-    EXPECT_EQ(state.ErrorCode, 0);
-}
-
-TEST(TextRoutines, FillMinMaxAndStop) {
-    EXPECT_EQ(FillText(0, '*'), "");
-    EXPECT_EQ(FillText(3, ' '), "   ");
-    EXPECT_EQ(MinInt(-3, 2), -3);
-    EXPECT_EQ(MaxInt(-3, 2), 2);
-
-    AppState state;
-    CountingPump pump;
-    EXPECT_FALSE(StopRequested(state, pump));
-    pump.OnProcess = [&](long long calls) {
-        if (calls == 3) state.StopKey = 27;
-    };
-    EXPECT_FALSE(StopRequested(state, pump));
-    EXPECT_TRUE(StopRequested(state, pump));
-    state.StopKey = 3;
-    EXPECT_TRUE(StopRequested(state, pump));
-    state.StopKey = 13;
-    EXPECT_FALSE(StopRequested(state, pump));
-    EXPECT_EQ(pump.Calls, 5);
 }
 
 TEST(PasFormAan, ControlsShrinkBy96OverThePixelsPerInch) {

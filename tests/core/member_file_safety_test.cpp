@@ -1,12 +1,14 @@
 // Saves onto a full disk and onto a read-only disk: the previous files stay intact and the user
-// is told which file failed and why. The disks are small tmpfs mounts, which needs root; without
-// it these tests are skipped.
+// is told which file failed and why. Every case runs on a file system that fails on request;
+// with root it runs again on a small tmpfs mount (skipped without root).
 
 #include "core/common/file_error.h"
+#include "core/common/file_reader.h"
 #include "core/common/safe_file_writer.h"
 #include "core/config/config_file.h"
-#include "file_test_support.h"
 #include "core/members/member_file.h"
+#include "failing_file_system.h"
+#include "file_test_support.h"
 #include "scripted_ports.h"
 
 #include <filesystem>
@@ -16,21 +18,34 @@
 
 namespace {
 
+// A disk of 64 KiB: a tmpfs mount on the real machine, or a plain folder whose failures the
+// failing file system plays.
 class SmallDisk {
 public:
-    explicit SmallDisk(const std::string& path)
-        : Path(path) {
+    SmallDisk(const std::string& path, bool real, FailingFileSystem& files)
+        : Path(path)
+        , Real(real)
+        , Files(files) {
         std::filesystem::create_directory(Path);
-        Mounted = ::mount("tmpfs", Path.c_str(), "tmpfs", 0, "size=64k") == 0;
+        Usable = !Real || ::mount("tmpfs", Path.c_str(), "tmpfs", 0, "size=64k") == 0;
+        Mounted = Real && Usable;
     }
     ~SmallDisk() {
         if (Mounted) ::umount2(Path.c_str(), MNT_DETACH);
     }
     bool MakeReadOnly() {
+        if (!Real) {
+            Files.ReadOnly = true;
+            return true;
+        }
         return ::mount(nullptr, Path.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, "size=64k") == 0;
     }
     // Takes every free block, so the next write of any size fails.
     void Fill() {
+        if (!Real) {
+            Files.WriteLimit = Files.Written;
+            return;
+        }
         std::string block(4096, 'f');
         for (int i = 0;; ++i) {
             FILE* f = std::fopen((Path + "/vol" + std::to_string(i)).c_str(), "wb");
@@ -40,17 +55,27 @@ public:
             if (!ok) break;
         }
     }
+    void Free() {
+        Files.WriteLimit.reset();
+        for (auto& e : std::filesystem::directory_iterator(Path))
+            if (e.path().filename().string().rfind("vol", 0) == 0)
+                std::filesystem::remove(e.path());
+    }
     std::string Path;
+    bool Real;
+    FailingFileSystem& Files;
+    bool Usable = false;
     bool Mounted = false;
 };
 
-struct SafetyFixture : ::testing::Test {
+// The parameter: true on a real tmpfs, false on the failing file system.
+struct SafetyFixture : ::testing::TestWithParam<bool> {
     void SetUp() override {
-        if (!Disk.Mounted) GTEST_SKIP() << "mounting a tmpfs needs root";
+        if (!Disk.Usable) GTEST_SKIP() << "mounting a tmpfs needs root";
         Host.DialogAnswers.push_back(true);
         NewLedenInput(State, Messages, Host, View);
         Chooser.SaveAnswers.push_back(File);
-        ASSERT_TRUE(RunSaveCommand(State, Messages, Chooser, View, SaveCommand::Bewaren));
+        ASSERT_TRUE(Save(SaveCommand::Bewaren));
         Saved = ReadBytes(File);
         SavedCfg = ReadBytes(Cfg);
         // An edit that makes the next file differ from the one on disk.
@@ -59,6 +84,9 @@ struct SafetyFixture : ::testing::Test {
         // The next save would be the first of a run over an existing file.
         State.BackupPending = true;
         Messages.Clear();
+    }
+    bool Save(SaveCommand command) {
+        return RunSaveCommand(State, Messages, Chooser, View, command, Files);
     }
     // Nothing but the saved files (and no temporary file) is left in the folder.
     std::vector<std::string> FolderContent() {
@@ -70,7 +98,8 @@ struct SafetyFixture : ::testing::Test {
         return names;
     }
     ScratchFolder Folder;
-    SmallDisk Disk{Folder.Path("disk")};
+    FailingFileSystem Files;
+    SmallDisk Disk{Folder.Path("disk"), GetParam(), Files};
     std::string File = Disk.Path + "/club.tvs";
     std::string Cfg = Disk.Path + "/club.cfg";
     std::string Saved, SavedCfg;
@@ -83,9 +112,9 @@ struct SafetyFixture : ::testing::Test {
 
 } // namespace
 
-TEST_F(SafetyFixture, FullDiskKeepsThePreviousFilesAndSaysWhy) {
+TEST_P(SafetyFixture, FullDiskKeepsThePreviousFilesAndSaysWhy) {
     Disk.Fill();
-    EXPECT_FALSE(RunSaveCommand(State, Messages, Chooser, View, SaveCommand::Bewaren));
+    EXPECT_FALSE(Save(SaveCommand::Bewaren));
     EXPECT_EQ(ReadBytes(File), Saved);
     EXPECT_EQ(ReadBytes(Cfg), SavedCfg);
     EXPECT_EQ(FolderContent(), (std::vector<std::string>{"club.cfg", "club.tvs"}));
@@ -99,17 +128,17 @@ TEST_F(SafetyFixture, FullDiskKeepsThePreviousFilesAndSaysWhy) {
     EXPECT_TRUE(State.BackupPending);
 }
 
-TEST_F(SafetyFixture, FullDiskWithConfirmationAlsoReportsTheFailedSave) {
+TEST_P(SafetyFixture, FullDiskWithConfirmationAlsoReportsTheFailedSave) {
     Disk.Fill();
-    EXPECT_FALSE(RunSaveCommand(State, Messages, Chooser, View, SaveCommand::Red));
+    EXPECT_FALSE(Save(SaveCommand::Red));
     ASSERT_EQ(Messages.Shown.size(), 3u);
     EXPECT_EQ(Messages.Shown[1].Text, "Wegschrijven van " + File + " niet gelukt");
     EXPECT_EQ(ReadBytes(File), Saved);
 }
 
-TEST_F(SafetyFixture, ReadOnlyDiskKeepsThePreviousFilesAndSaysWhy) {
+TEST_P(SafetyFixture, ReadOnlyDiskKeepsThePreviousFilesAndSaysWhy) {
     ASSERT_TRUE(Disk.MakeReadOnly());
-    EXPECT_FALSE(RunSaveCommand(State, Messages, Chooser, View, SaveCommand::Bewaren));
+    EXPECT_FALSE(Save(SaveCommand::Bewaren));
     EXPECT_EQ(ReadBytes(File), Saved);
     EXPECT_EQ(ReadBytes(Cfg), SavedCfg);
     EXPECT_EQ(FolderContent(), (std::vector<std::string>{"club.cfg", "club.tvs"}));
@@ -121,14 +150,83 @@ TEST_F(SafetyFixture, ReadOnlyDiskKeepsThePreviousFilesAndSaysWhy) {
                         "of controleer file"}));
 }
 
-TEST_F(SafetyFixture, TheDiskFreedAgainTakesTheSaveWithItsBackup) {
+TEST_P(SafetyFixture, TheDiskFreedAgainTakesTheSaveWithItsBackup) {
     Disk.Fill();
-    RunSaveCommand(State, Messages, Chooser, View, SaveCommand::Bewaren);
-    for (auto& e : std::filesystem::directory_iterator(Disk.Path))
-        if (e.path().filename().string().rfind("vol", 0) == 0) std::filesystem::remove(e.path());
-    EXPECT_TRUE(RunSaveCommand(State, Messages, Chooser, View, SaveCommand::Bewaren));
+    Save(SaveCommand::Bewaren);
+    Disk.Free();
+    EXPECT_TRUE(Save(SaveCommand::Bewaren));
     EXPECT_EQ(ReadBytes(Disk.Path + "/club.~tv"), Saved);
     EXPECT_EQ(ReadBytes(File).substr(232 + 4, 10), std::string("\x09Gewijzigd"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Disks, SafetyFixture, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& param) {
+                             return param.param ? std::string("Tmpfs") : std::string("Failing");
+                         });
+
+// Failures only the failing file system can play on demand.
+using FailingSaveFixture = SafetyFixture;
+
+TEST_P(FailingSaveFixture, AFailureHalfwayOnTheSyncOrOnTheRenameKeepsTheFilesAsTheyWere) {
+    struct Case {
+        const char* Name;
+        void (*Arrange)(FailingFileSystem&);
+        std::string Reason;
+    };
+    const Case cases[] = {
+        {"after 300 bytes", [](FailingFileSystem& f) { f.WriteLimit = f.Written + 300; },
+         "No space left on device"},
+        {"on the sync", [](FailingFileSystem& f) { f.FailSync = true; }, "Input/output error"},
+        {"on the rename", [](FailingFileSystem& f) { f.FailRenameOfTemporary = true; },
+         "Input/output error"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Files = FailingFileSystem{};
+        State.BackupPending = true;
+        Messages.Clear();
+        c.Arrange(Files);
+        EXPECT_FALSE(Save(SaveCommand::Bewaren));
+        EXPECT_EQ(ReadBytes(File), Saved);
+        EXPECT_EQ(ReadBytes(Cfg), SavedCfg);
+        // No temporary file, and a backup made on the way has taken the file's name again.
+        EXPECT_EQ(FolderContent(), (std::vector<std::string>{"club.cfg", "club.tvs"}));
+        EXPECT_EQ(Messages.Texts(),
+                  (std::vector<std::string>{
+                      File + " (" + c.Reason +
+                          ") Wegschrijven NIET gelukt\n\r probeer opnieuw of controleer file",
+                      Cfg + " (" + c.Reason +
+                          ") Wegschrijven NIET gelukt\n\r probeer opnieuw of controleer file"}));
+        EXPECT_TRUE(State.BackupPending);
+    }
+    // The same save on a healthy disk syncs the file and its folder, and keeps the backup.
+    Files = FailingFileSystem{};
+    EXPECT_TRUE(Save(SaveCommand::Bewaren));
+    EXPECT_EQ(Files.Syncs, 2);
+    EXPECT_EQ(Files.FolderSyncs, 2);
+    EXPECT_EQ(ReadBytes(Disk.Path + "/club.~tv"), Saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(Disks, FailingSaveFixture, ::testing::Values(false),
+                         [](const ::testing::TestParamInfo<bool>&) {
+                             return std::string("Failing");
+                         });
+
+TEST(ReadFilePrefix, AReadThatFailsHalfwayIsAFileErrorNamingTheFile) {
+    ScratchFolder folder;
+    std::string file = folder.Path("club.tvs");
+    WriteBytes(file, std::string(1000, 'x'));
+    FailingFileSystem files;
+    files.ReadLimit = 400;
+    try {
+        ReadFilePrefix(file, 5000, files);
+        FAIL() << "no error";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.FileName, file);
+        EXPECT_EQ(e.Reason, "Input/output error");
+    }
+    files.ReadLimit.reset();
+    EXPECT_EQ(ReadFilePrefix(file, 5000, files).size(), 1000u);
 }
 
 TEST(SafeFileWriter, AWriterNotCommittedLeavesNoTraceAndTheTargetUntouched) {

@@ -1,6 +1,6 @@
 #include "core/config/config_file.h"
-#include "file_test_support.h"
 #include "core/members/member_file.h"
+#include "file_test_support.h"
 #include "scripted_ports.h"
 
 #include <gtest/gtest.h>

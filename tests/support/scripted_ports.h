@@ -83,11 +83,10 @@ public:
     std::vector<FileDialogRequest> Requests;
 };
 
-// A complete set of fakes, ready to hand to the core as Ports.
+// A complete set of fakes.
 struct TestPorts {
     ScriptedMessenger Messages;
     CountingPump Pump;
     CountingBeeper Bell;
     FixedClock Time;
-    Ports Get() { return Ports{Messages, Pump, Bell, Time}; }
 };

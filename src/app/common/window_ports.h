@@ -14,6 +14,4 @@ struct WindowPorts {
     Chooser& Choose;
     PrintCanvas& Printer;
     HelpRequests& Help;
-
-    Ports Core() const { return Ports{Msg, Pump, Bell, Time}; }
 };

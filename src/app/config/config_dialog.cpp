@@ -2,7 +2,7 @@
 
 #include "app/common/form_scaling_adapter.h"
 #include "core/common/error_report.h"
-#include "core/common/file_error.h"
+#include "core/common/file_error_report.h"
 #include "core/common/windows1252.h"
 #include "core/config/config_dialog_fields.h"
 #include "core/config/config_file.h"
@@ -250,7 +250,7 @@ void TConfigDial::OKBtn1Click() {
         SaveConfig(State, Msg, State.MemberFileName);
     } catch (const FileError& e) {
         // Not written: the dialog stays open with what was typed, and ConfigOK keeps its value.
-        ReportFileFailure(State, Msg, e.FileName, e.Reason, true);
+        ReportFileError({Msg, State.ErrorCode}, e, FileAction::Writing);
         return;
     }
     accept();

@@ -2,7 +2,7 @@
 
 #include "app/common/form_scaling_adapter.h"
 #include "app/common/qt_text.h"
-#include "core/common/file_error.h"
+#include "core/common/file_error_report.h"
 #include "core/config/config_file.h"
 #include "core/config/print_job.h"
 #include "core/config/print_options.h"
@@ -338,7 +338,7 @@ void TOptiesForm::OkBtnClick() {
         try {
             SaveConfig(State, Msg, State.MemberFileName);
         } catch (const FileError& e) {
-            ReportFileFailure(State, Msg, e.FileName, e.Reason, true);
+            ReportFileError({Msg, State.ErrorCode}, e, FileAction::Writing);
         }
         ChangeFlag = false;
     }

@@ -3,8 +3,7 @@
 // the window list "Bee&ld", and the wiring of every command.
 //
 // Every command is a named action (objectName = member name) whose handler is a method named
-// after the control and its event. The handlers whose work belongs to the member register,
-// configuration, schedule and report windows live in main_window_pending_commands.cpp.
+// after the control and its event. The handlers of each area live in main_window_<area>*.cpp.
 
 #include "core/app_state.h"
 #include "app/common/window_ports.h"
@@ -25,6 +24,7 @@ class QTimer;
 class QToolBar;
 class TAboutBox;
 class TConfigDial;
+class TSchemaForm;
 class TLedenGrid;
 class MemberFileChooser;
 class MemberFileCommands;
@@ -83,6 +83,9 @@ public:
     void SetAboutBox(TAboutBox* aboutBox);
     void SetResultsForm(QWidget* resultsForm) { ResultsForm = resultsForm; }
     void SetOptiesForm(QWidget* optiesForm) { OptiesForm = optiesForm; }
+    // The schedule set-up window (main_window_schedule_commands.cpp).
+    void SetSchemaForm(TSchemaForm* schemaForm);
+    void SchemaOpzet(int nr);
 
     // Handlers of this window's own commands.
     void Exit1Click();
@@ -103,7 +106,7 @@ public:
     // reaches the same topics through the application's help key filter (app/help).
     void ShowHelpFor(QObject* control);
 
-    // Handlers whose work belongs to later windows (main_window_pending_commands.cpp).
+    // The command handlers (main_window_*_commands.cpp).
     void Nieuw1Click();
     void Open1Click();
     void ConfigutratieClick();
@@ -267,7 +270,11 @@ private:
     QPointer<TAboutBox> AboutBox;
     QPointer<QWidget> ResultsForm;
     QPointer<QWidget> OptiesForm;
+    QPointer<TSchemaForm> SchemaForm;
 };
+
+// Brings a window to the front, restoring it when it is minimised.
+void FocusWindow(QWidget* window);
 
 // The help context a control or menu item carries (0 when none).
 int HelpContextOf(const QObject* object);

@@ -3,14 +3,14 @@
 // a member file named on the command line. The work is the core's member-file operations
 // (MemberFileCommands); this file hands them the main window's pieces.
 
-#include "core/common/file_error.h"
 #include "app/common/qt_chooser.h"
 #include "app/config/config_dialog.h"
-#include "core/config/config_file.h"
-#include "core/members/member_file.h"
 #include "app/members/member_file_chooser.h"
 #include "app/members/member_file_commands.h"
 #include "app/shell/main_window.h"
+#include "core/common/file_error_report.h"
+#include "core/config/config_file.h"
+#include "core/members/member_file.h"
 
 MemberFileCommands& TTolvex12::FileCommands() {
     if (FileCommandsPart) return *FileCommandsPart;
@@ -82,6 +82,6 @@ void TTolvex12::SaveConfigOfList() {
     try {
         SaveConfig(State, Ports.Msg, State.MemberFileName);
     } catch (const FileError& e) {
-        ReportFileFailure(State, Ports.Msg, e.FileName, e.Reason, true);
+        ReportFileError({Ports.Msg, State.ErrorCode}, e, FileAction::Writing);
     }
 }

@@ -1,7 +1,7 @@
 #include "core/common/date_edit.h"
 
+#include "core/common/date_text.h"
 #include "core/common/error_report.h"
-#include "core/common/text_utils.h"
 
 #include <charconv>
 #include <cstdio>

@@ -119,12 +119,3 @@ public:
     virtual bool PrinterSetup() = 0;
     virtual std::optional<FontChoice> ChooseFont(const FontChoice& current) = 0;
 };
-
-// Everything an operation may need to reach the outside, in one bundle that windows and tests
-// hand to the core.
-struct Ports {
-    Messenger& Msg;
-    EventPump& Pump;
-    Beeper& Bell;
-    Clock& Time;
-};

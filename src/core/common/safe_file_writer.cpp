@@ -4,10 +4,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -23,9 +19,9 @@ std::string FolderOf(const std::string& fileName) {
 }
 
 // The mode a new file gets: that of the file it replaces, else what the umask allows.
-mode_t ModeFor(const std::string& fileName) {
+mode_t ModeFor(FileSystem& files, const std::string& fileName) {
     struct stat info;
-    if (::stat(fileName.c_str(), &info) == 0) return info.st_mode & 07777;
+    if (files.PathStatus(fileName, info) == 0) return info.st_mode & 07777;
     mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
@@ -33,25 +29,24 @@ mode_t ModeFor(const std::string& fileName) {
 
 } // namespace
 
-SafeFileWriter::SafeFileWriter(std::string fileName, std::string_view bytes)
-    : FileName(std::move(fileName)) {
-    std::string pattern = FileName + ".XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    int fd = ::mkstemp(name.data());
+SafeFileWriter::SafeFileWriter(std::string fileName, std::string_view bytes, FileSystem& files)
+    : Files(files)
+    , FileName(std::move(fileName)) {
+    std::string name = FileName + ".XXXXXX";
+    int fd = Files.CreateTemporary(name);
     if (fd < 0) Fail(FileName, errno);
-    TempName = name.data();
+    TempName = name;
 
     auto abandon = [&](int err) {
-        ::close(fd);
-        ::unlink(TempName.c_str());
+        Files.Close(fd);
+        Files.Remove(TempName);
         TempName.clear();
         Fail(FileName, err);
     };
     const char* data = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
-        ssize_t written = ::write(fd, data, left);
+        ssize_t written = Files.Write(fd, data, left);
         if (written < 0) {
             if (errno == EINTR) continue;
             abandon(errno);
@@ -60,32 +55,28 @@ SafeFileWriter::SafeFileWriter(std::string fileName, std::string_view bytes)
         data += written;
         left -= static_cast<std::size_t>(written);
     }
-    if (::fchmod(fd, ModeFor(FileName)) != 0) abandon(errno);
-    if (::fsync(fd) != 0) abandon(errno);
-    if (::close(fd) != 0) {
+    if (Files.SetMode(fd, ModeFor(Files, FileName)) != 0) abandon(errno);
+    if (Files.Sync(fd) != 0) abandon(errno);
+    if (Files.Close(fd) != 0) {
         int err = errno;
-        ::unlink(TempName.c_str());
+        Files.Remove(TempName);
         TempName.clear();
         Fail(FileName, err);
     }
 }
 
 SafeFileWriter::~SafeFileWriter() {
-    if (!Committed && !TempName.empty()) ::unlink(TempName.c_str());
+    if (!Committed && !TempName.empty()) Files.Remove(TempName);
 }
 
 void SafeFileWriter::Commit() {
-    if (::rename(TempName.c_str(), FileName.c_str()) != 0) Fail(FileName, errno);
+    if (Files.Rename(TempName, FileName) != 0) Fail(FileName, errno);
     Committed = true;
-    // The rename itself must survive a power cut too.
-    int dir = ::open(FolderOf(FileName).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    // The rename itself must survive a power cut too; the new content is in place already.
+    Files.SyncFolder(FolderOf(FileName));
 }
 
-void WriteFileAtomically(const std::string& fileName, std::string_view bytes) {
-    SafeFileWriter writer(fileName, bytes);
+void WriteFileAtomically(const std::string& fileName, std::string_view bytes, FileSystem& files) {
+    SafeFileWriter writer(fileName, bytes, files);
     writer.Commit();
 }

@@ -6,6 +6,8 @@
 // The two steps are separate because the member file makes its backup in between: the old file
 // is renamed to its backup name only once the new content is safely on disk.
 
+#include "core/common/file_system.h"
+
 #include <string>
 #include <string_view>
 
@@ -13,7 +15,7 @@ class SafeFileWriter {
 public:
     // Writes bytes to a temporary file beside fileName and flushes it. Raises FileError (with
     // fileName and the system's reason) and leaves nothing behind when that fails.
-    SafeFileWriter(std::string fileName, std::string_view bytes);
+    SafeFileWriter(std::string fileName, std::string_view bytes, FileSystem& files = SystemFiles());
     // Removes the temporary file when Commit was not reached.
     ~SafeFileWriter();
     SafeFileWriter(const SafeFileWriter&) = delete;
@@ -25,10 +27,12 @@ public:
     const std::string& TemporaryName() const { return TempName; }
 
 private:
+    FileSystem& Files;
     std::string FileName;
     std::string TempName;
     bool Committed = false;
 };
 
 // Both steps at once, for files that need no backup in between.
-void WriteFileAtomically(const std::string& fileName, std::string_view bytes);
+void WriteFileAtomically(const std::string& fileName, std::string_view bytes,
+                         FileSystem& files = SystemFiles());

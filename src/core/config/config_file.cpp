@@ -1,9 +1,9 @@
 #include "core/config/config_file.h"
 
 #include "core/common/error_report.h"
+#include "core/common/file_names.h"
 #include "core/common/file_reader.h"
 #include "core/common/safe_file_writer.h"
-#include "core/common/text_utils.h"
 
 void SavetoStream(const TConfigObj& config, std::string& out) {
     out.append(reinterpret_cast<const char*>(&config.ClubLengte), sizeof config.ClubLengte);
@@ -132,7 +132,8 @@ void LoadConfig(AppState& state, Messenger& messenger, ConfigHost& host,
     FinishLoad(state, messenger, host);
 }
 
-void SaveConfig(AppState& state, Messenger& messenger, const std::string& memberFileName) {
+void SaveConfig(AppState& state, Messenger& messenger, const std::string& memberFileName,
+                FileSystem& files) {
     if (memberFileName == "N_N") return;
     state.ConfigFileName = ConfigNameFor(memberFileName);
     if (state.ConfigExists) {
@@ -144,6 +145,6 @@ void SaveConfig(AppState& state, Messenger& messenger, const std::string& member
     }
     std::string image;
     SavetoStream(state.Config, image);
-    WriteFileAtomically(state.ConfigFileName, image);
+    WriteFileAtomically(state.ConfigFileName, image, files);
     state.ConfigOK = true;
 }

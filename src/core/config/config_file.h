@@ -3,6 +3,7 @@
 
 #include "core/app_state.h"
 #include "core/common/byte_reader.h"
+#include "core/common/file_system.h"
 #include "core/common/ports.h"
 #include "core/config/config_host.h"
 
@@ -45,4 +46,5 @@ void LoadConfigFromBytes(AppState& state, Messenger& messenger, ConfigHost& host
 
 // Writes the configuration beside the member file; nothing while the list has no file name.
 // Raises FileError when the file cannot be written; the old file then stays as it was.
-void SaveConfig(AppState& state, Messenger& messenger, const std::string& memberFileName);
+void SaveConfig(AppState& state, Messenger& messenger, const std::string& memberFileName,
+                FileSystem& files = SystemFiles());

@@ -1,10 +1,12 @@
 #include "core/members/member_file.h"
 
 #include "core/common/error_report.h"
+#include "core/common/file_backup.h"
 #include "core/common/file_error.h"
+#include "core/common/file_error_report.h"
+#include "core/common/file_names.h"
 #include "core/common/file_reader.h"
 #include "core/common/safe_file_writer.h"
-#include "core/common/text_utils.h"
 #include "core/config/config_file.h"
 
 #include <cstdio>
@@ -70,6 +72,18 @@ void Restore(AppState& state, SavedState&& saved) {
     static_cast<ConfigState&>(state) = std::move(saved.Configuration);
 }
 
+// Puts the new file in place. Should that fail after the old file became the backup, the backup
+// takes the file's name again: the user finds the file as it was, under its own name.
+void CommitOrRestore(SafeFileWriter& writer, const std::string& name, bool backedUp,
+                     FileSystem& files) {
+    try {
+        writer.Commit();
+    } catch (const FileError&) {
+        if (backedUp) files.Rename(ReplaceExtension(name, BackupExtension(1)), name);
+        throw;
+    }
+}
+
 } // namespace
 
 int16_t MemberCountFromHeader(const TLidRec& header, int32_t nLeden) {
@@ -130,6 +144,7 @@ bool LoadLedenFromBytes(AppState& state, Messenger& messenger, std::string_view 
     state.MemberList.resize(static_cast<std::size_t>(n) + 1);
     for (int i = 1; i <= n; ++i) ReadfromStream(state.MemberList[i], in);
     state.MemberDataPresent = true;
+    state.MemberListLoaded = true;
     return true;
 }
 
@@ -191,12 +206,7 @@ void NewLedenInput(AppState& state, Messenger&, ConfigHost& config, MemberFileVi
     view.OpenLedenInput();
     view.SetNieuwEnabled(false);
     state.MemberDataPresent = true;
-}
-
-void ReportFileFailure(AppState& state, Messenger& messenger, const std::string& fileName,
-                       const std::string& reason, bool writing) {
-    ReportError({messenger, state.ErrorCode}, Join({fileName, " (", reason, ")"}), 0,
-                writing ? 8 : 7, 4);
+    state.MemberListLoaded = true;
 }
 
 OpenOutcome OpenNamedMemberFile(AppState& state, Messenger& messenger, ConfigHost& config,
@@ -212,7 +222,7 @@ OpenOutcome OpenNamedMemberFile(AppState& state, Messenger& messenger, ConfigHos
         LoadConfig(state, messenger, config, fileName);
         outcome.Loaded = LoadLeden(state, messenger, fileName, &outcome.HeaderCount);
     } catch (const FileError& e) {
-        ReportFileFailure(state, messenger, e.FileName, e.Reason, false);
+        ReportFileError({messenger, state.ErrorCode}, e, FileAction::Reading);
         outcome.Loaded = false;
     }
     outcome.Config = state.Config;
@@ -275,7 +285,8 @@ bool SelectBestand(AppState& state, Messenger& messenger, Chooser& chooser, std:
     return true;
 }
 
-bool SaveLidData(AppState& state, Messenger& messenger, MemberFileView& view, bool bevestig) {
+bool SaveLidData(AppState& state, Messenger& messenger, MemberFileView& view, bool bevestig,
+                 FileSystem& files) {
     view.GridToList();
     const std::string& name = state.MemberFileName;
     bool written = false;
@@ -288,16 +299,16 @@ bool SaveLidData(AppState& state, Messenger& messenger, MemberFileView& view, bo
             writeFailed = true;
         } else {
             try {
-                SafeFileWriter writer(name, *image);
+                SafeFileWriter writer(name, *image, files);
                 // The old file becomes the backup only now that the new one is on disk.
-                bool existed = FileExists(name);
-                if (existed && (state.BackupPending || state.BackupRequested))
-                    MakeBackup({messenger, state.ErrorCode}, name, 1);
+                bool existed = FileExists(name, files);
+                bool backedUp = existed && (state.BackupPending || state.BackupRequested) &&
+                                MakeBackup({messenger, state.ErrorCode}, name, 1, files);
+                CommitOrRestore(writer, name, backedUp, files);
                 if (existed) state.BackupPending = false;
-                writer.Commit();
                 written = true;
             } catch (const FileError& e) {
-                ReportFileFailure(state, messenger, e.FileName, e.Reason, true);
+                ReportFileError({messenger, state.ErrorCode}, e, FileAction::Writing);
                 writeFailed = true;
             }
         }
@@ -315,16 +326,16 @@ bool SaveLidData(AppState& state, Messenger& messenger, MemberFileView& view, bo
 }
 
 bool RunSaveCommand(AppState& state, Messenger& messenger, Chooser& chooser, MemberFileView& view,
-                    SaveCommand command) {
+                    SaveCommand command, FileSystem& files) {
     const bool redals = command == SaveCommand::BewarenAls;
     if (!SelectBestand(state, messenger, chooser, state.MemberFileName, redals, redals, "tvs"))
         return false;
     const bool bevestig = command == SaveCommand::BewarenAls || command == SaveCommand::Red;
-    bool written = SaveLidData(state, messenger, view, bevestig);
+    bool written = SaveLidData(state, messenger, view, bevestig, files);
     try {
-        SaveConfig(state, messenger, state.MemberFileName);
+        SaveConfig(state, messenger, state.MemberFileName, files);
     } catch (const FileError& e) {
-        ReportFileFailure(state, messenger, e.FileName, e.Reason, true);
+        ReportFileError({messenger, state.ErrorCode}, e, FileAction::Writing);
     }
     return written;
 }

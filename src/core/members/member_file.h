@@ -4,6 +4,7 @@
 
 #include "core/app_state.h"
 #include "core/common/byte_reader.h"
+#include "core/common/file_system.h"
 #include "core/common/ports.h"
 #include "core/config/config_host.h"
 #include "core/members/member_file_view.h"
@@ -67,7 +68,8 @@ bool SelectBestand(AppState& state, Messenger& messenger, Chooser& chooser, std:
                    bool redals, bool bevestig, std::string_view ext);
 
 // Writes MemberList to MemberFileName; returns whether the save succeeded.
-bool SaveLidData(AppState& state, Messenger& messenger, MemberFileView& view, bool bevestig);
+bool SaveLidData(AppState& state, Messenger& messenger, MemberFileView& view, bool bevestig,
+                 FileSystem& files = SystemFiles());
 
 // The four save commands of the main window.
 enum class SaveCommand {
@@ -78,8 +80,4 @@ enum class SaveCommand {
 };
 // Returns whether the list was written.
 bool RunSaveCommand(AppState& state, Messenger& messenger, Chooser& chooser, MemberFileView& view,
-                    SaveCommand command);
-
-// Shows a failure of the file system: the file, what failed and the system's reason.
-void ReportFileFailure(AppState& state, Messenger& messenger, const std::string& fileName,
-                       const std::string& reason, bool writing);
+                    SaveCommand command, FileSystem& files = SystemFiles());

@@ -1,6 +1,6 @@
 #include "core/members/member_list_print.h"
 
-#include "core/common/text_utils.h"
+#include "core/common/file_names.h"
 #include "core/config/config_file.h"
 #include "core/config/print_job.h"
 

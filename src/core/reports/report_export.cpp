@@ -1,8 +1,7 @@
 #include "core/reports/report_export.h"
 
-#include "core/common/file_error.h"
+#include "core/common/file_error_report.h"
 #include "core/common/safe_file_writer.h"
-#include "core/common/text_utils.h"
 #include "core/members/member_file.h"
 #include "core/reports/report_layout.h"
 #include "core/reports/report_lines.h"
@@ -158,7 +157,7 @@ std::optional<std::string> ExportReportCommand(AppState& state, Messenger& messe
     try {
         WriteFileAtomically(fileName, ExportReport(state, input));
     } catch (const FileError& e) {
-        ReportFileFailure(state, messenger, FileNameText(e.FileName), e.Reason, true);
+        ReportFileError({messenger, state.ErrorCode}, e, FileAction::Writing);
         return std::nullopt;
     }
     messenger.Show("Bewaren overzicht(en) gelukt", KindInformatie, ButtonsOK);

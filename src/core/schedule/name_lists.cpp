@@ -1,7 +1,5 @@
 #include "core/schedule/name_lists.h"
 
-#include "core/common/text_utils.h"
-
 #include <algorithm>
 
 namespace {

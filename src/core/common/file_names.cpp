@@ -1,18 +1,6 @@
-#include "core/common/text_utils.h"
+#include "core/common/file_names.h"
 
-#include "core/common/error_report.h"
 #include "core/common/windows1252.h"
-
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
-
-std::string TodayText(const CalendarDate& today) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d-%02d-%04d", today.Day % 100, today.Month % 100,
-                  today.Year % 10000);
-    return text;
-}
 
 std::string SplitFileName(std::string_view fullName) {
     auto slash = fullName.find_last_of('/');
@@ -45,18 +33,4 @@ std::string_view BackupExtension(int number) {
     default:
         return ".~tv";
     }
-}
-
-void MakeBackup(ErrorSink sink, const std::string& fileName, int number) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (!fs::exists(fileName, ec)) return;
-    std::string backup = ReplaceExtension(fileName, BackupExtension(number));
-    fs::remove(backup, ec);
-    fs::rename(fileName, backup, ec);
-    if (ec) ReportError(sink, FileNameText(fileName), 8, 0, 0);
-}
-
-std::string FillText(uint8_t count, char c) {
-    return std::string(count, c);
 }

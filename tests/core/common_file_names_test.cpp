@@ -1,5 +1,9 @@
-#include "core/common/text_utils.h"
+#include "core/common/common_state.h"
+#include "core/common/date_text.h"
+#include "core/common/file_backup.h"
+#include "core/common/file_names.h"
 #include "core/common/windows1252.h"
+#include "failing_file_system.h"
 #include "scripted_ports.h"
 
 #include <gtest/gtest.h>
@@ -27,9 +31,14 @@ TEST(ReplaceExtension, OnlyTheBareNameCountsForTheDot) {
     EXPECT_EQ(ReplaceExtension("leden.2026.TVS", ".~tv"), "leden.2026.~tv");
 }
 
-TEST(FillText, RepeatsTheCharacter) {
-    EXPECT_EQ(FillText(0, ' '), "");
-    EXPECT_EQ(FillText(3, '-'), "---");
+TEST(FileNames, AMessageShowsTheNameInTheProgramsCharacterSet) {
+    EXPECT_EQ(FileNameText("/a/caf\xC3\xA9.tvs"), "/a/caf\xE9.tvs");
+}
+
+TEST(BackupExtension, OnePerKindOfFile) {
+    EXPECT_EQ(BackupExtension(1), ".~tv");
+    EXPECT_EQ(BackupExtension(2), ".~cf");
+    EXPECT_EQ(BackupExtension(3), ".~ca");
 }
 
 class MakeBackupTest : public ::testing::Test {
@@ -56,16 +65,40 @@ protected:
 TEST_F(MakeBackupTest, RenamesTheFileOverAnOlderBackup) {
     Write(Dir / "leden.tvs", "new");
     Write(Dir / "leden.~tv", "old");
-    MakeBackup({Messages, State.ErrorCode}, (Dir / "leden.tvs").string(), 1);
+    EXPECT_TRUE(MakeBackup({Messages, State.ErrorCode}, (Dir / "leden.tvs").string(), 1));
     EXPECT_FALSE(fs::exists(Dir / "leden.tvs"));
     EXPECT_EQ(Read(Dir / "leden.~tv"), "new");
     EXPECT_TRUE(Messages.Shown.empty());
 }
 
 TEST_F(MakeBackupTest, AMissingFileIsNoError) {
-    MakeBackup({Messages, State.ErrorCode}, (Dir / "nergens.tvs").string(), 1);
+    EXPECT_FALSE(MakeBackup({Messages, State.ErrorCode}, (Dir / "nergens.tvs").string(), 1));
     EXPECT_TRUE(Messages.Shown.empty());
     EXPECT_EQ(State.ErrorCode, 0);
+}
+
+TEST_F(MakeBackupTest, AFailedRenameIsReportedWithTheFileName) {
+    Write(Dir / "leden.cfg", "x");
+    // A non-empty folder in the backup's place can be neither deleted nor replaced.
+    fs::create_directories(Dir / "leden.~cf" / "inhoud");
+    const std::string file = (Dir / "leden.cfg").string();
+    EXPECT_FALSE(MakeBackup({Messages, State.ErrorCode}, file, 2));
+    ASSERT_EQ(Messages.Shown.size(), 1u);
+    EXPECT_EQ(Messages.Last().Text, "Reserve kopie maken mislukt: " + file);
+    EXPECT_EQ(Messages.Last().Kind, KindFout);
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_EQ(State.ErrorCode, 0);
+}
+
+TEST_F(MakeBackupTest, OnAReadOnlyDiskTheFileStaysWhereItWas) {
+    Write(Dir / "leden.tvs", "new");
+    FailingFileSystem files;
+    files.ReadOnly = true;
+    EXPECT_FALSE(MakeBackup({Messages, State.ErrorCode}, (Dir / "leden.tvs").string(), 1, files));
+    EXPECT_EQ(Read(Dir / "leden.tvs"), "new");
+    EXPECT_FALSE(fs::exists(Dir / "leden.~tv"));
+    EXPECT_EQ(Messages.Texts(), std::vector<std::string>{"Reserve kopie maken mislukt: " +
+                                                         (Dir / "leden.tvs").string()});
 }
 
 TEST(Windows1252, EveryByteSurvivesARoundTrip) {
