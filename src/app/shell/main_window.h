@@ -132,8 +132,6 @@ public:
     void Print1Click();
     void PrintPreview1Click();
     MemberGridPrintout MemberGridAsShown();
-    // A PDF file as printer asks for its file; false when that was cancelled.
-    bool ChoosePrintFile();
     // Steps of the commands above that other windows carry out.
     void OpenResultaten(int opt);
     void OpenOpties(int pgNr);
