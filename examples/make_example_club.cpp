@@ -1,7 +1,10 @@
 // Writes the example club: a made-up tennis club of 60 members with its configuration, as the
-// program itself saves them. The output is the same on every run (a fixed seed), so the files
-// in this folder can be checked against a fresh run.
-//   make_example_club FOLDER      writes FOLDER/tc_de_kastanjelaan.tvs and .cfg
+// program itself saves them, ticked off for two evenings. The output is the same on every run
+// (a fixed seed), so the files in this folder can be checked against a fresh run.
+//   make_example_club FOLDER      writes FOLDER/tc_de_kastanjelaan.tvs and .cfg (a club night
+//                                 that the proposed courts compute completely) and
+//                                 FOLDER/tc_de_kastanjelaan_laat.tvs and .cfg (an evening with
+//                                 many late arrivals, which needs fewer courts in rounds 1 and 2)
 
 #include "core/app_state.h"
 #include "core/common/safe_file_writer.h"
@@ -54,10 +57,40 @@ const std::array<const char*, 16> Streets = {
     "Wilhelminastraat", "Sportlaan",    "Het Hoogeland", "Zonnebloemstraat"};
 const std::array<const char*, 3> Towns = {"Ede", "Bennekom", "Wageningen"};
 const std::array<const char*, 3> TownPostcodes = {"6711", "6721", "6701"};
-// Mostly absent ("-") or present ("X"); some may play only two or three times, arrive late or
-// leave early.
+// The codes the generator draws first; the evening's ticks below replace them.
 const std::array<const char*, 16> StatusCodes = {"-", "-", "-", "-", "-", "X",  "X",  "X",
                                                  "X", "X", "2", "3", "A", "B1", "C2", "D"};
+
+// An evening: the status codes of the first sixteen men and the first sixteen ladies of the
+// register ("X" plays every round, "2" and "3" at most that many games, "X1" and "X2" arrive
+// for round 2 or 3, "D" leaves after round 4); everybody else is not there ("-").
+struct Evening {
+    const char* FileName;
+    std::array<const char*, 16> Men;
+    std::array<const char*, 16> Ladies;
+};
+
+const Evening ClubNight = {
+    "tc_de_kastanjelaan",
+    {"X", "2", "3", "X1", "X", "X", "X", "X", "X", "X", "X", "X", "X", "X", "X", "X"},
+    {"X", "X", "X", "X", "D", "X", "X", "X", "X", "X", "X", "X", "X", "X", "X", "X"}};
+
+const Evening LateNight = {
+    "tc_de_kastanjelaan_laat",
+    {"X1", "X", "X1", "X", "X1", "X", "X1", "X", "X1", "X", "X2", "X", "X2", "X", "3", "X"},
+    {"X", "X1", "X", "X1", "X", "X1", "X", "X1", "X", "X2", "X", "X2", "X", "X", "2", "X"}};
+
+void TickOff(AppState& state, const Evening& evening) {
+    int men = 0, ladies = 0;
+    for (int i = 1; i <= state.MemberCount; ++i) {
+        TLidRec& m = state.MemberList[i].LidRecord;
+        const bool man = m.Groep.View() == "h";
+        int& seen = man ? men : ladies;
+        const auto& codes = man ? evening.Men : evening.Ladies;
+        m.StatCode.Assign(seen < 16 ? codes[seen] : "-");
+        ++seen;
+    }
+}
 
 class NullMessenger : public Messenger {
 public:
@@ -140,13 +173,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "gebruik: make_example_club MAP\n");
         return 1;
     }
-    const std::string memberFile = std::string(argv[1]) + "/tc_de_kastanjelaan.tvs";
-
     AppState state;
     DefaultConfig(state);
     state.Config.CfgRec.ClubNaam.Assign("T.C. De Kastanjelaan");
     state.Config.CfgRec.NLeden = 60;
-    state.Config.CfgRec.NBanen = 7;
+    state.Config.CfgRec.NBanen = 6;
     state.Config.CfgRec.Cfgflags = CfgWarnCourts | CfgShowProgress | CfgNewMark;
     state.PrnCfg.FontNameTv.Assign("DejaVu Sans");
     state.PrnCfg.FontSizeTv = 10;
@@ -163,19 +194,23 @@ int main(int argc, char** argv) {
     const int members = 60;
     state.MemberCount = members;
     state.MemberList.assign(members + 1, TLedenObj{});
-    state.MemberList[0].LidRecord.Voornaam.Assign("tc_de_kastanjelaan.tvs");
     for (int i = 1; i <= members; ++i)
         FillMember(state.MemberList[i].LidRecord, dice, i, dice.Next() % 100 < 55);
 
-    try {
-        auto image = MemberFileImage(state);
-        WriteFileAtomically(memberFile, *image);
-        state.MemberFileName = memberFile;
-        NullMessenger quiet;
-        SaveConfig(state, quiet, memberFile);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "make_example_club: %s\n", e.what());
-        return 1;
+    for (const Evening* evening : {&ClubNight, &LateNight}) {
+        TickOff(state, *evening);
+        const std::string memberFile = std::string(argv[1]) + "/" + evening->FileName + ".tvs";
+        state.MemberList[0].LidRecord.Voornaam.Assign(std::string(evening->FileName) + ".tvs");
+        try {
+            auto image = MemberFileImage(state);
+            WriteFileAtomically(memberFile, *image);
+            state.MemberFileName = memberFile;
+            NullMessenger quiet;
+            SaveConfig(state, quiet, memberFile);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "make_example_club: %s\n", e.what());
+            return 1;
+        }
     }
     return 0;
 }

@@ -2,7 +2,10 @@
 // "&Start" does and prints the lines of report K (1 pair schedule, 2 court schedule, 3 times
 // played, 4 cross table, 5 the editor's court schedule), one per output line, exactly as the
 // report window receives them (converted to UTF-8). --summary first prints the block that opens
-// an exported or printed report. Messages of the run and of the report go to the error output.
+// an exported or printed report. --export FILE writes the text file of the report (kinds 1..4)
+// as the report window's "&Export" does, with the print settings of "config" (margins, screen
+// font size, Preferent switches, Persoon) over the standard ones. Messages of the run and of the
+// report go to the error output.
 //
 // Besides the keys of "schedule", the set-up may hold "SpeelDatum" ("d-m-yyyy", default today)
 // and "config", an object with the configuration keys that "dump" prints.
@@ -10,9 +13,12 @@
 #include "cli_commands.h"
 
 #include "core/common/date_edit.h"
+#include "core/common/safe_file_writer.h"
 #include "core/common/windows1252.h"
+#include "core/config/config_file.h"
 #include "core/reports/play_date.h"
 #include "core/reports/report_build.h"
+#include "core/reports/report_export.h"
 #include "core/reports/report_summary.h"
 #include "core/schedule/schedule_run.h"
 #include "headless/headless_ports.h"
@@ -97,12 +103,30 @@ void PrintMessages(const RecordingMessenger& messages) {
         std::fprintf(stderr, "bericht (%d): %s\n", m.Kind, Windows1252ToUtf8(m.Text).c_str());
 }
 
-constexpr const char* Usage = "gebruik: tolvex-cli report OPZET.json --kind 1..5 [--summary]";
+constexpr const char* Usage =
+    "gebruik: tolvex-cli report OPZET.json --kind 1..5 [--summary] [--export BESTAND]";
+
+// The standard print settings of a new configuration, for the keys "config" leaves out.
+TPrnCFGRec StandardPrintSettings() {
+    auto fresh = std::make_unique<AppState>();
+    DefaultConfig(*fresh);
+    return fresh->PrnCfg;
+}
+
+void TakePrintSettings(AppState& state) {
+    state.PrnCfg = state.Config.PrnCFGRecord;
+    const uint16_t pref = state.PrnCfg.Preferent;
+    state.PrintHeadOn = (pref & PrefPrintKop) != 0;
+    state.PersDataOn = (pref & PrefEigenaar) != 0;
+    state.LandscapeOn = (pref & PrefLiggend) != 0;
+    state.PrintTitelOn = (pref & PrefPrintTitel) != 0;
+}
 
 int Run(int argc, char** argv) {
     std::string setupFile;
     int kind = 0;
     bool summary = false;
+    std::string exportFile;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--kind") {
@@ -113,6 +137,9 @@ int Run(int argc, char** argv) {
             kind = value[0] - '0';
         } else if (arg == "--summary") {
             summary = true;
+        } else if (arg == "--export") {
+            if (i + 1 >= argc) throw BadInput("--export verwacht een bestandsnaam");
+            exportFile = argv[++i];
         } else if (setupFile.empty() && !arg.starts_with("--")) {
             setupFile = arg;
         } else {
@@ -120,10 +147,13 @@ int Run(int argc, char** argv) {
         }
     }
     if (setupFile.empty() || kind == 0) throw BadInput(Usage);
+    if (!exportFile.empty() && kind == ReportEditor)
+        throw BadInput("--export kan alleen voor de overzichten 1..4");
 
     auto state = std::make_unique<AppState>();
     ScheduleSetupFile file = ReadScheduleSetupFile(setupFile, *state);
     const json& setup = file.Setup;
+    state->Config.PrnCFGRecord = StandardPrintSettings();
     if (auto it = setup.find("config"); it != setup.end()) {
         // The set-up's own group codes and option bits still win over the configuration's.
         const TCfgRec chosen = state->Config.CfgRec;
@@ -143,6 +173,7 @@ int Run(int argc, char** argv) {
         playDate = *date;
     }
     file.Input.SpeelDatum = PlayDateSerial(playDate);
+    TakePrintSettings(*state);
 
     RecordingMessenger messages;
     QuietPump pump;
@@ -162,6 +193,11 @@ int Run(int argc, char** argv) {
     if (summary)
         for (const std::string& line : SummaryBlock(ReportSourceOf(*state), state->Config.CfgRec))
             PrintLine(line);
+    if (!exportFile.empty()) {
+        WriteFileAtomically(exportFile,
+                            ExportReport(*state, ReportExportInputOf(*state, *opening.Report)));
+        return 0;
+    }
     for (const TResultObj& line : opening.Report->Lines) PrintLine(line.Regel);
     return 0;
 }

@@ -1,6 +1,9 @@
-// tolvex-cli schedule SETUP.json [--max-candidates N]: one complete schedule computed as the
-// set-up window's "&Start" computes it, printed as one JSON object. The question " Wilt U
-// stoppen" is answered "Nee"; --max-candidates N presses the stop button after N candidates.
+// tolvex-cli schedule SETUP.json [--literal] [--max-candidates N]: one complete schedule
+// computed as the set-up window's "&Start" computes it, printed as one JSON object. With
+// "memberFile" the rounds and courts come from that file's configuration unless the set-up
+// gives them. The question " Wilt U stoppen" is answered "Nee"; --max-candidates N presses the
+// stop button after N candidates of the chosen search; --literal examines every candidate as
+// the plain search does instead of skipping where no selection can be found.
 
 #include "cli_commands.h"
 
@@ -47,6 +50,15 @@ std::string TextField(const json& object, const char* key) {
 }
 
 namespace {
+
+const char* const Usage =
+    "gebruik: tolvex-cli schedule OPZET.json [--literal] [--max-candidates N]\n"
+    "  Berekent een schema zoals \"&Start\" in het opzetvenster en schrijft het als JSON.\n"
+    "  --literal           onderzoekt elke kandidaat (de letterlijke zoekmethode); zonder\n"
+    "                      deze optie slaat de zoektocht over waar geen selectie kan liggen\n"
+    "                      (zelfde schema, minder kandidaten)\n"
+    "  --max-candidates N  stopt de gekozen zoekmethode na N kandidaten (als \"S&top\")\n"
+    "  --help              deze tekst\n";
 
 json MessagesJson(const RecordingMessenger& messenger) {
     json shown = json::array();
@@ -189,6 +201,14 @@ json Output(const AppState& state, const RecordingMessenger& messages,
     }
     out["PlayCount"] = playCount;
     out["OpponentTable"] = opponents;
+    json reasons = json::array();
+    for (const RoundReasonEntry& reason : store.Reasons) {
+        static const char* groups[] = {"men", "women", "mixed"};
+        reasons.push_back({{"group", groups[reason.Group]},
+                           {"round", reason.Round},
+                           {"text", Windows1252ToUtf8(reason.Text)}});
+    }
+    out["reasons"] = reasons;
     out["candidates"] = store.Candidates;
     out["stopped"] = store.RunStopped;
     return out;
@@ -197,9 +217,16 @@ json Output(const AppState& state, const RecordingMessenger& messages,
 int Run(int argc, char** argv) {
     std::string setupFile;
     uint64_t maxCandidates = 0;
+    bool literal = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
-        if (arg == "--max-candidates") {
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(Usage, stdout);
+            return 0;
+        }
+        if (arg == "--literal") {
+            literal = true;
+        } else if (arg == "--max-candidates") {
             if (i + 1 >= argc) throw BadInput("--max-candidates verwacht een aantal");
             std::string value = argv[++i];
             std::size_t used = 0;
@@ -218,8 +245,7 @@ int Run(int argc, char** argv) {
             throw BadInput("onbekend argument: " + arg);
         }
     }
-    if (setupFile.empty())
-        throw BadInput("gebruik: tolvex-cli schedule OPZET.json [--max-candidates N]");
+    if (setupFile.empty()) throw BadInput(std::string("geen opzet gegeven\n") + Usage);
 
     auto state = std::make_unique<AppState>();
     ScheduleSetupInput input = ReadScheduleSetupFile(setupFile, *state).Input;
@@ -230,7 +256,7 @@ int Run(int argc, char** argv) {
     WarningRecorder view;
     // No window events to process: the searches run at full speed, and the candidate limit
     // stops them exactly.
-    RunControl control{state->StopKey, maxCandidates, 1u << 20};
+    RunControl control{state->StopKey, maxCandidates, 1u << 20, literal};
     RunPorts ports{messages, pump, bell, view, control};
     PrepareSchedule(*state, input, messages, bell, view);
 
@@ -295,6 +321,15 @@ ScheduleSetupFile ReadScheduleSetupFile(const std::string& setupFile, AppState& 
             // bits (or their defaults) still decide the schedule.
             const TCfgRec chosen = cfg;
             LoadMemberFile(state, file->get<std::string>());
+            // As "Schema met &Namen" does: the rounds and courts of the file's configuration,
+            // unless the set-up gives them.
+            if (!setup.contains("NDubRonden")) input.NDubRonden = cfg.NDubRonden;
+            if (!setup.contains("NMixRonden")) input.NMixRonden = cfg.NMixRonden;
+            if (!setup.contains("NBanen")) input.NBanen = cfg.NBanen;
+            if (input.NDubRonden < 0 || input.NMixRonden < 0 || input.NBanen < 0 ||
+                input.NDubRonden + input.NMixRonden > MaxRounds)
+                throw BadInput("de configuratie van het ledenbestand geeft ongeldige aantallen "
+                               "ronden of banen");
             cfg.Grpn[0] = chosen.Grpn[0];
             cfg.Grpn[1] = chosen.Grpn[1];
             cfg.Cfgflags = chosen.Cfgflags;

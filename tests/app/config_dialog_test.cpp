@@ -111,7 +111,7 @@ private slots:
         Setup s;
         DefaultConfig(s.State);
         s.State.Config.CfgRec.Telling = 1;
-        s.State.MemberDataPresent = true;
+        s.State.MemberListLoaded = true;
         QVERIFY(s.Dialog.PrepareShow(false));
         s.Dialog.show();
         QVERIFY(s.Dialog.GamesBox->isChecked());
@@ -129,7 +129,7 @@ private slots:
         QTest::mouseClick(s.Dialog.OKBtn1, Qt::LeftButton);
         QVERIFY(!Exists("N_N.cfg"));
         s.State.MemberFileName = folder.Path("club.tvs");
-        s.State.MemberDataPresent = true;
+        s.State.MemberListLoaded = true;
         QVERIFY(s.Dialog.PrepareShow(false));
         s.Dialog.show();
         s.Dialog.Edit(5)->setText("0");
@@ -144,7 +144,7 @@ private slots:
         Setup s;
         DefaultConfig(s.State);
         s.State.MemberFileName = folder.Path("weg/club.tvs"); // a folder that does not exist
-        s.State.MemberDataPresent = true;
+        s.State.MemberListLoaded = true;
         s.State.ConfigOK = true;
         bool stillOpen = false;
         QTimer::singleShot(0, [&] {
@@ -196,7 +196,7 @@ private slots:
         s.Dialog.OpenConfigDial(true);
         QVERIFY(s.State.ConfigOK);
         QTimer::singleShot(0, [&] { QTest::mouseClick(s.Dialog.CancelBtn1, Qt::LeftButton); });
-        s.State.MemberDataPresent = true;
+        s.State.MemberListLoaded = true;
         s.Dialog.OpenConfigDial(false);
         QVERIFY(!s.State.ConfigOK);
     }

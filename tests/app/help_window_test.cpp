@@ -1,8 +1,12 @@
 #include "app/common/message_window.h"
 #include "app/config/config_dialog.h"
+#include "app/config/options_window.h"
 #include "app/help/help_key_filter.h"
 #include "app/help/help_viewer.h"
 #include "app/help/help_window.h"
+#include "app/members/member_dialog.h"
+#include "app/shell/main_window.h"
+#include "recording_print_canvas.h"
 #include "scripted_ports.h"
 
 #include <QApplication>
@@ -16,6 +20,8 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
+
+#include <set>
 
 // Every help context number that a window, control, menu or menu item of the program carries.
 constexpr int AllHelpContexts[] = {10,  200, 217, 220, 221, 222, 223, 224, 225, 226, 227, 228, 230,
@@ -54,6 +60,42 @@ private slots:
             QCOMPARE(s.Window()->CurrentTopic(), topic);
         }
         QVERIFY(s.Window()->isVisible());
+        QByteArray folder = qgetenv("TOLVEX_SHOT_DIR");
+        if (!folder.isEmpty()) {
+            for (int context : {235, 241, 304}) {
+                s.Viewer.ShowContext(context);
+                QTest::qWait(200);
+                s.Window()->grab().save(
+                    QString("%1/help_%2.png").arg(QString(folder)).arg(context));
+            }
+        }
+    }
+
+    // The windows themselves: every context number they carry is one of the list above.
+    void EveryContextTheWindowsCarryHasATopic() {
+        Setup s;
+        AppState state;
+        TestPorts fakes;
+        ScriptedChooser choose;
+        RecordingPrintCanvas printer;
+        TTolvex12 main(state, WindowPorts{fakes.Messages, fakes.Pump, fakes.Bell, fakes.Time,
+                                          choose, printer, s.Viewer});
+        TNewLidDlg member(state, fakes.Messages, fakes.Bell);
+        TConfigDial config(state, fakes.Messages, fakes.Bell);
+        TOptiesForm options(state, fakes.Messages, choose, printer);
+        std::set<int> carried;
+        for (QObject* window : std::initializer_list<QObject*>{&main, &member, &config, &options}) {
+            QList<QObject*> objects = window->findChildren<QObject*>();
+            objects << window;
+            for (QObject* o : objects)
+                if (int context = o->property("helpContext").toInt()) carried.insert(context);
+        }
+        QVERIFY(carried.size() >= 40);
+        const std::set<int> known(std::begin(AllHelpContexts), std::end(AllHelpContexts));
+        for (int context : carried) {
+            QVERIFY2(known.count(context), qPrintable(QString::number(context)));
+            QVERIFY(!s.Viewer.TopicOfContext(context).isEmpty());
+        }
     }
 
     void MissingNumberOpensTheContents() {

@@ -6,6 +6,7 @@
 #include "scripted_ports.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -88,6 +89,28 @@ private slots:
         Fixture f;
         f.Action("Configuratie")->trigger();
         QCOMPARE(f.Fakes.Messages.Texts(), std::vector<std::string>{"Geen Ledenbestand geladen"});
+    }
+
+    void ConfiguratieAfterACancelledOpenShowsTheLoadedListsConfiguration() {
+        Fixture f;
+        std::string file = f.Folder.Path("club.tvs");
+        WriteBytes(file, HeaderBytes(1, "") + MemberBytes(1, 9, "Wim", "Smit", "h", "X"));
+        WriteBytes(f.Folder.Path("club.cfg"), ConfigBytes(1));
+        f.Choose.OpenAnswers.push_back(file);
+        f.Action("Open1")->trigger();
+        f.Choose.OpenAnswers.push_back(std::nullopt);
+        f.Action("Open1")->trigger(); // cancelled: the list stays loaded and shown
+        QCOMPARE(int(f.State.MemberCount), 1);
+        QString shownClub;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = f.Window->findChild<TConfigDial*>();
+            QVERIFY(dialog && dialog->isVisible());
+            shownClub = dialog->Edit(2)->text();
+            QTest::mouseClick(dialog->CancelBtn1, Qt::LeftButton);
+        });
+        f.Action("Configuratie")->trigger();
+        QVERIFY(f.Fakes.Messages.Shown.empty());
+        QCOMPARE(shownClub, QString("1")); // "Aantal leden" of club.cfg
     }
 
     void CommandLineFileIsOpened() {

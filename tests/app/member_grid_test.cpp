@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTimer>
 #include <QtTest>
 
@@ -142,6 +143,7 @@ private slots:
     void EditingAMemberShowsTheDialogsChanges();
     void F8AsksBeforeDeleting();
     void DraggingTheIndexCellMovesTheWholeMember();
+    void TheIndexColumnStaysInViewAndTheCursorNeverLandsOnIt();
     void HintsFollowThePointerAndTheClubNumberWarningItsColumn();
     void ARecordIndexOutsideTheListIsReported();
     void TheFontFollowsTheScreenFontOrTheDesktop();
@@ -538,10 +540,12 @@ void MemberGridTest::DraggingTheIndexCellMovesTheWholeMember() {
     f.Key(Qt::Key_Escape);
     f.Click(3, 4);
     f.Type("Aalst");
-    QWidget* viewport = f.Grid->Grid->viewport();
-    QTest::mousePress(viewport, Qt::LeftButton, {}, f.CellCentre(0, 1));
-    QTest::mouseMove(viewport, f.CellCentre(0, 3));
-    QTest::mouseRelease(viewport, Qt::LeftButton, {}, f.CellCentre(0, 4));
+    // The "Ix" cells the user drags are those of the fixed column.
+    QTableView* ix = f.Grid->Grid->FixedIx;
+    auto ixCentre = [&](int r) { return ix->visualRect(ix->model()->index(r - 1, 0)).center(); };
+    QTest::mousePress(ix->viewport(), Qt::LeftButton, {}, ixCentre(1));
+    QTest::mouseMove(ix->viewport(), ixCentre(3));
+    QTest::mouseRelease(ix->viewport(), Qt::LeftButton, {}, ixCentre(4));
     QCOMPARE(f.Rec(4).ClubNo, int16_t(11));
     QCOMPARE(f.Rec(4).EMail.Str(), std::string("jan@club.nl"));
     QCOMPARE(f.Rec(1).ClubNo, int16_t(12));
@@ -549,6 +553,53 @@ void MemberGridTest::DraggingTheIndexCellMovesTheWholeMember() {
     QCOMPARE(f.Column(2), (std::vector<std::string>{"Piet", "Els", "Anna", "Jan", "Kees"}));
     QCOMPARE(f.Cell(3, 3), std::string("Aalst"));
     QCOMPARE(f.Rec(3).AchterNaam.Str(), std::string("Aal"));
+}
+
+void MemberGridTest::TheIndexColumnStaysInViewAndTheCursorNeverLandsOnIt() {
+    Fixture f(Evening());
+    LedenTable* table = f.Grid->Grid;
+    QTableView* ix = table->FixedIx;
+    QVERIFY(ix->isVisible());
+    QCOMPARE(ix->model()->headerData(0, Qt::Horizontal).toString(), QString("Ix"));
+    QCOMPARE(ix->width(), 30);
+    f.Click(1, 2);
+    f.Key(Qt::Key_Left);
+    QCOMPARE(f.Grid->Col(), 1);
+    f.Click(3, 2);
+    f.Key(Qt::Key_Home);
+    QCOMPARE(f.Grid->Col(), 1);
+    f.Click(6, 2);
+    f.Key(Qt::Key_Tab); // wraps to the first member column of the next row
+    QCOMPARE(f.Grid->Row(), 3);
+    QCOMPARE(f.Grid->Col(), 1);
+    f.Key(Qt::Key_Backtab); // and back to the last column of the row above
+    QCOMPARE(f.Grid->Row(), 2);
+    QCOMPARE(f.Grid->Col(), 6);
+
+    // The address view is wider than the grid: it scrolls sideways, "Ix" stays.
+    f.Grid->Adres1Click();
+    QScrollBar* sideways = table->horizontalScrollBar();
+    f.Key(Qt::Key_End);
+    QCOMPARE(f.Grid->Col(), 7);
+    QVERIFY(sideways->value() > 0);
+    QVERIFY(ix->isVisible());
+    QCOMPARE(ix->geometry().left(), table->frameWidth());
+    QCOMPARE(ix->rowAt(ix->visualRect(ix->model()->index(1, 0)).center().y()), 1);
+    f.Key(Qt::Key_Left);
+    f.Key(Qt::Key_Left);
+    f.Key(Qt::Key_Left);
+    f.Key(Qt::Key_Left);
+    f.Key(Qt::Key_Left);
+    QCOMPARE(f.Grid->Col(), 2);
+    // A column scrolled into view lies beside the fixed column, not under it.
+    QVERIFY(table->visualRect(table->currentIndex()).left() >= table->columnWidth(0));
+    f.Key(Qt::Key_Home);
+    QCOMPARE(f.Grid->Col(), 1);
+    QCOMPARE(sideways->value(), 0);
+    if (qEnvironmentVariableIsSet("TOLVEX_SHOT")) {
+        f.Key(Qt::Key_End);
+        f.Grid->grab().save(qEnvironmentVariable("TOLVEX_SHOT"));
+    }
 }
 
 void MemberGridTest::HintsFollowThePointerAndTheClubNumberWarningItsColumn() {
@@ -565,6 +616,12 @@ void MemberGridTest::HintsFollowThePointerAndTheClubNumberWarningItsColumn() {
     QCOMPARE(seen, (QStringList{"Index", "Club-nummer", "Voornaam speler", "Achternaam  speler",
                                 "Groep (dames/heren)", "Actief", "Opmerking", "", ""}));
     QVERIFY(hints.count() >= 8);
+    // Over the fixed "Ix" column as over the table's own first column.
+    QWidget* ix = f.Grid->Grid->FixedIx->viewport();
+    QMouseEvent overIx(QEvent::MouseMove, QPointF(10, 10), ix->mapToGlobal(QPointF(10, 10)),
+                       Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(ix, &overIx);
+    QCOMPARE(f.Grid->Grid->CurrentHint, QString("Index"));
     QCOMPARE(f.Grid->Pasoplabel->text(), QString("PAS op met ClubNr."));
     QVERIFY(!f.Grid->Pasoplabel->isVisible());
     f.Click(1, 2);
@@ -644,6 +701,9 @@ void MemberGridTest::FourHundredFiftyMembersFillAndScroll() {
         grid.Grid->viewport()->repaint();
     }
     double scrollMs = timer.nsecsElapsed() / 1e6;
+    // The fixed "Ix" column scrolls down with the rows.
+    QCOMPARE(grid.Grid->FixedIx->rowAt(1), grid.Grid->rowAt(1));
+    QVERIFY(grid.Grid->rowAt(1) > 400);
     timer.restart();
     grid.FillGrid(1);
     double refillMs = timer.nsecsElapsed() / 1e6;

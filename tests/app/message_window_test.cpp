@@ -160,10 +160,15 @@ private slots:
         QPoint centred;
         {
             std::unique_ptr<TBerichtForm> form(CreateBerichtForm("Plaats", 2, 16));
-            centred = form->pos();
+            form->show();
+            QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+            // Centred by the outer size: the frame is part of the window.
+            QRect outer = form->frameGeometry();
+            QVERIFY(outer.width() > form->width());
+            centred = outer.topLeft();
             QRect screen = QGuiApplication::primaryScreen()->geometry();
-            QCOMPARE(centred.x(), screen.width() / 2 - form->width() / 2);
-            QCOMPARE(centred.y(), screen.height() / 2 - form->height() / 2);
+            QCOMPARE(centred.x(), screen.width() / 2 - outer.width() / 2);
+            QCOMPARE(centred.y(), screen.height() / 2 - outer.height() / 2);
         }
         QPoint placed;
         QTimer::singleShot(0, [&] {

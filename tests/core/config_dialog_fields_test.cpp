@@ -159,6 +159,9 @@ TEST(PrepareConfigDial, MenuWithoutAListRefusesAndNieuwStartsFresh) {
     EXPECT_FALSE(PrepareConfigDial(state, messages, false));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Geen Ledenbestand geladen"});
     EXPECT_EQ(messages.Last().Kind, KindWaarschuwing);
+    state.MemberDataPresent = false; // what a cancelled "&Open" leaves of a loaded list
+    state.MemberListLoaded = true;
+    EXPECT_TRUE(PrepareConfigDial(state, messages, false));
     state.Config.ClubLengte = 5;
     EXPECT_TRUE(PrepareConfigDial(state, messages, true));
     EXPECT_EQ(+state.Config.ClubLengte, 0);

@@ -400,6 +400,7 @@ TEST(ScheduleProperties, RandomSetUpsAgreeWithThePlainSearchAndKeepTheRules) {
         ComparingView view(*s.State);
         RunPorts ports{s.Ports.Messages, s.Ports.Pump, s.Ports.Bell, view, s.Control};
         s.Control.PumpInterval = 1u << 30; // only the stop polls after each round
+        s.Control.Literal = true;
         s.Ports.Pump.OnProcess = [&](long long) { view.AfterSearch(); };
         SCOPED_TRACE("seed " + std::to_string(seed));
         StartRun(*s.State, ports);

@@ -175,25 +175,30 @@ TEST(RunSchedule, StopInTheMensRoundTwoEndsTheRun) {
 }
 
 TEST(RunSchedule, ACandidateLimitStopsAfterExactlyThatManyCandidates) {
-    ScheduleSetup full;
-    full.Pairs(8, 8, 4, 2, 4);
-    full.Start();
-    const uint64_t all = full.Store().Candidates;
-    ASSERT_GT(all, 50u);
-    for (uint64_t limit : {uint64_t{1}, uint64_t{17}, all - 1, all, all + 1}) {
-        ScheduleSetup s;
-        s.Pairs(8, 8, 4, 2, 4);
-        s.Control.CandidateLimit = limit;
-        s.Control.PumpInterval = 5;
-        s.Start();
-        EXPECT_EQ(s.Store().Candidates, std::min(limit, all)) << limit;
-        EXPECT_EQ(s.Store().RunStopped, limit <= all) << limit;
+    for (bool literal : {true, false}) {
+        ScheduleSetup full;
+        full.Control.Literal = literal;
+        full.Pairs(8, 8, 4, 2, 4);
+        full.Start();
+        const uint64_t all = full.Store().Candidates;
+        ASSERT_GT(all, 50u);
+        for (uint64_t limit : {uint64_t{1}, uint64_t{17}, all - 1, all, all + 1}) {
+            ScheduleSetup s;
+            s.Control.Literal = literal;
+            s.Pairs(8, 8, 4, 2, 4);
+            s.Control.CandidateLimit = limit;
+            s.Control.PumpInterval = 5;
+            s.Start();
+            EXPECT_EQ(s.Store().Candidates, std::min(limit, all)) << limit;
+            EXPECT_EQ(s.Store().RunStopped, limit <= all) << limit;
+        }
     }
 }
 
 TEST(RunSchedule, EveryCandidatePumpsEventsAndStepsTheProgressBar) {
     for (uint32_t interval : {1u, 7u}) {
         ScheduleSetup s;
+        s.Control.Literal = true;
         s.Pairs(9, 7, 4, 2, 4);
         s.Control.PumpInterval = interval;
         s.Start();
@@ -209,6 +214,23 @@ TEST(RunSchedule, EveryCandidatePumpsEventsAndStepsTheProgressBar) {
             EXPECT_LE(calls, store.Candidates / interval + 10);
         EXPECT_GE(calls, store.Candidates / interval);
     }
+}
+
+TEST(RunSchedule, TheBoundedSearchAlsoPumpsEventsAfterEveryCandidateAndBound) {
+    // The example of an impossible balance: the bounds do the work, and each look at the pairs
+    // left lets the window breathe as a candidate does.
+    std::vector<std::pair<std::string, std::string>> members(16, {"h", "X"});
+    members.push_back({"h", "63"});
+    ScheduleSetup s;
+    s.State->Config.CfgRec.Cfgflags = 16;
+    s.Names(members, 4, 0, 4);
+    for (int r = 1; r <= 4; ++r) s.Store().CourtsMen[r] = 4;
+    s.Start();
+    EXPECT_FALSE(s.Store().RunStopped);
+    EXPECT_EQ(s.View.Steps, s.Store().Candidates);
+    EXPECT_GT(static_cast<uint64_t>(s.Ports.Pump.Calls), s.Store().Candidates);
+    EXPECT_EQ(s.Ports.Messages.Texts(),
+              (std::vector<std::string>{"Geen oplossing heren-tolvex      in ronde : 4"}));
 }
 
 TEST(RunSchedule, AFailureInsideARoundIsReportedAndTheNextRoundRuns) {

@@ -65,6 +65,23 @@ void TBerichtForm::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
+void TBerichtForm::CentreOnScreen() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    QRect screenRect = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    // The frame is known once the platform has made the window; a window's position is that of
+    // its frame.
+    QSize outer = frameGeometry().size();
+    int left = screenRect.x() + screenRect.width() / 2 - outer.width() / 2;
+    int top = screenRect.y() + screenRect.height() / 2 - outer.height() / 2;
+    move(CentredX ? left : x(), CentredY ? top : y());
+}
+
+void TBerichtForm::showEvent(QShowEvent* event) {
+    // Some platforms give the frame its size only now.
+    CentreOnScreen();
+    QDialog::showEvent(event);
+}
+
 // Only the frame's close box gets here (Esc is handled above): it answers cancel.
 void TBerichtForm::reject() {
     done(ResultCancel);
@@ -107,8 +124,8 @@ TBerichtForm* CreateBerichtForm(const QString& text, uint8_t kind, uint16_t butt
                                         kind, buttons);
     const MessageLayout& l = form->Layout;
     form->setFixedSize(l.ClientWidth, l.ClientHeight);
-    form->move(screenRect.x() + screenRect.width() / 2 - l.ClientWidth / 2,
-               screenRect.y() + screenRect.height() / 2 - l.ClientHeight / 2);
+    form->winId(); // makes the platform window, so that its frame is known where it can be
+    form->CentreOnScreen();
 
     const char* caption = MessageKindCaption(kind);
     form->setWindowTitle(caption ? QString::fromLatin1(caption)
@@ -156,8 +173,14 @@ int BerichtDlgPos(const QString& text, uint8_t kind, uint16_t buttons, int helpC
     form->HelpContext = helpContext;
     form->HelpFile = helpFile;
     form->Help = help;
-    if (x >= 0) form->move(x, form->y());
-    if (y >= 0) form->move(form->x(), y);
+    if (x >= 0) {
+        form->CentredX = false;
+        form->move(x, form->y());
+    }
+    if (y >= 0) {
+        form->CentredY = false;
+        form->move(form->x(), y);
+    }
     int result = form->exec();
     delete form;
     return result;

@@ -45,9 +45,15 @@ public:
     QPushButton* DefaultButton = nullptr;
     QPushButton* CancelButton = nullptr;
     MessageLayout Layout;
+    // The axes on which the window is centred on the screen; a given position ends them.
+    bool CentredX = true;
+    bool CentredY = true;
+    // Centres the window on the screen by its outer size, frame included, on the axes above.
+    void CentreOnScreen();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void reject() override;
 };
 

@@ -5,13 +5,15 @@
 
 #include "core/common/ports.h"
 
-#include <QElapsedTimer>
-
 #include <functional>
 
 class QtEventPump : public EventPump {
 public:
-    QtEventPump();
+    // Milliseconds of a clock that only moves forward; without one, the system's monotonic
+    // clock. Tests hand in a clock they move themselves.
+    using Milliseconds = std::function<long long()>;
+    explicit QtEventPump(Milliseconds clock = {});
+
     void ProcessEvents() override;
     void Delay(int milliseconds) override;
 
@@ -22,5 +24,6 @@ public:
     long long Breaths = 0;
 
 private:
-    QElapsedTimer SinceLastBreath;
+    Milliseconds Now;
+    long long LastBreath = 0;
 };

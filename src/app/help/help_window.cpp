@@ -138,6 +138,13 @@ void HelpWindow::Present() {
         hide();
         setWindowModality(wanted);
     }
+    if (!Placed) {
+        // The first showing puts the help in the middle of the screen; later ones where the user
+        // left it.
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+        Placed = true;
+    }
     show();
     raise();
     activateWindow();

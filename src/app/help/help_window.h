@@ -50,4 +50,5 @@ private:
 
     QHelpEngine* Engine;
     QUrl ContentsPage;
+    bool Placed = false;
 };

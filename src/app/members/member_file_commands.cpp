@@ -1,7 +1,7 @@
 #include "app/members/member_file_commands.h"
 
-#include "core/common/windows1252.h"
 #include "app/config/config_dialog.h"
+#include "core/common/windows1252.h"
 #include "core/members/member_file.h"
 
 #include <QFile>

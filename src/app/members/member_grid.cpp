@@ -1,10 +1,10 @@
 #include "app/members/member_grid.h"
 
-#include "core/common/error_report.h"
 #include "app/common/qt_text.h"
-#include "app/members/member_grid_table.h"
-#include "core/members/member_fields.h"
 #include "app/members/member_dialog.h"
+#include "app/members/member_grid_table.h"
+#include "core/common/error_report.h"
+#include "core/members/member_fields.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -204,8 +204,7 @@ void TLedenGrid::LayoutGrid() {
     if (!family.isEmpty() && QFontDatabase::hasFamily(family)) gridFont.setFamily(family);
     gridFont.setPointSize(State.ScreenFontSize > 0 ? State.ScreenFontSize : 10);
     Grid->setFont(gridFont);
-    Grid->verticalHeader()->setDefaultSectionSize(
-        std::max(20, QFontMetrics(gridFont).height() + 6));
+    Grid->SetRowHeight(std::max(20, QFontMetrics(gridFont).height() + 6));
 
     int width = WindowMaximised && Adressen ? 780 : 580;
     Grid->setFixedWidth(width);

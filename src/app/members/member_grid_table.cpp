@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QToolTip>
 
 LedenTable::LedenTable(TLedenGrid& owner, QWidget* parent)
@@ -21,12 +22,116 @@ LedenTable::LedenTable(TLedenGrid& owner, QWidget* parent)
     setTabKeyNavigation(true);
     setShowGrid(true);
     setWordWrap(false);
+    // By the pixel, so that no column stops half hidden under the fixed "Ix" column.
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     verticalHeader()->setVisible(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(20);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);
+    BuildFixedIx();
+}
+
+LedenTable::~LedenTable() {
+    // The model goes before the fixed column and signals its reset on the way out.
+    disconnect(model(), nullptr, this, nullptr);
+    FixedIx = nullptr;
+}
+
+void LedenTable::BuildFixedIx() {
+    FixedIx = new QTableView(this);
+    FixedIx->setObjectName("LedenGridIx");
+    FixedIx->setModel(model());
+    FixedIx->setSelectionModel(selectionModel());
+    FixedIx->setFocusPolicy(Qt::NoFocus);
+    FixedIx->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    FixedIx->setSelectionMode(QAbstractItemView::NoSelection);
+    FixedIx->setFrameShape(QFrame::NoFrame);
+    FixedIx->setShowGrid(true);
+    FixedIx->setWordWrap(false);
+    FixedIx->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FixedIx->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FixedIx->verticalHeader()->setVisible(false);
+    FixedIx->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    FixedIx->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
+    FixedIx->horizontalHeader()->setHighlightSections(false);
+    FixedIx->horizontalHeader()->setSectionsClickable(false);
+    FixedIx->viewport()->setMouseTracking(true);
+    FixedIx->viewport()->installEventFilter(this);
+    viewport()->stackUnder(FixedIx);
+
+    // The column keeps the width of the table's column 0, resized from either header.
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section, int, int) {
+        if (section == 0) PlaceFixedIx();
+    });
+    connect(FixedIx->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int section, int, int size) {
+                if (section == 0 && columnWidth(0) != size) setColumnWidth(0, size);
+            });
+    connect(model(), &QAbstractItemModel::columnsInserted, this, &LedenTable::SyncFixedIx);
+    connect(model(), &QAbstractItemModel::columnsRemoved, this, &LedenTable::SyncFixedIx);
+    connect(model(), &QAbstractItemModel::modelReset, this, &LedenTable::SyncFixedIx);
+    connect(verticalScrollBar(), &QAbstractSlider::valueChanged, FixedIx->verticalScrollBar(),
+            &QAbstractSlider::setValue);
+    connect(FixedIx->verticalScrollBar(), &QAbstractSlider::valueChanged, verticalScrollBar(),
+            &QAbstractSlider::setValue);
+    SyncFixedIx();
+}
+
+void LedenTable::SyncFixedIx() {
+    if (FixedIx == nullptr) return;
+    for (int c = 1; c < columnCount(); ++c) FixedIx->setColumnHidden(c, true);
+    PlaceFixedIx();
+}
+
+void LedenTable::PlaceFixedIx() {
+    if (FixedIx == nullptr) return; // the table's own set-up, before the column exists
+    if (columnCount() == 0) {
+        FixedIx->hide();
+        return;
+    }
+    FixedIx->setColumnHidden(0, false);
+    FixedIx->setColumnWidth(0, columnWidth(0));
+    FixedIx->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
+    FixedIx->setGeometry(frameWidth(), frameWidth(), columnWidth(0),
+                         horizontalHeader()->height() + viewport()->height());
+    FixedIx->verticalScrollBar()->setValue(verticalScrollBar()->value());
+    FixedIx->show();
+}
+
+void LedenTable::updateGeometries() {
+    QTableWidget::updateGeometries();
+    PlaceFixedIx();
+}
+
+void LedenTable::SetRowHeight(int height) {
+    verticalHeader()->setDefaultSectionSize(height);
+    if (FixedIx) FixedIx->verticalHeader()->setDefaultSectionSize(height);
+}
+
+QModelIndex LedenTable::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    QModelIndex next = QTableWidget::moveCursor(action, modifiers);
+    if (!next.isValid() || next.column() != 0 || columnCount() < 2) return next;
+    // The cursor never lands on "Ix": Left stops at column 1, Home goes to column 1, Tab wraps to
+    // column 1 of the next row and Shift+Tab from column 1 to the last column of the row above.
+    switch (action) {
+    case MoveLeft:
+        return currentIndex().isValid() ? currentIndex() : model()->index(next.row(), 1);
+    case MovePrevious:
+        if (next.row() > 0) return model()->index(next.row() - 1, columnCount() - 1);
+        return currentIndex().isValid() ? currentIndex() : model()->index(next.row(), 1);
+    default:
+        return model()->index(next.row(), 1);
+    }
+}
+
+void LedenTable::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    QTableWidget::scrollTo(index, hint);
+    if (!index.isValid() || index.column() == 0) return;
+    // A cell scrolled into view must not stay hidden under the fixed column.
+    int covered = columnWidth(0) - visualRect(index).left();
+    if (covered > 0) horizontalScrollBar()->setValue(horizontalScrollBar()->value() - covered);
 }
 
 void LedenTable::CloseCellEditor(bool commit) {
@@ -40,14 +145,27 @@ void LedenTable::keyPressEvent(QKeyEvent* event) {
     if (!Owner.LedenGridKeyDown(event, false)) QTableWidget::keyPressEvent(event);
 }
 
+void LedenTable::BeginRowDrag(int row, QWidget* surface) {
+    DragRow = row;
+    surface->setCursor(Qt::SizeVerCursor);
+}
+
+void LedenTable::EndRowDrag(int y, QWidget* surface) {
+    int from = DragRow;
+    DragRow = -1;
+    surface->unsetCursor();
+    // The fixed column and the table share their rows and their vertical position.
+    int to = rowAt(y);
+    if (to < 0) to = y < 0 ? 0 : rowCount() - 1;
+    if (to != from) Owner.LedenGridRowMoved(from + 1, to + 1);
+}
+
 void LedenTable::mousePressEvent(QMouseEvent* event) {
     QModelIndex index = indexAt(event->position().toPoint());
     if (index.isValid() && event->button() == Qt::LeftButton) {
         Owner.LedenGridMouseDown(index.column(), index.row() + 1);
         if (index.column() == 0) {
-            // Dragging the "Ix" cell moves the whole row.
-            DragRow = index.row();
-            viewport()->setCursor(Qt::SizeVerCursor);
+            BeginRowDrag(index.row(), viewport());
             return;
         }
     }
@@ -63,12 +181,7 @@ void LedenTable::mouseMoveEvent(QMouseEvent* event) {
 
 void LedenTable::mouseReleaseEvent(QMouseEvent* event) {
     if (DragRow >= 0) {
-        int from = DragRow;
-        DragRow = -1;
-        viewport()->unsetCursor();
-        int to = rowAt(event->position().toPoint().y());
-        if (to < 0) to = event->position().toPoint().y() < 0 ? 0 : rowCount() - 1;
-        if (to != from) Owner.LedenGridRowMoved(from + 1, to + 1);
+        EndRowDrag(event->position().toPoint().y(), viewport());
         return;
     }
     QTableWidget::mouseReleaseEvent(event);
@@ -89,15 +202,48 @@ void LedenTable::mouseDoubleClickEvent(QMouseEvent* event) {
     QTableWidget::mouseDoubleClickEvent(event);
 }
 
-bool LedenTable::viewportEvent(QEvent* event) {
-    if (event->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(event);
-        if (CurrentHint.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), CurrentHint, viewport());
+bool LedenTable::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != FixedIx->viewport()) return QTableWidget::eventFilter(watched, event);
+    QWidget* surface = FixedIx->viewport();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        int row = FixedIx->rowAt(mouse->position().toPoint().y());
+        if (mouse->button() == Qt::LeftButton && row >= 0) {
+            setFocus(Qt::MouseFocusReason);
+            Owner.LedenGridMouseDown(0, row + 1);
+            BeginRowDrag(row, surface);
+        }
         return true;
     }
+    case QEvent::MouseMove:
+        // The fixed column starts where the table's viewport starts: the same x.
+        Owner.LedenGridMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint().x());
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (DragRow >= 0)
+            EndRowDrag(static_cast<QMouseEvent*>(event)->position().toPoint().y(), surface);
+        return true;
+    case QEvent::MouseButtonDblClick:
+        return true;
+    case QEvent::ToolTip:
+        return ShowHint(static_cast<QHelpEvent*>(event), surface);
+    default:
+        return QTableWidget::eventFilter(watched, event);
+    }
+}
+
+bool LedenTable::ShowHint(QHelpEvent* help, QWidget* surface) {
+    if (CurrentHint.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), CurrentHint, surface);
+    return true;
+}
+
+bool LedenTable::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip)
+        return ShowHint(static_cast<QHelpEvent*>(event), viewport());
     return QTableWidget::viewportEvent(event);
 }
 

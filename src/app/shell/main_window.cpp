@@ -1,5 +1,6 @@
 #include "app/shell/main_window.h"
 
+#include "app/common/application_hints.h"
 #include "app/common/qt_text.h"
 #include "app/config/config_dialog.h"
 #include "app/help/help_key_filter.h"
@@ -82,6 +83,9 @@ void TTolvex12::FormCreate() {
     Menuiconen->setChecked(true);
     AddBeeldMenu(this, BeeldMain);
 
+    // The hints of every window of the application show in panel 0.
+    new ApplicationHints([this](const QString& hint) { ToonHint(hint); }, this);
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(1000);
@@ -145,22 +149,29 @@ void TTolvex12::AddBeeldMenu(QWidget* actifForm, int itx) {
 }
 
 void TTolvex12::DelBeeldMenu(int itx) {
-    QAction* found = nullptr;
+    // The search runs from the first window entry; reaching the last entry removes that one.
+    QList<QAction*> entries;
     for (QAction* entry : BeeldMenu->actions())
-        if (entry->property("tag").isValid() && entry->property("tag").toInt() == itx) {
-            found = entry;
-            break;
-        }
+        if (entry->property("tag").isValid()) entries.append(entry);
     if (itx >= 0 && itx < 6) {
         WindowListed[itx] = false;
         ListedWindows[itx] = nullptr;
     }
-    if (!found) {
+    if (entries.isEmpty()) {
         ShowInfo(Ports.Msg, "Venster al gesloten");
         return;
     }
+    qsizetype i = 0;
+    while (i < entries.size() - 1 && entries[i]->property("tag").toInt() != itx) ++i;
+    QAction* found = entries[i];
     BeeldMenu->removeAction(found);
     found->deleteLater();
+}
+
+void FocusWindow(QWidget* window) {
+    if (window->isMinimized()) window->showNormal();
+    window->raise();
+    window->activateWindow();
 }
 
 void TTolvex12::BeeldItemClick(QAction* sender) {
@@ -179,10 +190,7 @@ void TTolvex12::BeeldItemClick(QAction* sender) {
     default:
         break;
     }
-    if (target && target->isVisible()) {
-        target->raise();
-        target->activateWindow();
-    }
+    if (target && target->isVisible()) FocusWindow(target);
 }
 
 void TTolvex12::SetStatusPanel(int panel, const QString& text) {
@@ -203,8 +211,7 @@ void TTolvex12::Exit1Click() {
 
 void TTolvex12::PaarSchemaClick(int opt) {
     if (WindowListed[BeeldUitvoer] && ResultsForm && ResultsForm->isVisible()) {
-        ResultsForm->raise();
-        ResultsForm->activateWindow();
+        FocusWindow(ResultsForm);
         return;
     }
     OpenResultaten(opt);
@@ -223,8 +230,7 @@ void TTolvex12::PrintOptiesClick(int pgNr) {
         return;
     }
     if (WindowListed[BeeldOpties] && OptiesForm && OptiesForm->isVisible()) {
-        OptiesForm->raise();
-        OptiesForm->activateWindow();
+        FocusWindow(OptiesForm);
         return;
     }
     OpenOpties(pgNr);
@@ -318,9 +324,12 @@ bool TTolvex12::event(QEvent* event) {
 }
 
 bool TTolvex12::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Hide && watched != this) {
-        for (int tag = 0; tag < 6; ++tag)
-            if (WindowListed[tag] && ListedWindows[tag] == watched) DelBeeldMenu(tag);
+    // A listed window leaves the list when it closes; minimised it stays listed.
+    if (event->type() == QEvent::Hide && watched != this && !event->spontaneous()) {
+        auto* window = qobject_cast<QWidget*>(watched);
+        if (window && !window->isMinimized())
+            for (int tag = 0; tag < 6; ++tag)
+                if (WindowListed[tag] && ListedWindows[tag] == watched) DelBeeldMenu(tag);
     }
     if (event->type() == QEvent::Resize && watched == GridArea) PlaceGridArea();
     return QMainWindow::eventFilter(watched, event);

@@ -3,9 +3,9 @@
 // the window list "Bee&ld", and the wiring of every command.
 //
 // Every command is a named action (objectName = member name) whose handler is a method named
-// after the control and its event. The handlers whose work belongs to windows still to come live
-// in main_window_pending_commands.cpp; their commands stay off (PendingCommands in
-// core/shell/window_states.h) until those windows exist.
+// after the control and its event. The handlers of each area live in main_window_<area>*.cpp.
+// A command whose window is still to come stays off (PendingCommands in
+// core/shell/window_states.h) until that window exists.
 //
 // The controls are private: tests find them by objectName.
 
@@ -29,6 +29,7 @@ class QTimer;
 class QToolBar;
 class TAboutBox;
 class TConfigDial;
+class TSchemaForm;
 class TLedenGrid;
 class MemberFileCommands;
 struct MemberGridPrintout;
@@ -81,6 +82,9 @@ public:
     void SetAboutBox(TAboutBox* aboutBox);
     void SetResultsForm(QWidget* resultsForm) { ResultsForm = resultsForm; }
     void SetOptiesForm(QWidget* optiesForm) { OptiesForm = optiesForm; }
+    // The schedule set-up window (main_window_schedule_commands.cpp).
+    void SetSchemaForm(TSchemaForm* schemaForm);
+    void SchemaOpzet(int nr);
 
     // Handlers of this window's own commands.
     void Exit1Click();
@@ -101,7 +105,7 @@ public:
     // reaches the same topics through the application's help key filter (app/help).
     void ShowHelpFor(QObject* control);
 
-    // Handlers whose work belongs to later windows (main_window_pending_commands.cpp).
+    // The command handlers (main_window_*_commands.cpp).
     void Nieuw1Click();
     void Open1Click();
     void ConfigutratieClick();
@@ -268,7 +272,11 @@ private:
     QPointer<TAboutBox> AboutBox;
     QPointer<QWidget> ResultsForm;
     QPointer<QWidget> OptiesForm;
+    QPointer<TSchemaForm> SchemaForm;
 };
+
+// Brings a window to the front, restoring it when it is minimised.
+void FocusWindow(QWidget* window);
 
 // The help context a control or menu item carries (0 when none).
 int HelpContextOf(const QObject* object);

@@ -10,7 +10,10 @@
 class TolvexApplication;
 class TTolvex12;
 class TAboutBox;
+class TBanenDlg;
 class TOptiesForm;
+class TSchemaForm;
+class TResultsForm;
 
 // The windows of the program, destroyed in the reverse order of their creation (the main window
 // last, since it is the parent of the others).
@@ -20,7 +23,10 @@ struct ProgramWindows {
     ~ProgramWindows();
     std::unique_ptr<TTolvex12> Main;
     std::unique_ptr<TAboutBox> AboutBox;
+    std::unique_ptr<TBanenDlg> BanenDlg;
     std::unique_ptr<TOptiesForm> OptiesForm;
+    std::unique_ptr<TSchemaForm> SchemaForm;
+    std::unique_ptr<TResultsForm> ResultsForm;
 };
 
 // Shows the splash window and keeps processing events until it may close.

@@ -1,5 +1,6 @@
 #include "app/shell/tolvex_application.h"
 
+#include "app/common/application_title.h"
 #include "app/common/qt_text.h"
 #include "core/common/file_error_report.h"
 #include "core/common/ports.h"
@@ -15,6 +16,8 @@ TolvexApplication::TolvexApplication(int& argc, char** argv)
     : QApplication(argc, argv) {
     setApplicationName("Tolvex");
     setOrganizationName("Tolvex");
+    // The application's title, where the platform shows a program's name.
+    setApplicationDisplayName(QString::fromLatin1(ApplicationTitle));
 }
 
 bool TolvexApplication::LoadDutchTranslations() {

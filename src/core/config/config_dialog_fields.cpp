@@ -198,7 +198,7 @@ bool PrepareConfigDial(AppState& state, Messenger& messenger, bool nieuw) {
         DefaultConfig(state);
         return true;
     }
-    if (!state.MemberDataPresent) {
+    if (!state.MemberListLoaded) {
         messenger.Show("Geen Ledenbestand geladen", KindWaarschuwing, ButtonsOK);
         return false;
     }

@@ -144,6 +144,7 @@ bool LoadLedenFromBytes(AppState& state, Messenger& messenger, std::string_view 
     state.MemberList.resize(static_cast<std::size_t>(n) + 1);
     for (int i = 1; i <= n; ++i) ReadfromStream(state.MemberList[i], in);
     state.MemberDataPresent = true;
+    state.MemberListLoaded = true;
     return true;
 }
 
@@ -205,6 +206,7 @@ void NewLedenInput(AppState& state, Messenger&, ConfigHost& config, MemberFileVi
     view.OpenLedenInput();
     view.SetNieuwEnabled(false);
     state.MemberDataPresent = true;
+    state.MemberListLoaded = true;
 }
 
 OpenOutcome OpenNamedMemberFile(AppState& state, Messenger& messenger, ConfigHost& config,

@@ -14,6 +14,9 @@ struct MemberState {
     std::string MemberFileName = "N_N";
     bool BackupPending = true;
     bool MemberDataPresent = false;
+    // A member list is in memory: started with "&Nieuw" or loaded from a file. A cancelled
+    // "&Open" clears MemberDataPresent but keeps the list, and this with it.
+    bool MemberListLoaded = false;
     // "Bewaren &als..." confirmed over an existing file: that file becomes the backup, but only
     // once the new content is safely on disk.
     bool BackupRequested = false;

@@ -44,6 +44,16 @@ public:
         return false;
     }
 
+    // Work of the bounds between candidates, in pairs looked at: events are processed as often
+    // as after PumpInterval candidates. True when the search must stop now.
+    bool Work(uint64_t units) {
+        Worked += units;
+        if (Worked < Interval) return false;
+        Worked = 0;
+        Ports.Pump.ProcessEvents();
+        return Control.StopAsked();
+    }
+
     // End of a search: the progress steps not yet shown (a candidate that stopped the search
     // gets none).
     void Flush(uint64_t candidates, bool stopped) {
@@ -59,4 +69,5 @@ private:
     uint64_t Limit;
     uint64_t Stepped;
     uint64_t NextPump;
+    uint64_t Worked = 0;
 };

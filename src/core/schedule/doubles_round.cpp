@@ -2,11 +2,15 @@
 
 #include "core/schedule/availability.h"
 #include "core/schedule/candidate_poll.h"
+#include "core/schedule/completion_bound.h"
 #include "core/schedule/round_failure.h"
+#include "core/schedule/round_reasons.h"
 #include "core/schedule/round_search.h"
 #include "core/schedule/search_tracking.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -40,10 +44,15 @@ namespace {
 // selection with running totals.
 class DoublesPolicy {
 public:
-    DoublesPolicy(GroupTables& tables, const StatusRecord& record, int players, int r, int courts)
+    DoublesPolicy(ScheduleStore& store, GroupTables& tables, const StatusRecord& record,
+                  int players, int r, int courts)
         : Tables(tables)
         , Balance(r)
-        , Places(4 * courts) {
+        , Places(4 * courts)
+        , Need(2 * courts)
+        , Players(players)
+        , Cuts(store.BoundCuts) {
+        Bound.Start(players, false, true, r);
         for (int p = 1; p <= players; ++p) {
             if (!IsAvailable(record.Status[p])) continue;
             Limited[p] = IsLimited(record.Status[p]) ? 1 : 0;
@@ -52,6 +61,7 @@ public:
                 MustFlag[p] = 1;
                 MustList.Players[++MustList.Count] = static_cast<uint8_t>(p);
             }
+            Bound.AddPlayer(p, 0, tables.PlayCount[p], Limited[p] != 0, MustFlag[p] != 0);
         }
     }
 
@@ -85,10 +95,32 @@ public:
     int Floor() const { return 0; }
     int CursorAtEmpty(int cursor) const { return cursor; }
 
+    BoundVerdict Verdict(int k, const PlayerPair* list, int cursor, int length, uint64_t& work) {
+        Edges.clear();
+        for (int i = cursor; i <= length; ++i) {
+            const PlayerPair q = list[i];
+            if ((Used[q.First] | Used[q.Second]) == 0) Edges.push_back({q.First, q.Second});
+        }
+        work = static_cast<uint64_t>(length - cursor + 1 + Players);
+        return Bound.Check(Used, Edges.data(), static_cast<int>(Edges.size()), Need - k);
+    }
+    bool CanExtend(int k, const PlayerPair* list, int cursor, int length, uint64_t& work) {
+        const BoundVerdict verdict = Verdict(k, list, cursor, length, work);
+        if (verdict == BoundVerdict::Possible) return true;
+        ++Cuts[static_cast<int>(verdict)];
+        return false;
+    }
+    const CompletionBound& Bounds() const { return Bound; }
+
 private:
     GroupTables& Tables;
     BalanceTracker Balance;
     int Places;
+    int Need;
+    int Players;
+    CompletionBound Bound;
+    std::array<uint64_t, 6>& Cuts;
+    std::vector<BoundEdge> Edges;
     uint8_t Used[MaxGroupPlayers + 1] = {};
     uint8_t MustFlag[MaxGroupPlayers + 1] = {};
     uint8_t Limited[MaxGroupPlayers + 1] = {};
@@ -148,20 +180,56 @@ void SelectDoublesRound(ScheduleStore& store, RunPorts& ports, Group g, int r, i
     auto& sel = scratch.Selection;
     auto& pos = scratch.Pos;
     SearchOutcome found;
+    std::optional<DoublesPolicy> policy;
     if (players - absent < 4 * courts) {
         store.TooManyCourts = true;
     } else {
-        DoublesPolicy policy(tables, record, players, r, courts);
+        policy.emplace(store, tables, record, players, r, courts);
         CandidatePoll poll(ports, store.Candidates);
-        found = SearchRound(policy, filtered.Pairs.data(), filtered.Count, need, sel.data(),
-                            pos.data(), poll, store.Candidates);
+        found = SearchRound(*policy, filtered.Pairs.data(), filtered.Count, need, sel.data(),
+                            pos.data(), poll, store.Candidates, !ports.Control.Literal);
         store.TooFewCourts = found.TooFew;
     }
     store.SearchCursor = found.Cursor;
 
+    // Why the round fails, from its counts and from the bounds at its start (the search has
+    // dropped every pair again whenever the bounds are asked).
+    auto explain = [&] {
+        RoundFacts f;
+        f.GroupIndex = g;
+        f.Courts = courts;
+        f.Stopped = found.Stopped;
+        f.TooMany = store.TooManyCourts;
+        f.CanPlay = players - absent;
+        f.Absent = absent;
+        f.TooFew = store.TooFewCourts;
+        f.MustPlay = tables.MustPlay.Count;
+        f.MustGroup = g;
+        f.GamesLow = 255;
+        for (int p = 1; p <= players; ++p) {
+            if (IsPausing(status[p])) ++f.Pausing[0];
+            if (!IsAvailable(status[p])) continue;
+            ++f.Available[0];
+            f.GamesLow = std::min<int>(f.GamesLow, tables.PlayCount[p]);
+            f.GamesHigh = std::max<int>(f.GamesHigh, tables.PlayCount[p]);
+        }
+        if (f.Available[0] == 0) f.GamesLow = 0;
+        if (policy && !f.Stopped && !f.TooFew) {
+            uint64_t work = 0;
+            f.Verdict = policy->Verdict(0, filtered.Pairs.data(), 1, filtered.Count, work);
+            f.WithPartner[0] = policy->Bounds().FreeWithPartner(0);
+            f.Capacity = policy->Bounds().PairCapacity();
+            if (f.Verdict == BoundVerdict::Stranded)
+                f.Stranded = PlayerName(store, g, policy->Bounds().StrandedId());
+        }
+        store.RoundReasonText = ExplainRound(store, f);
+    };
+    store.RoundReasonText.clear();
+
     if (found.Stopped) {
         // A stopped round has no solution: it ends empty and says so.
         store.RoundValid = false;
+        explain();
         return;
     }
     int k = found.Selected;
@@ -173,6 +241,7 @@ void SelectDoublesRound(ScheduleStore& store, RunPorts& ports, Group g, int r, i
         valid = false;
     }
     store.RoundValid = valid;
+    if (!valid) explain();
 
     result.Count = k;
     for (int i = 1; i <= k; ++i) result.Pairs[i] = sel[i];

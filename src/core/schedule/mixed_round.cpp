@@ -2,12 +2,17 @@
 
 #include "core/schedule/availability.h"
 #include "core/schedule/candidate_poll.h"
+#include "core/schedule/completion_bound.h"
 #include "core/schedule/pair_weights.h"
 #include "core/schedule/round_failure.h"
+#include "core/schedule/round_reasons.h"
 #include "core/schedule/round_search.h"
 #include "core/schedule/search_tracking.h"
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -71,7 +76,10 @@ public:
         , Vary(store.VaryPairs)
         , GroupAgainstGroup(store.Params.PairingOptions >= PairGroupAgainstGroup)
         , LastRound(lastRound)
-        , Courts(courts) {
+        , Courts(courts)
+        , NumMen(store.NumMen)
+        , NumWomen(store.NumWomen)
+        , Cuts(store.BoundCuts) {
         const StatusRecord& smallStatus = Smaller == Men ? menStatus : womenStatus;
         for (int p = 1; p <= store.CountOf(Smaller); ++p) {
             if (SmallTables.SatOut[p] != 0 && IsAvailable(smallStatus.Status[p])) {
@@ -90,6 +98,16 @@ public:
             WomenBalance.AddPlayer(WomenPlays[p], LimitedWoman[p] != 0);
         }
         if (Vary) BuildEncounters(store, Scratch);
+        // The bounds see men as 1..M and women as M + 1..M + W.
+        Bound.Start(NumMen + store.NumWomen, true, !GroupAgainstGroup, round);
+        for (int p = 1; p <= store.NumMen; ++p)
+            if (IsAvailable(menStatus.Status[p]))
+                Bound.AddPlayer(p, 0, MenPlays[p], LimitedMan[p] != 0,
+                                Smaller == Men && MustFlag[p] != 0);
+        for (int p = 1; p <= store.NumWomen; ++p)
+            if (IsAvailable(womenStatus.Status[p]))
+                Bound.AddPlayer(NumMen + p, 1, WomenPlays[p], LimitedWoman[p] != 0,
+                                Smaller == Women && MustFlag[p] != 0);
     }
 
     bool Accepts(int k, const PlayerPair* sel, PlayerPair q) const {
@@ -125,6 +143,26 @@ public:
     int Floor() const { return 1; }
     int CursorAtEmpty(int) const { return Courts + 1; }
 
+    BoundVerdict Verdict(int k, const PlayerPair* list, int cursor, int length, uint64_t& work) {
+        for (int p = 1; p <= NumMen; ++p) UsedId[p] = UsedMan[p];
+        for (int p = 1; p <= NumWomen; ++p) UsedId[NumMen + p] = UsedWoman[p];
+        Edges.clear();
+        for (int i = cursor; i <= length; ++i) {
+            const PlayerPair q = list[i];
+            if ((UsedMan[q.First] | UsedWoman[q.Second]) == 0)
+                Edges.push_back({q.First, static_cast<uint16_t>(NumMen + q.Second)});
+        }
+        work = static_cast<uint64_t>(length - cursor + 1 + NumMen + NumWomen);
+        return Bound.Check(UsedId, Edges.data(), static_cast<int>(Edges.size()), Need - k);
+    }
+    bool CanExtend(int k, const PlayerPair* list, int cursor, int length, uint64_t& work) {
+        const BoundVerdict verdict = Verdict(k, list, cursor, length, work);
+        if (verdict == BoundVerdict::Possible) return true;
+        ++Cuts[static_cast<int>(verdict)];
+        return false;
+    }
+    const CompletionBound& Bounds() const { return Bound; }
+
 private:
     int MustOf(PlayerPair q) const { return MustFlag[Smaller == Men ? q.First : q.Second]; }
     // q would face p = (m', w'): blocked when m' and m, or w' and w, have faced each other, or
@@ -153,6 +191,11 @@ private:
     MustPlayList MustList;
     int MustSelected = 0;
     bool MustListShown = false;
+    int NumMen, NumWomen;
+    CompletionBound Bound;
+    std::array<uint64_t, 6>& Cuts;
+    uint8_t UsedId[CompletionBound::MaxIds + 1] = {};
+    std::vector<BoundEdge> Edges;
 };
 
 } // namespace
@@ -194,26 +237,74 @@ void SelectMixedRound(ScheduleStore& store, RunPorts& ports, int m, int courts) 
     auto& sel = scratch.Selection;
     auto& pos = scratch.Pos;
     SearchOutcome found;
-    if (store.NumMen + store.NumWomen - menStatus.AbsentCount - womenStatus.AbsentCount <
-        4 * courts) {
+    std::optional<MixedPolicy> policy;
+    const int canPlay =
+        store.NumMen + store.NumWomen - menStatus.AbsentCount - womenStatus.AbsentCount;
+    if (canPlay < 4 * courts) {
         store.TooManyCourts = true;
     } else {
-        MixedPolicy policy(store, menStatus, womenStatus, round, courts, lastRound);
+        policy.emplace(store, menStatus, womenStatus, round, courts, lastRound);
         pos[0] = courts;
         CandidatePoll poll(ports, store.Candidates);
-        found = SearchRound(policy, filtered.Pairs.data(), filtered.Count, need, sel.data(),
-                            pos.data(), poll, store.Candidates);
+        found = SearchRound(*policy, filtered.Pairs.data(), filtered.Count, need, sel.data(),
+                            pos.data(), poll, store.Candidates, !ports.Control.Literal);
         store.TooFewCourts = found.TooFew;
     }
     store.SearchCursor = found.Cursor;
 
+    // Why the round fails, from its counts and from the bounds at its start (the search has
+    // dropped every pair again whenever the bounds are asked).
+    const Group smaller = store.NumMen <= store.NumWomen ? Men : Women;
+    auto explain = [&] {
+        RoundFacts f;
+        f.GroupIndex = 2;
+        f.Courts = courts;
+        f.Stopped = found.Stopped;
+        f.TooMany = store.TooManyCourts;
+        f.CanPlay = canPlay;
+        f.Absent = menStatus.AbsentCount + womenStatus.AbsentCount;
+        f.TooFew = store.TooFewCourts;
+        f.MustPlay = store.Of(smaller).MustPlay.Count;
+        f.MustGroup = smaller;
+        f.GamesLow = 255;
+        for (Group g : {Men, Women}) {
+            const StatusRecord& status = g == Men ? menStatus : womenStatus;
+            for (int p = 1; p <= store.CountOf(g); ++p) {
+                if (IsPausing(status.Status[p])) ++f.Pausing[g];
+                if (!IsAvailable(status.Status[p])) continue;
+                ++f.Available[g];
+                f.GamesLow = std::min<int>(f.GamesLow, store.Of(g).PlayCount[p]);
+                f.GamesHigh = std::max<int>(f.GamesHigh, store.Of(g).PlayCount[p]);
+            }
+        }
+        if (f.Available[0] + f.Available[1] == 0) f.GamesLow = 0;
+        if (policy && !f.Stopped && !f.TooFew) {
+            uint64_t work = 0;
+            f.Verdict = policy->Verdict(0, filtered.Pairs.data(), 1, filtered.Count, work);
+            f.WithPartner[0] = policy->Bounds().FreeWithPartner(0);
+            f.WithPartner[1] = policy->Bounds().FreeWithPartner(1);
+            f.Capacity = policy->Bounds().PairCapacity();
+            const int id = policy->Bounds().StrandedId();
+            if (f.Verdict == BoundVerdict::Stranded)
+                f.Stranded = id > store.NumMen ? PlayerName(store, Women, id - store.NumMen)
+                                               : PlayerName(store, Men, id);
+            if (filtered.Count > 0)
+                f.FirstPair = PlayerName(store, Men, filtered.Pairs[1].First) + " en " +
+                              PlayerName(store, Women, filtered.Pairs[1].Second);
+        }
+        store.RoundReasonText = ExplainRound(store, f);
+    };
+    store.RoundReasonText.clear();
+
     if (found.Stopped) {
         // A stopped round has no solution: it ends empty and says so.
         store.RoundValid = false;
+        explain();
         return;
     }
     store.RoundValid = found.Valid;
     const int k = found.Selected < 0 ? 0 : found.Selected;
+    if (!store.RoundValid || k < need) explain();
 
     // Having backtracked to an empty selection the search gives up with an empty round, even
     // when it had found part selections before.

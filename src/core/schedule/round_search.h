@@ -14,6 +14,10 @@
 //   bool EndsAtTooFew() const         ... and the round ends with what it has
 //   int Floor() const                 the search ends when k falls below this
 //   int CursorAtEmpty(int cursor) const   the cursor after backtracking from no selection
+//   bool CanExtend(int k, list, cursor, length, uint64_t& work)
+//                                     false when no selection the test accepts can grow from
+//                                     sel[1..k] with the pairs at cursor..length; adds the
+//                                     pairs and players it looked at in work
 
 #include "core/schedule/candidate_poll.h"
 #include "core/schedule/schedule_store.h"
@@ -30,27 +34,50 @@ struct SearchOutcome {
 
 template <class Policy>
 SearchOutcome SearchRound(Policy& policy, const PlayerPair* list, int length, int need,
-                          PlayerPair* sel, int32_t* pos, CandidatePoll& poll,
-                          uint64_t& candidates) {
+                          PlayerPair* sel, int32_t* pos, CandidatePoll& poll, uint64_t& candidates,
+                          bool prune) {
     SearchOutcome out;
     int k = 0;
     int cursor = 1;
     bool valid = false;
     uint64_t count = candidates;
     uint64_t nextPoint = poll.NextPoint(count);
+    // The first pass is always the literal one: the partial-round rules act where the search
+    // first fails, and that is at the end of the first pass. From then on only the first
+    // accepted selection in search order (or none) decides the round, and the bounds skip only
+    // parts of the search that hold none.
+    bool pruning = false;
+    uint64_t work = 0;
     for (;;) {
-        while (k < need && cursor <= length) {
+        bool open = true;
+        if (pruning) {
+            open = policy.CanExtend(k, list, cursor, length, work);
+            if (poll.Work(work)) {
+                out.Stopped = true;
+                break;
+            }
+        }
+        while (open && k < need && cursor <= length) {
             const PlayerPair q = list[cursor];
+            bool picked = false;
             if (policy.Accepts(k, sel, q)) {
                 ++k;
                 sel[k] = q;
                 pos[k] = cursor;
                 policy.Pick(q);
+                picked = true;
             }
             ++cursor;
             if (++count == nextPoint && poll.Slow(count, nextPoint)) {
                 out.Stopped = true;
                 break;
+            }
+            if (pruning && picked && k < need) {
+                open = policy.CanExtend(k, list, cursor, length, work);
+                if (poll.Work(work)) {
+                    out.Stopped = true;
+                    break;
+                }
             }
         }
         if (out.Stopped) break;
@@ -69,7 +96,13 @@ SearchOutcome SearchRound(Policy& policy, const PlayerPair* list, int length, in
             }
             --k;
         }
-        if (k == need || k < policy.Floor() || cursor < 0) break;
+        if (k == need || k < policy.Floor() || cursor < 0) {
+            // The literal search leaves no selection only after its cursor has run past the
+            // end of the list with nothing selected.
+            if (pruning && k < 0) cursor = length + 1;
+            break;
+        }
+        pruning = prune;
     }
     candidates = count;
     poll.Flush(count, out.Stopped);

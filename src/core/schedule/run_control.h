@@ -13,6 +13,10 @@ struct RunControl {
     // Window events are processed after every PumpInterval-th candidate (1 = after every
     // candidate). The stop key is tested after every candidate either way.
     uint32_t PumpInterval = 1;
+    // The candidate-by-candidate search, without the bounds that skip the parts of the search
+    // where no acceptable selection lies. Both give the same rounds; only the number of
+    // candidates examined differs.
+    bool Literal = false;
 
     bool StopAsked() const { return StopKey == 27 || StopKey == 3; }
 };

@@ -31,6 +31,13 @@ bool StopAsked(RunPorts& ports) {
     return ports.Control.StopAsked();
 }
 
+// A failed round's reason goes to the run's list and to the computing memo.
+void NoteRoundReason(ScheduleStore& store, RunPorts& ports, int group, int round) {
+    if (store.RoundReasonText.empty()) return;
+    store.Reasons.push_back({group, round, store.RoundReasonText});
+    ports.View.ShowRoundReason(group, round, store.RoundReasonText);
+}
+
 void ReportRoundFlags(AppState& state, RunPorts& ports, uint8_t prefix, int round) {
     const ScheduleStore& store = *state.Schedule;
     const uint8_t r = static_cast<uint8_t>(round);
@@ -54,6 +61,7 @@ bool DoublesPhase(AppState& state, RunPorts& ports, Group g) {
             const int courts = g == Men ? store.CourtsMen[r] : store.CourtsWomen[r];
             SelectDoublesRound(store, ports, g, r, courts);
             if (!store.RoundValid) ReportRoundFlags(state, ports, prefix, r);
+            NoteRoundReason(store, ports, g, r);
             if (StopAsked(ports)) return false;
             ArrangeMatches(store, g, r);
             RecordRound(store, g, r);
@@ -80,6 +88,7 @@ bool MixedPhase(AppState& state, RunPorts& ports) {
             if (store.MixedResult.Count < 2 * courts)
                 ReportRound(state, ports, PrefixMixed, MsgSelectionFailed, round);
             if (!store.RoundValid) ReportRoundFlags(state, ports, PrefixMixed, round);
+            NoteRoundReason(store, ports, 2, round);
             if (StopAsked(ports)) return false;
             RecordMixedRound(store, m);
             AfterMixedRound(store, m);
@@ -236,6 +245,8 @@ void StartRun(AppState& state, RunPorts& ports) {
 bool RunSchedule(AppState& state, RunPorts& ports) {
     ScheduleStore& store = *state.Schedule;
     store.Candidates = 0;
+    store.BoundCuts = {};
+    store.Reasons.clear();
     store.RunStopped = false;
 
     WriteCompu(ports, 1);

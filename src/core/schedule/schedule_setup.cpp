@@ -22,6 +22,7 @@ bool OpenScheduleSetup(AppState& state, int kind, Messenger& messenger, Beeper& 
     }
     store.Params.NHeren = FillNameList(state, messenger, bell, store.Of(Men).Names, 0);
     store.Params.NDames = FillNameList(state, messenger, bell, store.Of(Women).Names, 1);
+    if (store.Params.NHeren == 0 || store.Params.NDames == 0) store.Params.NMixRonden = 0;
     return true;
 }
 

@@ -29,9 +29,10 @@ struct ScheduleSetupInput {
 };
 
 // Opening the set-up: the group labels, both name lists anew, and for a schedule with names the
-// active members of each group in them (NHeren, NDames := their counts; a member without
-// surname is reported through the messenger and still taken). Returns false, after the message
-// "Geen Schema mogelijk zonder Bestand", for a schedule with names while no member file is open.
+// active members of each group in them (NHeren, NDames := their counts, no mixed rounds when a
+// group has none; a member without surname is reported through the messenger and still taken).
+// Returns false, after the message "Geen Schema mogelijk zonder Bestand", for a schedule with names
+// while no member file is open.
 bool OpenScheduleSetup(AppState& state, int kind, Messenger& messenger, Beeper& bell);
 
 // The input into the store: the counts (no mixed rounds when a group has no players), the courts

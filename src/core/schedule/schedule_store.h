@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 inline constexpr int MaxGroupPlayers = 200;   // players per group, and men + women together
@@ -157,6 +158,13 @@ struct SearchScratch {
     std::vector<int32_t> SortPositions;
 };
 
+// Why a round of a run failed: group 0 men, 1 women, 2 mixed; the round of the whole schedule.
+struct RoundReasonEntry {
+    int Group = 0;
+    int Round = 0;
+    std::string Text;
+};
+
 struct ScheduleStore {
     ScheduleParams Params;
 
@@ -192,6 +200,13 @@ struct ScheduleStore {
 
     // Candidates examined by the round searches since the run started.
     uint64_t Candidates = 0;
+    // Parts of the search the bounds skipped since the run started, by the rule that ruled
+    // them out (indexed by BoundVerdict; 0 is unused).
+    std::array<uint64_t, 6> BoundCuts{};
+    // Why the last round searched failed (empty when it did not), and every failed round of
+    // the run with its reason.
+    std::string RoundReasonText;
+    std::vector<RoundReasonEntry> Reasons;
     // The run ended because the user stopped it.
     bool RunStopped = false;
     SearchScratch Scratch;

@@ -31,6 +31,9 @@ public:
     virtual void StepProgress(uint64_t /*steps*/) {}
     // A round progress text on memo line 1 or 2, the memo being 20 x line + 25 high.
     virtual void ShowRoundProgress(int /*line*/, std::string_view /*text*/) {}
+    // Why a round failed (group 0 men, 1 women, 2 mixed; the round of the whole schedule), one
+    // line per failed round in the computing memo, shown right after the round's messages.
+    virtual void ShowRoundReason(int /*group*/, int /*round*/, std::string_view /*text*/) {}
 };
 
 // Everything a run reaches outside the store.

@@ -1,7 +1,5 @@
 #include "core/shell/window_states.h"
 
-#include <algorithm>
-
 namespace {
 
 using C = MainCommand;
@@ -30,7 +28,8 @@ std::string_view MainCommandName(MainCommand command) {
     return Names[static_cast<std::size_t>(command)];
 }
 
-WindowStates::WindowStates() {
+WindowStates::WindowStates(std::span<const MainCommand> pending) {
+    for (MainCommand command : pending) Off[static_cast<std::size_t>(command)] = true;
     // Commands in none of the groups are on from the start.
     On.fill(true);
     EnableMenuItems(false);
@@ -74,9 +73,8 @@ void WindowStates::Enter(ListWindowState state) {
     }
 }
 
-bool WindowStates::Pending(MainCommand command) {
-    return std::find(PendingCommands.begin(), PendingCommands.end(), command) !=
-           PendingCommands.end();
+bool WindowStates::Pending(MainCommand command) const {
+    return Off[static_cast<std::size_t>(command)];
 }
 
 bool WindowStates::Enabled(MainCommand command) const {

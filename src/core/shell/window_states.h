@@ -47,22 +47,10 @@ inline constexpr std::size_t MainCommandCount = static_cast<std::size_t>(MainCom
 // The command's name, which is also the objectName of its menu item, tool button or button.
 std::string_view MainCommandName(MainCommand command);
 
-// The commands whose window or operation does not exist yet: they stay disabled. Whoever builds
-// one removes it from this list.
-inline constexpr std::array PendingCommands = {
-    // The schedule set-up window.
-    MainCommand::SchemaNamen,
-    MainCommand::SchemaParen,
-    MainCommand::NaamSpdBtn,
-    MainCommand::PaarSpdBtn,
-    // The report window.
-    MainCommand::PaarSchema,
-    MainCommand::BaanSchema,
-    MainCommand::AantalGespeeld,
-    MainCommand::Kruistabel,
-    MainCommand::Wijzigen,
-    MainCommand::UitSpdBtn,
-};
+// The commands whose window or operation does not exist yet: they stay disabled. Whoever adds
+// a command before its window adds it here (e.g. MainCommand::PaarSchema,) and removes it again
+// with the window. Every window of the main window's commands exists now.
+inline constexpr std::array<MainCommand, 0> PendingCommands{};
 
 // The states of the window as far as its command groups are concerned.
 enum class ListWindowState {
@@ -73,8 +61,8 @@ enum class ListWindowState {
 
 class WindowStates {
 public:
-    // Start-up: all three groups off, closing asks nothing.
-    WindowStates();
+    // Start-up: all three groups off, closing asks nothing. The pending commands stay off.
+    explicit WindowStates(std::span<const MainCommand> pending = PendingCommands);
 
     void EnableMenuItems(bool enbld);    // M
     void EnableGridItems(bool enbld);    // G (the grid's parts are shown with it)
@@ -84,7 +72,7 @@ public:
 
     // Whether a command is on: its group's last switch, and its window exists.
     bool Enabled(MainCommand command) const;
-    static bool Pending(MainCommand command);
+    bool Pending(MainCommand command) const;
     bool GridShown() const { return GridOn; }
     // "Sluit": the list needs no saving question before the window closes.
     bool Sluit() const { return SluitOn; }
@@ -94,6 +82,7 @@ private:
     void Switch(std::span<const MainCommand> group, bool enbld);
 
     std::array<bool, MainCommandCount> On{};
+    std::array<bool, MainCommandCount> Off{}; // pending
     bool GridOn = false;
     bool SluitOn = true;
 };

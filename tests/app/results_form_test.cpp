@@ -1,0 +1,280 @@
+// The report window driven through the main window's commands, its popup menu, its list and
+// the editor grid, with real clicks and keys.
+
+#include "../core/report_test_store.h"
+#include "app/reports/results_form.h"
+#include "app/shell/main_window.h"
+#include "app/shell/start_up.h"
+#include "recording_print_canvas.h"
+#include "scripted_ports.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+struct Fixture {
+    HandStore S;
+    TestPorts Fakes;
+    ScriptedChooser Choose;
+    RecordingPrintCanvas Printer;
+    NoHelp Help;
+    ProgramWindows Windows =
+        CreateWindows(*S.State, WindowPorts{Fakes.Messages, Fakes.Pump, Fakes.Bell, Fakes.Time,
+                                            Choose, Printer, Help});
+    TResultsForm* Form = Windows.ResultsForm.get();
+
+    Fixture() {
+        FillClubSchedule(S);
+        Windows.Main->show();
+        Windows.Main->EnableUitVoerItems(true);
+    }
+    QAction* Action(const char* name) const {
+        auto* action = Windows.Main->findChild<QAction*>(name);
+        if (!action) qFatal("no action %s", name);
+        return action;
+    }
+    int BeeldEntries() const {
+        int n = 0;
+        for (QAction* a : Windows.Main->findChild<QMenu*>("BeeldMenu")->actions())
+            if (a->property("tag").isValid()) ++n;
+        return n;
+    }
+    QStringList Headers() const {
+        QStringList captions;
+        for (int i = 0; i < Form->ListView->columnCount(); ++i)
+            captions << Form->ListView->headerItem()->text(i);
+        return captions;
+    }
+    QStringList Row(int i) const {
+        QStringList texts;
+        QTreeWidgetItem* item = Form->ListView->topLevelItem(i);
+        for (int c = 0; c < item->columnCount(); ++c) texts << item->text(c);
+        return texts;
+    }
+    void ClickCell(int row, int col) {
+        QTableWidget* grid = Form->BewerkGrid;
+        const QRect cell = grid->visualRect(grid->model()->index(row, col));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+};
+
+class ResultsFormTest : public QObject {
+    Q_OBJECT
+private slots:
+    void StartUpCreatesTheWindowHidden() {
+        Fixture f;
+        QVERIFY(!f.Form->isVisible());
+        QCOMPARE(f.Form->windowTitle(), QString("Schema Resultaten"));
+        QCOMPARE(f.Form->StopBtn->text(), QString("&Sluit"));
+        QCOMPARE(f.Form->StopBtn->toolTip(), QString("Afsluiten overzichten"));
+        QVERIFY(!f.Form->PrintBtn->isEnabled()); // export and printing come later
+        QVERIFY(!f.Form->RedBtn->isEnabled());
+        QStringList popup;
+        for (QAction* a : f.Form->PopupResultMenu->actions()) popup << a->text();
+        QCOMPARE(popup,
+                 (QStringList{"&Paarschema", "&Baanschema", "&Aantalmaalgespeeld", "&Kruistabel",
+                              "&Wijzigen bewerkenschema", "", "Voegin regel", "Verwijder regel"}));
+    }
+
+    void EveryMenuItemOpensItsReportOnceAndTheWindowIsListedOnce() {
+        struct Case {
+            const char* action;
+            QString title;
+            QStringList headers;
+            int rows;
+            QStringList row1;
+        };
+        const Case cases[] = {
+            {"PaarSchema",
+             "PAREN INDELING",
+             {"ronde", "Voornaam", "Achternaam", "tegen", "Voornaam", "Achternaam", "baan"},
+             20,
+             {"1", "Jan", "Smit", "  ", "Kees", "de Vries", "   1"}},
+            {"BaanSchema",
+             "BAAN SCHEMA",
+             {"Voornaam", "Achternaam", "ronde : ", "1", "2", "3"},
+             11,
+             {"Anton", "Aalders", "", "1", "1", "2"}},
+            {"AantalGespeeld",
+             "AANTALMALEN  GESPEELD",
+             {"Voornaam", "Achternaam", "Aantal", "Voornaam", "Achternaam", "Aantal"},
+             6,
+             {"Anton", "Aalders", "   3", "Ria", "Arts", "   2"}},
+            {"Kruistabel",
+             "KRUIS TABEL ",
+             {"Nr", "V.Achternaam", "ronde: ", "1", "2", "3", "N2"},
+             21,
+             {"1", "J. Smit", "", "3", "2", "2", "    2 ( 2)"}},
+        };
+        for (const Case& c : cases) {
+            Fixture f;
+            f.Action(c.action)->trigger();
+            QVERIFY(f.Form->isVisible());
+            QCOMPARE(f.Form->Resulthead->text(), c.title);
+            QCOMPARE(f.Headers(), c.headers);
+            QCOMPARE(f.Form->ListView->topLevelItemCount(), c.rows);
+            QCOMPARE(f.Row(1), c.row1);
+            QCOMPARE(f.BeeldEntries(), 1);
+            QVERIFY(f.Windows.Main->IsWindowListed(BeeldUitvoer));
+            // Asked again while open: the window is focused, not opened a second time.
+            f.Action("UitSpdBtn")->trigger();
+            QCOMPARE(f.BeeldEntries(), 1);
+            QCOMPARE(f.Form->Resulthead->text(), c.title);
+        }
+    }
+
+    void ColumnsFollowTheReportAndTheCrossTableLabel() {
+        Fixture f;
+        f.Action("Kruistabel")->trigger();
+        QVERIFY(f.Form->GroepKopLab1->isVisible());
+        QCOMPARE(f.Form->GroepKopLab1->text(), QString("Tegenspelers"));
+        QCOMPARE(f.Form->ListView->columnWidth(1), 170);
+        QCOMPARE(f.Form->ListView->columnWidth(6), 80);
+        QCOMPARE(f.Form->ListView->width(), 300 + 3 * 35 + 80);
+        QCOMPARE(f.Form->width(), 720);
+        f.Form->StopBtn->click();
+        QVERIFY(!f.Form->isVisible());
+        f.Action("AantalGespeeld")->trigger();
+        QVERIFY(!f.Form->GroepKopLab1->isVisible());
+        QCOMPARE(f.Form->ListView->width(), 345 + 315);
+    }
+
+    void HintsFollowTheMouse() {
+        Fixture f;
+        f.Action("PaarSchema")->trigger();
+        QWidget* viewport = f.Form->ListView->viewport();
+        QTest::mouseMove(viewport, QPoint(20, 10));
+        QCOMPARE(f.Form->ListView->toolTip(), QString("Ronde "));
+        QTest::mouseMove(viewport, QPoint(300, 10));
+        QCOMPARE(f.Form->ListView->toolTip(), QString());
+        QTest::mouseMove(viewport, QPoint(600, 10));
+        QCOMPARE(f.Form->ListView->toolTip(), QString("Speel-baan"));
+    }
+
+    void NothingBeforeAScheduleAndNoEditorForPairs() {
+        Fixture f;
+        f.S.State->ScheduleKind = 0;
+        f.Action("PaarSchema")->trigger();
+        QVERIFY(!f.Form->isVisible());
+        QCOMPARE(f.BeeldEntries(), 0);
+
+        f.S.State->ScheduleKind = 2;
+        f.Action("Wijzigen")->trigger();
+        QVERIFY(!f.Form->isVisible());
+        QCOMPARE(f.Fakes.Messages.Last().Text, std::string("Alleen mogelijk voor Schema Op Naam "));
+        QCOMPARE(f.BeeldEntries(), 0);
+    }
+
+    void PopupOpensAnotherReportAndLinesChangeOnlyInTheList() {
+        Fixture f;
+        f.Action("PaarSchema")->trigger();
+        const std::size_t lines = f.Form->UitLijst.size();
+        f.Form->ListView->setCurrentItem(f.Form->ListView->topLevelItem(2));
+        f.Form->VoeginRij->trigger();
+        QCOMPARE(f.Form->ListView->topLevelItemCount(), 21);
+        QCOMPARE(f.Form->ListView->topLevelItem(2)->text(0), QString("  "));
+        QCOMPARE(f.Form->ListView->topLevelItem(2)->text(1), QString());
+        f.Form->ListView->setCurrentItem(f.Form->ListView->topLevelItem(0));
+        f.Form->VerwijderRij->trigger();
+        QCOMPARE(f.Form->ListView->topLevelItemCount(), 20);
+        QCOMPARE(f.Form->ListView->topLevelItem(0)->text(0), QString("1"));
+        QCOMPARE(f.Form->UitLijst.size(), lines);
+
+        f.Form->ReportItems[2]->trigger();
+        QVERIFY(f.Form->isVisible());
+        QCOMPARE(f.Form->Resulthead->text(), QString("BAAN SCHEMA"));
+        QCOMPARE(f.BeeldEntries(), 1);
+        f.Form->ReportItems[5]->trigger();
+        QVERIFY(!f.Form->VoeginRij->isEnabled());
+        QVERIFY(f.Form->BewerkGrid->isVisible());
+        QVERIFY(!f.Form->ListView->isVisible());
+        QVERIFY(!f.Form->PrintBtn->isVisible());
+    }
+
+    void MinimisedStaysListedClosedLeavesTheList() {
+        Fixture f;
+        f.Action("BaanSchema")->trigger();
+        f.Form->showMinimized();
+        QCoreApplication::processEvents();
+        QVERIFY(f.Windows.Main->IsWindowListed(BeeldUitvoer));
+        QCOMPARE(f.BeeldEntries(), 1);
+        f.Action("PaarSchema")->trigger(); // focuses the window again
+        QCOMPARE(f.BeeldEntries(), 1);
+        QVERIFY(!f.Form->isMinimized());
+        QCOMPARE(f.Form->Resulthead->text(), QString("BAAN SCHEMA"));
+        QTest::mouseClick(f.Form->StopBtn, Qt::LeftButton);
+        QVERIFY(!f.Form->isVisible());
+        QCOMPARE(f.BeeldEntries(), 0);
+        QVERIFY(!f.Windows.Main->IsWindowListed(BeeldUitvoer));
+        QVERIFY(f.Fakes.Messages.Shown.empty());
+    }
+
+    void DelBeeldMenuSearchesFromTheFirstEntryAndEndsOnTheLast() {
+        Fixture f;
+        f.Action("PaarSchema")->trigger();
+        QWidget other;
+        other.setWindowTitle("Opties");
+        other.show();
+        f.Windows.Main->AddBeeldMenu(&other, BeeldOpties);
+        QCOMPARE(f.BeeldEntries(), 2);
+        f.Windows.Main->DelBeeldMenu(BeeldMatchScore); // no such entry: the last one goes
+        QCOMPARE(f.BeeldEntries(), 1);
+        QVERIFY(f.Windows.Main->IsWindowListed(BeeldUitvoer));
+        f.Windows.Main->DelBeeldMenu(BeeldUitvoer);
+        QCOMPARE(f.BeeldEntries(), 0);
+        QVERIFY(!f.Windows.Main->IsWindowListed(BeeldUitvoer));
+        f.Windows.Main->DelBeeldMenu(BeeldUitvoer);
+        QCOMPARE(f.Fakes.Messages.Last().Text, std::string("Venster al gesloten"));
+    }
+
+    void EditorSwapsThroughClicksAndEnter() {
+        Fixture f;
+        f.Action("Wijzigen")->trigger();
+        QTableWidget* grid = f.Form->BewerkGrid;
+        QVERIFY(grid->isVisible());
+        QCOMPARE(f.Form->Resulthead->text(), QString("BAANSCHEMA BEWERKEN"));
+        QCOMPARE(grid->rowCount(), 11);
+        QCOMPARE(grid->columnCount(), 7);
+        QCOMPARE(grid->item(0, 0)->text(), QString("HEREN "));
+        QCOMPARE(grid->item(0, 4)->text(), QString("1"));
+        QCOMPARE(grid->item(5, 2)->text(), QString("de_Vries"));
+
+        f.ClickCell(3, 1);
+        QCOMPARE(f.Fakes.Messages.Last().Text, std::string("Alleen voor de kolommen \"ronde\""));
+        f.ClickCell(3, 4);
+        QVERIFY(f.Form->BewerkTextLab->isVisible());
+        QCOMPARE(f.Form->BewerkTextLab->text(), QString("Klik  nu de andere baan"));
+        f.ClickCell(4, 4);
+        QCOMPARE(f.Form->BewerkTextLab->text(), QString("Toets <Enter> voor baan verwisselen"));
+        QTest::keyClick(grid, Qt::Key_Return);
+        QVERIFY(!f.Form->BewerkTextLab->isVisible());
+        QCOMPARE(f.Fakes.Messages.Last().Text,
+                 std::string("Wissel paar: 3 op baan: 1\r    met paar: 4 op baan: 0"));
+        QCOMPARE(grid->item(3, 4)->text(), QString("-"));
+        QCOMPARE(grid->item(4, 4)->text(), QString("1"));
+        QCOMPARE(f.S.Store().RoundTable[1].Courts[1], (Slots{5, 2, 3, 4}));
+
+        // A man and a woman: refused.
+        f.ClickCell(1, 5);
+        f.ClickCell(7, 5);
+        QTest::keyClick(grid, Qt::Key_Enter);
+        QCOMPARE(f.Fakes.Messages.Last().Text,
+                 std::string("Verwisselen dame <--> heer niet toegestaan"));
+
+        // The court schedule opened afterwards shows the swap.
+        f.Form->ReportItems[2]->trigger();
+        QCOMPARE(f.Row(4), (QStringList{"Bert", "Zwart", "", "1", "-", "-"}));
+    }
+};
+
+} // namespace
+
+QTEST_MAIN(ResultsFormTest)
+#include "results_form_test.moc"

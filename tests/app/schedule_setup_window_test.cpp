@@ -1,0 +1,508 @@
+#include "app/common/qt_event_pump.h"
+#include "app/config/court_coding_dialog.h"
+#include "app/schedule/schedule_setup_window.h"
+#include "app/shell/main_window.h"
+#include "app/shell/start_up.h"
+#include "recording_print_canvas.h"
+#include "scripted_ports.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <thread>
+
+// The scripted messenger with a hook that runs before each message (a test takes the time).
+class HookedMessenger : public Messenger {
+public:
+    explicit HookedMessenger(ScriptedMessenger& inner)
+        : Inner(inner) {}
+    int Show(std::string_view text, uint8_t kind, uint16_t buttons, int help) override {
+        if (Hook) Hook();
+        return Inner.Show(text, kind, buttons, help);
+    }
+    ScriptedMessenger& Inner;
+    std::function<void()> Hook;
+};
+
+class ScheduleSetupWindowTest : public QObject {
+    Q_OBJECT
+
+    struct Setup {
+        std::unique_ptr<AppState> State = std::make_unique<AppState>();
+        TestPorts Fakes;
+        HookedMessenger Messages{Fakes.Messages};
+        QtEventPump RealPump;
+        ScriptedChooser Chooser;
+        RecordingPrintCanvas Printer;
+        NoHelp Help;
+        std::unique_ptr<TSchemaForm> Form;
+        std::unique_ptr<TBanenDlg> Banen;
+        int Accepted = 0;
+
+        // realPump: the program's own pump, so that key presses reach the window during a run.
+        explicit Setup(bool realPump = false) {
+            TCfgRec& cfg = State->Config.CfgRec;
+            cfg.Grpn[0] = "h";
+            cfg.Grpn[1] = "d";
+            cfg.NDubRonden = 4;
+            cfg.NMixRonden = 2;
+            cfg.NBanen = 7;
+            cfg.Cfgflags = 0;
+            State->TodayDate = "09-12-2026";
+            EventPump& pump = realPump ? static_cast<EventPump&>(RealPump) : Fakes.Pump;
+            WindowPorts ports{Messages, pump, Fakes.Bell, Fakes.Time, Chooser, Printer, Help};
+            Form = std::make_unique<TSchemaForm>(*State, ports);
+            Banen = std::make_unique<TBanenDlg>(*State, Messages, Form.get());
+            Form->SetBanenDlg(Banen.get());
+            Form->OnScheduleAccepted = [this] { ++Accepted; };
+        }
+        void Members(int men, int women, const char* code = "X") {
+            State->MemberList.assign(1, TLedenObj{});
+            for (int i = 0; i < men + women; ++i) {
+                TLedenObj m;
+                m.LidRecord.ClubNo = static_cast<int16_t>(i + 1);
+                m.LidRecord.Voornaam = "Voor";
+                m.LidRecord.AchterNaam = "Achter" + std::to_string(i + 1);
+                m.LidRecord.Groep = i < men ? "h" : "d";
+                m.LidRecord.StatCode = code;
+                State->MemberList.push_back(m);
+            }
+            State->MemberCount = static_cast<int16_t>(men + women);
+            State->MemberDataPresent = true;
+        }
+        // The window as SchemaOpzet opens it, shown without blocking.
+        void Open(int nr) {
+            QVERIFY(Form->PrepareShow(nr));
+            Form->show();
+            QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
+        }
+        void Type(QWidget* field, const QString& text) {
+            field->setFocus();
+            static_cast<QLineEdit*>(field)->setText(text);
+            QTest::keyClick(field, Qt::Key_Return);
+        }
+        ScheduleParams& Params() { return State->Schedule->Params; }
+        // Closes what the window left open and acts on it as SchemaOpzet does.
+        int Close() {
+            const int result = Form->result();
+            Form->AfterClose(result);
+            return result;
+        }
+    };
+
+private slots:
+    void OpeningWithNamesTakesTheRegisterAndTheConfiguration() {
+        Setup s;
+        s.Members(10, 6);
+        s.State->MemberList[3].LidRecord.AchterNaam = "  ";
+        s.Open(1);
+        QCOMPARE(s.Form->windowTitle(), QString("Schema Opzet"));
+        QCOMPARE(s.Form->HerenEdit->text(), QString("10"));
+        QCOMPARE(s.Form->DamesEdit->text(), QString("6"));
+        QCOMPARE(s.Form->TolvexEdit->text(), QString("4"));
+        QCOMPARE(s.Form->Mixedit->text(), QString("2"));
+        QCOMPARE(s.Form->BanenEdit->text(), QString("7"));
+        QCOMPARE(s.Form->Datumedit->text(), QString("9-12-2026"));
+        QCOMPARE(s.Form->HerenLabel->text(), QString("Aantal heren"));
+        QCOMPARE(s.Fakes.Messages.Texts(),
+                 std::vector<std::string>{"Actief lid: 3 heeft geen achternaam!"});
+        QVERIFY(!s.Form->BanenBox->isVisible());
+        QVERIFY(!s.Form->RekenProgress->isVisible());
+        QVERIFY(!s.Form->StopSchemaBtn->isEnabled());
+        QVERIFY(!s.Form->Rondeplusbtn->isVisible());
+        QVERIFY(s.Form->HerenEdit->hasFocus());
+        QCOMPARE(s.Form->HelpSchbtn->property("helpContext").toInt(), 241);
+        QCOMPARE(s.Params().PairingOptions, uint16_t(2));
+        QVERIFY(s.Form->VariPairsBox->isChecked());
+        QCOMPARE(s.State->ScheduleKind, 1);
+
+        Setup none;
+        QVERIFY(!none.Form->PrepareShow(1));
+        QCOMPARE(none.Fakes.Messages.Texts(),
+                 std::vector<std::string>{"Geen Schema mogelijk zonder Bestand"});
+
+        // Other group codes name the labels and headings.
+        Setup groups;
+        groups.Members(4, 4);
+        groups.State->Config.CfgRec.Grpn[0] = "a";
+        groups.Open(2);
+        QCOMPARE(groups.Form->HerenLabel->text(), QString(" Groep a"));
+        QCOMPARE(groups.Form->HerenHeading->text(), QString("Groep a"));
+        QCOMPARE(groups.Form->DamesHeading->text(), QString("Dames"));
+    }
+
+    void MeerProposesTheCourtsAndShowsTheGroupsThatPlay() {
+        struct Case {
+            int Men, Women, Courts, ExpectMen, ExpectWomen;
+        };
+        for (Case c : {Case{10, 6, 4, 3, 1}, Case{7, 9, 4, 2, 2}, Case{0, 12, 3, 0, 3}}) {
+            Setup s;
+            s.State->MemberCount = 30;
+            s.Open(2);
+            s.Form->HerenEdit->setText(QString::number(c.Men));
+            s.Form->DamesEdit->setText(QString::number(c.Women));
+            s.Form->TolvexEdit->setText("4");
+            s.Form->Mixedit->setText("2");
+            s.Form->BanenEdit->setText(QString::number(c.Courts));
+            QTest::mouseClick(s.Form->MoreBtn, Qt::LeftButton);
+            QVERIFY(s.Form->BanenBox->isVisible());
+            QCOMPARE(s.Form->Cell(11)->text(), QString::number(c.ExpectMen));
+            QCOMPARE(s.Form->Cell(20)->text(), QString::number(c.ExpectWomen));
+            QCOMPARE(s.Form->Cell(11)->isVisible(), c.Men > 0);
+            QCOMPARE(s.Form->Cell(23)->isVisible(), c.Men > 0 && c.Women > 0);
+            QCOMPARE(s.Form->NRonde[4]->text(), QString("ronde 5"));
+            QCOMPARE(s.Form->Cell(c.Men > 0 ? 11 : 17)->hasFocus(), true);
+            QCOMPARE(s.Form->PauzeEdit1->value(), 1);
+            QCOMPARE(s.Form->PauzeEdit2->value(), 1);
+        }
+    }
+
+    void CourtPagesTurnWithTheButtonsAndThePageKeys() {
+        Setup s;
+        s.State->MemberCount = 30;
+        s.State->Config.CfgRec.NDubRonden = 12;
+        s.Open(2);
+        s.Form->HerenEdit->setText("8");
+        s.Form->DamesEdit->setText("8");
+        s.Form->TolvexEdit->setText("11");
+        s.Form->Mixedit->setText("2");
+        s.Form->BanenEdit->setText("4");
+        s.Form->MoreBtn->click();
+        QVERIFY(s.Form->Rondeplusbtn->isVisible());
+        s.Type(s.Form->Cell(12), "1"); // round 2, men: taken on Enter
+        QVERIFY(s.Form->Cell(13)->hasFocus());
+        s.Form->Cell(13)->setText("3"); // round 3, typed without Enter
+        QTest::keyClick(s.Form->Cell(13), Qt::Key_PageDown);
+        QCOMPARE(s.Form->RndIndx, 1);
+        QCOMPARE(s.Form->NRonde[0]->text(), QString("ronde 7"));
+        QCOMPARE(s.Form->Cell(29 - 6)->text(), QString("0")); // round 7 is a doubles round
+        QCOMPARE(s.Form->Cell(28)->text(), QString("4"));     // round 12 is mixed round 1
+        s.Form->Rondeplusbtn->click();
+        s.Form->Rondeplusbtn->click();
+        s.Form->Rondeplusbtn->click();
+        QCOMPARE(s.Form->RndIndx, 3);
+        QTest::keyClick(s.Form->Cell(11), Qt::Key_PageUp);
+        QCOMPARE(s.Form->RndIndx, 2);
+        s.Form->RondeMinBtn->click();
+        s.Form->RondeMinBtn->click();
+        QCOMPARE(s.Form->NRonde[1]->text(), QString("ronde 2"));
+        QCOMPARE(s.Form->Cell(12)->text(), QString("1"));
+        QCOMPARE(s.Form->Cell(13)->text(), QString("3")); // what was typed is kept
+        QCOMPARE(s.State->Schedule->CourtsMen[3], uint8_t(3));
+    }
+
+    void EnterChecksEveryFieldAndMovesOn() {
+        Setup s;
+        s.Members(15, 10);
+        s.Open(1);
+        s.Type(s.Form->HerenEdit, "30");
+        QCOMPARE(s.Fakes.Messages.Last().Text,
+                 std::string("Aantal  heren te groot: 30 niet toegestaan\n\r"
+                             " corrigeer (zonodig) Configuratie"));
+        QCOMPARE(s.Params().NHeren, 15);
+        QCOMPARE(s.Fakes.Bell.Beeps, 1);
+        QVERIFY(s.Form->DamesEdit->hasFocus()); // the focus still moves on
+
+        // Not a whole number: the message, and the text stays in its field to be corrected.
+        s.Type(s.Form->DamesEdit, "1O");
+        QCOMPARE(s.Fakes.Messages.Last().Text,
+                 std::string("Aantal  dames foutief: 1O bestaat niet\n\r"
+                             " corrigeer (zonodig) Configuratie"));
+        QVERIFY(s.Form->DamesEdit->hasFocus());
+        QCOMPARE(s.Form->DamesEdit->text(), QString("1O"));
+        QCOMPARE(s.Params().NDames, 10);
+
+        s.Type(s.Form->DamesEdit, "8");
+        QCOMPARE(s.Params().NDames, 8);
+        for (QWidget* field : {s.Form->TolvexEdit, s.Form->Mixedit, s.Form->BanenEdit})
+            QTest::keyClick(field, Qt::Key_Return);
+        QVERIFY(s.Form->Datumedit->hasFocus());
+        s.Type(s.Form->Datumedit, "5");
+        QCOMPARE(s.Form->Datumedit->text(), QString("5-12-2026"));
+        QVERIFY(s.Form->MoreBtn->hasFocus());
+        QCOMPARE(s.Params().SpeelDatum, 46361.0);
+        s.Type(s.Form->Datumedit, "05032015");
+        QCOMPARE(s.Form->Datumedit->text(), QString("5-3-2015"));
+        const std::size_t before = s.Fakes.Messages.Shown.size();
+        s.Type(s.Form->Datumedit, "3102");
+        QCOMPARE(s.Fakes.Messages.Shown.size(), before + 1);
+        QVERIFY(s.Form->Datumedit->hasFocus());
+
+        // The check boxes carry the pairing options, and Enter walks through them.
+        s.Form->DameFirstBox->setChecked(true);
+        QTest::keyClick(s.Form->DameFirstBox, Qt::Key_Return);
+        QVERIFY(s.Form->VariPairsBox->hasFocus());
+        QCOMPARE(s.Params().PairingOptions, uint16_t(3));
+        s.Form->Groep1to2Box->setChecked(true);
+        QTest::keyClick(s.Form->Groep1to2Box, Qt::Key_Return);
+        QCOMPARE(s.Params().PairingOptions, uint16_t(7));
+
+        // "&Meer" refuses a date that does not exist; Down from HerenEdit goes to the first
+        // men's cell once the grid is there.
+        QTest::mouseClick(s.Form->MoreBtn, Qt::LeftButton);
+        QVERIFY(!s.Form->BanenBox->isVisible());
+        s.Form->Datumedit->setText("1-3-2026");
+        QTest::mouseClick(s.Form->MoreBtn, Qt::LeftButton);
+        QVERIFY(s.Form->BanenBox->isVisible());
+        s.Form->HerenEdit->setFocus();
+        QTest::keyClick(s.Form->HerenEdit, Qt::Key_Down);
+        QVERIFY(s.Form->Cell(11)->hasFocus());
+        QTest::keyClick(s.Form->Cell(11), Qt::Key_Down);
+        QVERIFY(s.Form->Cell(12)->hasFocus());
+        QTest::keyClick(s.Form->Cell(12), Qt::Key_Up);
+        QVERIFY(s.Form->Cell(11)->hasFocus());
+        s.Type(s.Form->Cell(16), "2"); // after row 6: row 1 of the women's column
+        QVERIFY(s.Form->Cell(17)->hasFocus());
+    }
+
+    void StartComputesAndOKEnablesTheReports() {
+        Setup s;
+        s.State->MemberCount = 30;
+        s.Open(2);
+        s.Form->HerenEdit->setText("8");
+        s.Form->DamesEdit->setText("8");
+        s.Form->TolvexEdit->setText("2");
+        s.Form->Mixedit->setText("1");
+        s.Form->BanenEdit->setText("4");
+        s.Form->MoreBtn->click();
+        QTest::mouseClick(s.Form->StartSchemaBtn, Qt::LeftButton);
+        const ScheduleStore& store = *s.State->Schedule;
+        QCOMPARE(store.NumRounds, 3);
+        QVERIFY(!store.RunBlocked);
+        QCOMPARE(s.Form->RekenTxtMemo->toPlainText(), QString(" Klaar met rekenen .... "));
+        QVERIFY(s.Form->RekenTxtMemo->isVisible());
+        QVERIFY(!s.Form->StopSchemaBtn->isVisible());
+        QVERIFY(s.Form->RekenProgress->isVisible());
+        QCOMPARE(s.Form->RekenProgress->maximum(), 3);
+        QCOMPARE(s.Fakes.Messages.Shown.size(), size_t(0));
+        QCOMPARE(store.Of(Men).Names[3].NaamRec.Voornaam.View(), "H");
+        QVERIFY(store.RoundTable[3].Courts[4][3] != 0); // the mixed round filled every court
+
+        QTest::mouseClick(s.Form->SluitBtn, Qt::LeftButton);
+        QVERIFY(!s.Form->isVisible());
+        QCOMPARE(s.Close(), int(QDialog::Accepted));
+        QCOMPARE(s.Accepted, 1);
+        QVERIFY(!s.Form->RekenTxtMemo->isVisible());
+    }
+
+    void ClosingAsksAndLeavingOtherwiseSaysTheComputationStopped() {
+        Setup s;
+        s.State->MemberCount = 30;
+        s.Open(2);
+        s.Fakes.Messages.Answer(ResultYes);
+        s.Form->close();
+        QVERIFY(s.Form->isVisible());
+        QCOMPARE(s.Fakes.Messages.Last().Text,
+                 std::string("Wilt u niet verder rekenen kies dan \"Nee\""));
+        QCOMPARE(s.Fakes.Messages.Last().Buttons, uint16_t(ButtonsJaNee));
+        s.Fakes.Messages.Answer(ResultNo);
+        s.Form->close();
+        QVERIFY(!s.Form->isVisible());
+        QCOMPARE(s.Close(), int(QDialog::Rejected));
+        QCOMPARE(s.Fakes.Messages.Last().Text, std::string("Berekening gestopt"));
+        QCOMPARE(s.Fakes.Messages.Last().Kind, uint8_t(KindInformatie));
+        QCOMPARE(s.Accepted, 0);
+    }
+
+    void TheRunShowsItsTextsOnTheMemoLines() {
+        Setup s;
+        s.Open(2);
+        s.Form->ShowRoundProgress(1, " Berekening Heren  in ronde : ,1");
+        QCOMPARE(s.Form->RekenTxtMemo->height(), 45);
+        s.Form->ShowRoundProgress(2, " Berekening Heren  in ronde : ,1,2,3,4,5,6,7,8");
+        QCOMPARE(s.Form->RekenTxtMemo->height(), 65);
+        QCOMPARE(s.Form->RekenTxtMemo->toPlainText().split('\n').value(2),
+                 QString(" Berekening Heren  in ronde : ,1,2,3,4,5,6,7,8"));
+        s.Form->ShowWarning("Te weinig banen");
+        QVERIFY(s.Form->FoutregelLabel->isVisible());
+        QVERIFY(s.Form->FoutregelLabel->styleSheet().contains("aqua"));
+        s.Form->HideWarning();
+        QVERIFY(!s.Form->FoutregelLabel->isVisible());
+        s.Form->ResetProgress(4);
+        QTest::qWait(30);
+        for (int i = 0; i < 64; ++i) s.Form->StepProgress(1);
+        QCOMPARE(s.Form->RekenProgress->value(), 64 % 5); // the bar wraps past its maximum
+    }
+
+    // A run that searches every possibility in its fourth round, stopped with Esc from the
+    // keyboard while it runs. The candidate limit only ends the test should the key be lost.
+    void EscStopsALongRunAndTheWindowClosesStopped() {
+        Setup s(true);
+        s.Members(17, 0);
+        s.State->MemberList[17].LidRecord.StatCode = "63";
+        s.State->Config.CfgRec.NBanen = 4;
+        s.Open(1);
+        s.Form->TolvexEdit->setText("4");
+        s.Form->Mixedit->setText("0");
+        s.Form->BanenEdit->setText("4");
+        s.Form->MoreBtn->click();
+        s.Form->CandidateLimit = 30'000'000;
+
+        bool lockedWhileRunning = false;
+        bool repainted = false;
+        int progressSeen = -1;
+        QTimer::singleShot(200, [&] {
+            lockedWhileRunning = s.Form->RunInProgress() && !s.Form->StartSchemaBtn->isEnabled() &&
+                                 !s.Form->SluitBtn->isEnabled() && s.Form->Cell(11)->isReadOnly() &&
+                                 s.Form->HerenEdit->isReadOnly();
+            s.Form->StartSchemaBtn->click(); // refused: a run is in progress
+            progressSeen = s.Form->RekenProgress->value();
+            repainted = !s.Form->grab().isNull();
+        });
+        // The key arrives from outside the event loop, at a moment the search does not choose,
+        // as a key from the keyboard does; it goes to the stop button, which has the focus.
+        std::atomic<qint64> postedAt{-1};
+        QElapsedTimer clock;
+        clock.start();
+        std::thread keyboard([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(400));
+            postedAt = clock.nsecsElapsed();
+            QCoreApplication::postEvent(s.Form->StopSchemaBtn,
+                                        new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
+            QCoreApplication::postEvent(s.Form->StopSchemaBtn,
+                                        new QKeyEvent(QEvent::KeyRelease, Qt::Key_Escape, {}));
+        });
+        qint64 stoppedAt = -1;
+        // The search is over when the stopped round is reported.
+        s.Messages.Hook = [&] {
+            if (stoppedAt < 0 && postedAt >= 0) stoppedAt = clock.nsecsElapsed();
+        };
+        s.Form->StartSchemaBtnClick();
+        const qint64 closedAt = clock.nsecsElapsed();
+        keyboard.join();
+        const double stopMs = (stoppedAt - postedAt) / 1e6;
+        qInfo("the search stopped %.1f ms after the key press; the window closed %.1f ms after "
+              "it (candidates %llu)",
+              stopMs, (closedAt - postedAt) / 1e6,
+              static_cast<unsigned long long>(s.State->Schedule->Candidates));
+        QVERIFY(lockedWhileRunning);
+        QVERIFY(repainted);
+        QVERIFY(progressSeen >= 0);
+        QVERIFY(stopMs >= 0);
+        QVERIFY(s.State->Schedule->RunStopped);
+        QVERIFY(s.State->Schedule->Candidates < 30'000'000u); // the key, not the limit
+        QVERIFY(!s.Form->isVisible());
+        QCOMPARE(s.Close(), StoppedResult);
+        QVERIFY(!s.State->Schedule->RunBlocked);
+        QCOMPARE(s.Accepted, 0);
+        QVERIFY(!s.Form->RunInProgress());
+    }
+
+    void CourtCodingOpensBeforeTheSetUpAndTakesACodeOnAButtonPress() {
+        Setup s;
+        s.State->MemberCount = 30;
+        s.State->Config.CfgRec.Cfgflags = CfgCourtCoding;
+        s.State->Config.CfgRec.NBanen = 9;
+        s.Members(4, 4);
+        s.State->BaanCode[3] = 77; // a code of the previous set-up
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            TBanenDlg* d = s.Banen.get();
+            // Whatever a comparison below finds, the dialog closes.
+            auto closeAtEnd = qScopeGuard([d] { d->accept(); });
+            shown = d->isVisible();
+            QCOMPARE(d->windowTitle(), QString("Coderen van banen"));
+            QCOMPARE(d->BaanLabel->text(), QString("Baan: 1..9"));
+            QCOMPARE(d->BaanCodeEdit->text(), QString("1"));
+            d->BaanCodeEdit->setText("12");
+            QTest::mouseClick(d->NextBnBtn, Qt::LeftButton);
+            QCOMPARE(d->BaanEdit->text(), QString("2"));
+            d->BaanCodeEdit->setText("x");
+            QTest::mouseClick(d->NextBnBtn, Qt::LeftButton);
+            QCOMPARE(d->CurrBaan, 2); // no number: nothing stored, no move
+            d->BaanCodeEdit->setText("5");
+            QTest::mouseClick(d->PrevBnBtn, Qt::LeftButton);
+            QTest::mouseClick(d->PrevBnBtn, Qt::LeftButton);
+            QCOMPARE(d->BaanEdit->text(), QString("9")); // court 1 wraps to 9
+            d->BaanCodeEdit->setText("40");
+            QTest::mouseClick(d->BaanOkBtn, Qt::LeftButton); // O&k stores nothing more
+            closeAtEnd.dismiss();
+        });
+        s.Open(1);
+        QVERIFY(shown);
+        QCOMPARE(s.State->BaanCode[1], 12);
+        QCOMPARE(s.State->BaanCode[2], 5);
+        QCOMPARE(s.State->BaanCode[3], 3);
+        QCOMPARE(s.State->BaanCode[9], 9);
+        QCOMPARE(s.Fakes.Messages.Texts(),
+                 std::vector<std::string>{"'x' is geen geldig geheel getal"});
+    }
+
+    void TheMainWindowOpensTheSetUpAndOKEnablesItsReportCommands() {
+        AppState state;
+        TestPorts fakes;
+        ScriptedChooser chooser;
+        RecordingPrintCanvas printer;
+        NoHelp help;
+        ProgramWindows windows =
+            CreateWindows(state, WindowPorts{fakes.Messages, fakes.Pump, fakes.Bell, fakes.Time,
+                                             chooser, printer, help});
+        QVERIFY(!windows.SchemaForm->isVisible());
+        QVERIFY(!windows.BanenDlg->isVisible());
+        auto* paarSchema = windows.Main->findChild<QAction*>("PaarSchema");
+        auto* schemaParen = windows.Main->findChild<QAction*>("SchemaParen");
+        QVERIFY(!paarSchema->isEnabled());
+        windows.Main->EnableMenuItems(true);
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            opened = QApplication::activeModalWidget() == windows.SchemaForm.get();
+            windows.SchemaForm->SluitBtn->click();
+        });
+        QTimer::singleShot(2000, [&] { windows.SchemaForm->done(0); }); // should it stay open
+        schemaParen->trigger();
+        QVERIFY(opened);
+        QVERIFY(paarSchema->isEnabled());
+    }
+
+    // With TOLVEX_SHOT_DIR=folder the windows are saved there as pictures, to look at by eye.
+    void TheWindowCanBeGrabbed() {
+        const QByteArray folder = qgetenv("TOLVEX_SHOT_DIR");
+        if (folder.isEmpty()) QSKIP("set TOLVEX_SHOT_DIR to a folder to save the pictures");
+        Setup s;
+        s.State->MemberCount = 40;
+        s.State->Config.CfgRec.NDubRonden = 12;
+        s.Open(2);
+        s.Form->grab().save(folder + "/schema_opzet_open.png");
+        s.Form->HerenEdit->setText("14");
+        s.Form->DamesEdit->setText("10");
+        s.Form->TolvexEdit->setText("6");
+        s.Form->BanenEdit->setText("6");
+        s.Form->MoreBtn->click();
+        s.Form->ShowWarning("Te weinig banen");
+        s.Form->ResetProgress(8);
+        s.Form->ShowRoundProgress(1, " Berekening Heren  in ronde : ,1,2");
+        s.Form->grab().save(folder + "/schema_opzet_meer.png");
+        s.Form->HideWarning();
+        s.Form->HerenEdit->setText("8");
+        s.Form->DamesEdit->setText("8");
+        s.Form->TolvexEdit->setText("3");
+        s.Form->Mixedit->setText("1");
+        s.Form->BanenEdit->setText("4");
+        s.Form->CandidateLimit = 100'000;
+        s.Form->MoreBtn->click();
+        s.Form->StartSchemaBtn->click();
+        s.Form->grab().save(folder + "/schema_opzet_klaar.png");
+        s.Banen->PrepareShow(6);
+        s.Banen->show();
+        s.Banen->grab().save(folder + "/banen_dlg.png");
+    }
+};
+
+QTEST_MAIN(ScheduleSetupWindowTest)
+#include "schedule_setup_window_test.moc"
