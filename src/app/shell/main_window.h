@@ -4,8 +4,6 @@
 //
 // Every command is a named action (objectName = member name) whose handler is a method named
 // after the control and its event. The handlers of each area live in main_window_<area>*.cpp.
-// A command whose window is still to come stays off (PendingCommands in
-// core/shell/window_states.h) until that window exists.
 //
 // The controls are private: tests find them by objectName.
 
@@ -134,8 +132,6 @@ public:
     void Print1Click();
     void PrintPreview1Click();
     MemberGridPrintout MemberGridAsShown();
-    // A PDF file as printer asks for its file; false when that was cancelled.
-    bool ChoosePrintFile();
     // Steps of the commands above that other windows carry out.
     void OpenResultaten(int opt);
     void OpenOpties(int pgNr);

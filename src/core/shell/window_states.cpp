@@ -1,5 +1,7 @@
 #include "core/shell/window_states.h"
 
+#include <algorithm>
+
 namespace {
 
 using C = MainCommand;
@@ -28,8 +30,7 @@ std::string_view MainCommandName(MainCommand command) {
     return Names[static_cast<std::size_t>(command)];
 }
 
-WindowStates::WindowStates(std::span<const MainCommand> pending) {
-    for (MainCommand command : pending) Off[static_cast<std::size_t>(command)] = true;
+WindowStates::WindowStates() {
     // Commands in none of the groups are on from the start.
     On.fill(true);
     EnableMenuItems(false);
@@ -73,10 +74,6 @@ void WindowStates::Enter(ListWindowState state) {
     }
 }
 
-bool WindowStates::Pending(MainCommand command) const {
-    return Off[static_cast<std::size_t>(command)];
-}
-
 bool WindowStates::Enabled(MainCommand command) const {
-    return On[static_cast<std::size_t>(command)] && !Pending(command);
+    return On[static_cast<std::size_t>(command)];
 }

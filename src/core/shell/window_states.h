@@ -1,8 +1,7 @@
 #pragma once
 // The main window's command states. Its commands come in three groups that are switched on and
 // off together: M (file and member commands), G (the member grid and its editing commands) and
-// U (the reports). A command in two groups follows the last switch of either. A command whose
-// window is still to come stays off whatever its groups say.
+// U (the reports). A command in two groups follows the last switch of either.
 
 #include <array>
 #include <cstddef>
@@ -47,11 +46,6 @@ inline constexpr std::size_t MainCommandCount = static_cast<std::size_t>(MainCom
 // The command's name, which is also the objectName of its menu item, tool button or button.
 std::string_view MainCommandName(MainCommand command);
 
-// The commands whose window or operation does not exist yet: they stay disabled. Whoever adds
-// a command before its window adds it here (e.g. MainCommand::PaarSchema,) and removes it again
-// with the window. Every window of the main window's commands exists now.
-inline constexpr std::array<MainCommand, 0> PendingCommands{};
-
 // The states of the window as far as its command groups are concerned.
 enum class ListWindowState {
     Empty,      // start-up: no list shown, file and member commands off
@@ -61,8 +55,8 @@ enum class ListWindowState {
 
 class WindowStates {
 public:
-    // Start-up: all three groups off, closing asks nothing. The pending commands stay off.
-    explicit WindowStates(std::span<const MainCommand> pending = PendingCommands);
+    // Start-up: all three groups off, closing asks nothing.
+    WindowStates();
 
     void EnableMenuItems(bool enbld);    // M
     void EnableGridItems(bool enbld);    // G (the grid's parts are shown with it)
@@ -72,7 +66,6 @@ public:
 
     // Whether a command is on: its group's last switch, and its window exists.
     bool Enabled(MainCommand command) const;
-    bool Pending(MainCommand command) const;
     bool GridShown() const { return GridOn; }
     // "Sluit": the list needs no saving question before the window closes.
     bool Sluit() const { return SluitOn; }
@@ -82,7 +75,6 @@ private:
     void Switch(std::span<const MainCommand> group, bool enbld);
 
     std::array<bool, MainCommandCount> On{};
-    std::array<bool, MainCommandCount> Off{}; // pending
     bool GridOn = false;
     bool SluitOn = true;
 };
