@@ -50,10 +50,10 @@ struct Fixture {
     }
 };
 
-const char* const GroupM[] = {"Bewaren1",     "Bewarenals1",     "Invoegen1",  "Verwijderen1",
-                              "Zoeken1",      "SorterenOp1",     "Print1",     "Adres1",
-                              "SchemaNamen",  "SchemaParen",     "BewaarSpdBtn", "BewaarAlsSpdBtn",
-                              "PrintSpdBtn",  "NaamSpdBtn",      "PaarSpdBtn"};
+const char* const GroupM[] = {"Bewaren1",    "Bewarenals1", "Invoegen1",    "Verwijderen1",
+                              "Zoeken1",     "SorterenOp1", "Print1",       "Adres1",
+                              "SchemaNamen", "SchemaParen", "BewaarSpdBtn", "BewaarAlsSpdBtn",
+                              "PrintSpdBtn", "NaamSpdBtn",  "PaarSpdBtn"};
 const char* const GroupGOnly[] = {"InvoegSpdBtn", "WegSpdBtn", "ZoekSpdbtn", "SortSpdBtn"};
 const char* const GroupU[] = {"PaarSchema", "BaanSchema", "AantalGespeeld",
                               "Kruistabel", "Wijzigen",   "UitSpdBtn"};
@@ -110,8 +110,8 @@ private slots:
         // while the items shared with the grid follow the grid.
         f.Window->SetWindowState(ListWindowState::ListClosed);
         QVERIFY(f.Window->Sluit());
-        for (const char* name :
-             {"Bewaren1", "Bewarenals1", "Print1", "Adres1", "BewaarSpdBtn", "PrintSpdBtn"})
+        for (const char* name : {"Bewaren1", "Bewarenals1", "Print1", "Adres1", "SchemaNamen",
+                                 "SchemaParen", "BewaarSpdBtn", "PrintSpdBtn", "NaamSpdBtn"})
             QVERIFY2(f.Action(name)->isEnabled(), name);
         for (const char* name : {"Invoegen1", "Verwijderen1", "Zoeken1", "SorterenOp1",
                                  "InvoegSpdBtn", "WegSpdBtn", "ZoekSpdbtn", "SortSpdBtn"})
@@ -121,10 +121,10 @@ private slots:
         f.Window->SetWindowState(ListWindowState::Empty);
         for (const char* name : GroupM) QVERIFY2(!f.Action(name)->isEnabled(), name);
 
-        // The report group is switched on its own.
         f.Window->EnableUitVoerItems(true);
         for (const char* name : GroupU) QVERIFY2(f.Action(name)->isEnabled(), name);
-        for (const char* name : GroupM) QVERIFY2(!f.Action(name)->isEnabled(), name);
+        f.Window->EnableUitVoerItems(false);
+        for (const char* name : GroupU) QVERIFY2(!f.Action(name)->isEnabled(), name);
         for (const char* name : AlwaysOn) QVERIFY2(f.Action(name)->isEnabled(), name);
     }
 
@@ -390,15 +390,13 @@ private slots:
     void TheScheduleToolButtonsKeepOnePressed() {
         Fixture f;
         f.Window->SetWindowState(ListWindowState::ListShown);
-        auto* naam = f.Window->findChild<QAction*>("NaamSpdBtn");
-        auto* paar = f.Window->findChild<QAction*>("PaarSpdBtn");
-        QVERIFY(naam->isEnabled());
-        QVERIFY(paar->isEnabled());
-        naam->setChecked(true);
-        QVERIFY(naam->isChecked());
-        paar->setChecked(true);
-        QVERIFY(paar->isChecked());
-        QVERIFY(!naam->isChecked());
+        f.Window->findChild<QAction*>("NaamSpdBtn")->trigger();
+        QVERIFY(f.Window->findChild<QAction*>("NaamSpdBtn")->isChecked());
+        f.Window->findChild<QAction*>("PaarSpdBtn")->trigger();
+        QVERIFY(f.Window->findChild<QAction*>("PaarSpdBtn")->isChecked());
+        QVERIFY(!f.Window->findChild<QAction*>("NaamSpdBtn")->isChecked());
+        f.Window->findChild<QAction*>("PaarSpdBtn")->trigger();
+        QVERIFY(f.Window->findChild<QAction*>("PaarSpdBtn")->isChecked());
     }
 
 private:
