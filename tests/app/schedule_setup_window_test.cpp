@@ -3,7 +3,6 @@
 #include "app/schedule/schedule_setup_window.h"
 #include "app/shell/main_window.h"
 #include "app/shell/start_up.h"
-#include "core/common/text_utils.h"
 #include "recording_print_canvas.h"
 #include "scripted_ports.h"
 
@@ -343,8 +342,9 @@ private slots:
         QCOMPARE(s.Form->RekenProgress->value(), 64 % 5); // the bar wraps past its maximum
     }
 
-    // A run that searches every possibility in its fourth round, stopped with Esc from the
-    // keyboard while it runs. The candidate limit only ends the test should the key be lost.
+    // A run that searches every possibility in its fourth round (the literal search, without
+    // the bounds that would see at once that no selection is possible), stopped with Esc from
+    // the keyboard while it runs. The candidate limit only ends the test should the key be lost.
     void EscStopsALongRunAndTheWindowClosesStopped() {
         Setup s(true);
         s.Members(17, 0);
@@ -356,6 +356,7 @@ private slots:
         s.Form->BanenEdit->setText("4");
         s.Form->MoreBtn->click();
         s.Form->CandidateLimit = 60'000'000;
+        s.Form->LiteralSearch = true;
 
         bool lockedWhileRunning = false;
         bool repainted = false;
