@@ -342,9 +342,9 @@ private slots:
         QCOMPARE(s.Form->RekenProgress->value(), 64 % 5); // the bar wraps past its maximum
     }
 
-    // A run that searches every possibility in its fourth round (the literal search, without
-    // the bounds that would see at once that no selection is possible), stopped with Esc from
-    // the keyboard while it runs. The candidate limit only ends the test should the key be lost.
+    // A run that searches every possibility in its fourth round (the literal search: the
+    // bounded one sees at once that nothing is there), stopped with Esc from the keyboard while
+    // it runs. The candidate limit only ends the test should the key be lost.
     void EscStopsALongRunAndTheWindowClosesStopped() {
         Setup s(true);
         s.Members(17, 0);

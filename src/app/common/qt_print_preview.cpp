@@ -30,6 +30,12 @@ bool ChoosePdfFile(QtPrintCanvas& canvas, Chooser& chooser) {
     return true;
 }
 
+bool ChoosePrintTarget(PrintCanvas& canvas, Chooser& chooser) {
+    auto* qtCanvas = dynamic_cast<QtPrintCanvas*>(&canvas);
+    if (!qtCanvas || !qtCanvas->PrintsToFile()) return true;
+    return ChoosePdfFile(*qtCanvas, chooser);
+}
+
 void ShowPrintPreview(PrintCanvas& canvas, Messenger& messenger, QWidget* parent,
                       std::string_view title, const std::function<void()>& layout) {
     auto* qtCanvas = dynamic_cast<QtPrintCanvas*>(&canvas);

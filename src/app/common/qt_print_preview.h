@@ -14,6 +14,8 @@ class QWidget;
 
 // Asks for the PDF file to print to (the last one is offered again); false when cancelled.
 bool ChoosePdfFile(QtPrintCanvas& canvas, Chooser& chooser);
+// The same when the canvas prints to a PDF file; true at once for any other printer.
+bool ChoosePrintTarget(PrintCanvas& canvas, Chooser& chooser);
 
 // The print preview of a layout on the program's printer, as it would print now. The layout is
 // run once per preview page set-up; a failure shows " Afdrukken niet gelukt".

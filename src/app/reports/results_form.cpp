@@ -140,11 +140,13 @@ void TResultsForm::CreateControls() {
     button(StopBtn, "StopBtn", "&Sluit", "Afsluiten overzichten", 302);
     button(RedBtn, "RedBtn", "&Export", "Exporteren van data als 'commaseparated data'", 0);
     button(PrintBtn, "PrintBtn", "&Print", "Afdrukken van Uitvoer data", 307);
+    button(PreviewBtn, "PreviewBtn", "&Voorbeeld", "Afdrukvoorbeeld van het overzicht", 307);
     button(HelpResBtn, "HelpResBtn", "&Help",
            "Opent Help venster voor de verschillende overzichten", 250);
     connect(StopBtn, &QPushButton::clicked, this, &TResultsForm::StopBtnClick);
     connect(RedBtn, &QPushButton::clicked, this, &TResultsForm::RedBtnClick);
     connect(PrintBtn, &QPushButton::clicked, this, &TResultsForm::PrintBtnClick);
+    connect(PreviewBtn, &QPushButton::clicked, this, &TResultsForm::PreviewBtnClick);
     connect(HelpResBtn, &QPushButton::clicked, this, &TResultsForm::HelpResBtnClick);
     RedBtn->setEnabled(OutputCommandsBuilt());
     PrintBtn->setEnabled(OutputCommandsBuilt());
@@ -171,7 +173,7 @@ void TResultsForm::PlaceBottomPanel() {
     BottomPanel->setGeometry(0, height() - BottomPanelHeight, width(), BottomPanelHeight);
     HelpResBtn->move(std::max(Layout.ListLeft, 8), 7);
     int x = width() - 8;
-    for (QPushButton* b : {PrintBtn, RedBtn, StopBtn}) {
+    for (QPushButton* b : {PreviewBtn, PrintBtn, RedBtn, StopBtn}) {
         if (b->isHidden()) continue;
         x -= b->width();
         b->move(x, 7);
@@ -242,6 +244,7 @@ void TResultsForm::SetupReportColumns(int opt) {
         ListView->show();
         RedBtn->show();
         PrintBtn->show();
+        PreviewBtn->show();
     } else {
         const int columns = static_cast<int>(Layout.Columns.size());
         BewerkGrid->setColumnCount(columns);
@@ -252,6 +255,7 @@ void TResultsForm::SetupReportColumns(int opt) {
         BewerkGrid->show();
         RedBtn->hide();
         PrintBtn->hide();
+        PreviewBtn->hide();
     }
     resize(Layout.WindowWidth, Layout.WindowHeight);
     Resulthead->show();

@@ -8,6 +8,7 @@
 #include "core/reports/court_editor.h"
 #include "core/reports/report_layout.h"
 #include "core/reports/report_lines.h"
+#include "core/reports/report_print.h"
 
 #include <QWidget>
 
@@ -46,10 +47,15 @@ public:
     void FormActivate();
     void BewerkGridClick();
     void BewerkGridKeyPress(char key);
-    // Export and printing of the shown report (results_form_output_commands.cpp).
+    // Export, printing and the print preview of the shown report (report_print_commands.cpp).
     void RedBtnClick();
     void PrintBtnClick();
+    void PreviewBtnClick();
     static bool OutputCommandsBuilt();
+    // What the report list shows, as it is printed.
+    ReportPrintout ShownReportPrintout();
+    // The name the last export was written to.
+    std::string ExportFileName;
 
     // Called after the popup menu opened another report, so that the main window lists this
     // window again.
@@ -76,6 +82,7 @@ public:
     QPushButton* StopBtn = nullptr;
     QPushButton* RedBtn = nullptr;
     QPushButton* PrintBtn = nullptr;
+    QPushButton* PreviewBtn = nullptr;
     QPushButton* HelpResBtn = nullptr;
     QMenu* PopupResultMenu = nullptr;
     std::array<QAction*, 6> ReportItems{}; // [1..5] by Tag

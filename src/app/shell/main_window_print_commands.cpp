@@ -3,7 +3,6 @@
 // options window "Opties".
 // ===========================================================================================
 
-#include "app/common/qt_print_canvas.h"
 #include "app/common/qt_print_preview.h"
 #include "app/common/qt_text.h"
 #include "app/config/options_window.h"
@@ -45,18 +44,12 @@ MemberGridPrintout TTolvex12::MemberGridAsShown() {
     return grid;
 }
 
-bool TTolvex12::ChoosePrintFile() {
-    auto* canvas = dynamic_cast<QtPrintCanvas*>(&Ports.Printer);
-    if (!canvas || !canvas->PrintsToFile()) return true;
-    return ChoosePdfFile(*canvas, Ports.Choose);
-}
-
 void TTolvex12::Print1Click() {
     if (!State.MemberDataPresent && State.MemberCount == 0) return;
     MemberGridPrintout grid = MemberGridAsShown();
     MemberPrintFields fields{Orientatfact, Pagelines};
     PrintMemberList(State, Ports.Msg, Ports.Printer, grid, fields,
-                    [this] { return ChoosePrintFile(); });
+                    [this] { return ChoosePrintTarget(Ports.Printer, Ports.Choose); });
     Orientatfact = fields.Orientatfact;
     Pagelines = fields.Pagelines;
 }

@@ -1,0 +1,72 @@
+// "&Print", "&Export" and the print preview of the report window: the report list as it is
+// shown goes to the printer; the report's lines go to the text file.
+
+#include "app/common/qt_print_preview.h"
+#include "app/common/qt_text.h"
+#include "app/reports/results_form.h"
+#include "core/config/print_job.h"
+#include "core/reports/report_export.h"
+#include "core/reports/report_print.h"
+
+#include <QTreeWidget>
+
+bool TResultsForm::OutputCommandsBuilt() {
+    return true;
+}
+
+ReportPrintout TResultsForm::ShownReportPrintout() {
+    OpenedReport report;
+    report.Opt = Opt;
+    report.Variant = Variant;
+    report.Counts = Counts;
+    std::vector<ReportListItem> items;
+    const int columns = ListView->columnCount();
+    for (int i = 0; i < ListView->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* shown = ListView->topLevelItem(i);
+        ReportListItem item;
+        item.Caption = FromQt(shown->text(0));
+        for (int c = 1; c < columns; ++c) item.SubItems.push_back(FromQt(shown->text(c)));
+        // A list item has as many texts as the list has columns; the line it came from (or an
+        // inserted blank line) may have fewer fields.
+        while (!item.SubItems.empty() && item.SubItems.back().empty()) item.SubItems.pop_back();
+        items.push_back(std::move(item));
+    }
+    ReportPrintout printout = ReportPrintoutOf(State, report, std::move(items));
+    // The columns print as wide as they are shown, widened or narrowed by the user included.
+    for (int c = 0; c < columns && c < static_cast<int>(printout.Columns.size()); ++c)
+        printout.Columns[static_cast<std::size_t>(c)].Width = ListView->columnWidth(c);
+    return printout;
+}
+
+void TResultsForm::PrintBtnClick() {
+    if (Opt < ReportPairSchedule || Opt > ReportCrossTable) return;
+    ReportPrintout report = ShownReportPrintout();
+    ReportPrintFields fields{PageLines, OrientFactor};
+    PrintReportCommand(State, Ports.Msg, Ports.Printer, report, fields,
+                       [this] { return ChoosePrintTarget(Ports.Printer, Ports.Choose); });
+    PageLines = fields.PageLines;
+    OrientFactor = fields.OrientFactor;
+}
+
+void TResultsForm::PreviewBtnClick() {
+    if (Opt < ReportPairSchedule || Opt > ReportCrossTable) return;
+    ReportPrintout report = ShownReportPrintout();
+    ReportPrintFields fields{PageLines, OrientFactor};
+    fields.OrientFactor = SelectPrinterForJob(State, Ports.Msg, Ports.Printer);
+    ShowPrintPreview(Ports.Printer, Ports.Msg, this, report.Title,
+                     [&] { PrintReport(State, Ports.Printer, report, fields); });
+    PageLines = fields.PageLines;
+    OrientFactor = fields.OrientFactor;
+}
+
+void TResultsForm::RedBtnClick() {
+    if (Opt < ReportPairSchedule || Opt > ReportCrossTable) return;
+    OpenedReport report;
+    report.Opt = Opt;
+    report.Variant = Variant;
+    report.Counts = Counts;
+    report.Lines = UitLijst;
+    if (auto written =
+            ExportReportCommand(State, Ports.Msg, Ports.Choose, ReportExportInputOf(State, report)))
+        ExportFileName = *written;
+}
