@@ -3,7 +3,7 @@
 #include "app/schedule/schedule_setup_window.h"
 #include "app/shell/main_window.h"
 #include "app/shell/start_up.h"
-#include "core/common/text_utils.h"
+#include "core/common/date_text.h"
 #include "recording_print_canvas.h"
 #include "scripted_ports.h"
 
