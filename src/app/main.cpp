@@ -5,6 +5,7 @@
 #include "app/common/qt_system_ports.h"
 #include "app/help/help_key_filter.h"
 #include "app/help/help_viewer.h"
+#include "app/members/member_file_chooser.h"
 #include "app/shell/about_box.h"
 #include "app/shell/main_window.h"
 #include "app/shell/start_up.h"
@@ -36,11 +37,14 @@ int main(int argc, char** argv) {
     QPrinter printer(QPrinter::HighResolution);
     QtPrintCanvas canvas(printer);
     QtChooser chooser(printer);
+    // The member file's dialogs: a case-insensitive ".tvs" filter, no second overwrite question.
+    MemberFileChooser memberFiles(chooser, nullptr);
     app.Reporter = &messenger;
 
-    WindowPorts ports{messenger, pump, beeper, clock, chooser, canvas, help};
+    WindowPorts ports{messenger, pump, beeper, clock, chooser, canvas, help, &memberFiles};
     ProgramWindows windows = CreateWindows(state, ports);
     chooser.SetParent(windows.Main.get());
+    memberFiles.SetParent(windows.Main.get());
     windows.Main->show();
     // "tolvex club.tvs" opens that member file, as desktop programs do.
     if (app.arguments().size() > 1) windows.Main->OpenFileFromCommandLine(app.arguments().at(1));

@@ -34,6 +34,9 @@ private slots:
         box.setText("05032015");
         QVERIFY(NormaliseDateEdit(state, messages, clock, &box));
         QCOMPARE(box.text(), QString("5-3-2015"));
+        box.setText("5-3-201");
+        QVERIFY(NormaliseDateEdit(state, messages, clock, &box));
+        QCOMPARE(box.text(), QString("5-3-0201")); // the year is written with four digits
         box.setText("");
         QVERIFY(NormaliseDateEdit(state, messages, clock, &box));
         QCOMPARE(box.text(), QString(""));

@@ -1,11 +1,16 @@
 #include "app/common/message_window.h"
 #include "app/config/config_dialog.h"
+#include "app/config/court_coding_dialog.h"
 #include "app/config/options_window.h"
 #include "app/help/help_key_filter.h"
 #include "app/help/help_viewer.h"
 #include "app/help/help_window.h"
 #include "app/members/member_dialog.h"
+#include "app/reports/results_form.h"
+#include "app/schedule/schedule_setup_window.h"
+#include "app/shell/about_box.h"
 #include "app/shell/main_window.h"
+#include "app/shell/start_up.h"
 #include "recording_print_canvas.h"
 #include "scripted_ports.h"
 
@@ -42,6 +47,22 @@ class HelpWindowTest : public QObject {
         }
     };
 
+    // The program's windows as start-up creates them, on fake ports and the real help.
+    struct Program {
+        AppState State;
+        TestPorts Fakes;
+        ScriptedChooser Choose;
+        RecordingPrintCanvas Printer;
+        ProgramWindows Windows;
+        explicit Program(HelpRequests& help)
+            : Windows(CreateWindows(State, WindowPorts{Fakes.Messages, Fakes.Pump, Fakes.Bell,
+                                                       Fakes.Time, Choose, Printer, help})) {}
+        QList<QObject*> TopLevels() const {
+            return {Windows.Main.get(),       Windows.AboutBox.get(),   Windows.BanenDlg.get(),
+                    Windows.OptiesForm.get(), Windows.SchemaForm.get(), Windows.ResultsForm.get()};
+        }
+    };
+
 private slots:
     void EveryContextNumberReachesItsOwnTopic() {
         Setup s;
@@ -71,31 +92,40 @@ private slots:
         }
     }
 
-    // The windows themselves: every context number they carry is one of the list above.
+    // The windows themselves, as start-up creates them: every context number they carry is one
+    // of the list above.
     void EveryContextTheWindowsCarryHasATopic() {
         Setup s;
-        AppState state;
-        TestPorts fakes;
-        ScriptedChooser choose;
-        RecordingPrintCanvas printer;
-        TTolvex12 main(state, WindowPorts{fakes.Messages, fakes.Pump, fakes.Bell, fakes.Time,
-                                          choose, printer, s.Viewer});
-        TNewLidDlg member(state, fakes.Messages, fakes.Bell);
-        TConfigDial config(state, fakes.Messages, fakes.Bell);
-        TOptiesForm options(state, fakes.Messages, choose, printer);
+        Program p(s.Viewer);
+        TNewLidDlg member(p.State, p.Fakes.Messages, p.Fakes.Bell);
+        TConfigDial config(p.State, p.Fakes.Messages, p.Fakes.Bell);
         std::set<int> carried;
-        for (QObject* window : std::initializer_list<QObject*>{&main, &member, &config, &options}) {
+        for (QObject* window : p.TopLevels() + QList<QObject*>{&member, &config}) {
             QList<QObject*> objects = window->findChildren<QObject*>();
             objects << window;
             for (QObject* o : objects)
                 if (int context = o->property("helpContext").toInt()) carried.insert(context);
         }
-        QVERIFY(carried.size() >= 40);
+        QVERIFY(carried.size() >= 45);
         const std::set<int> known(std::begin(AllHelpContexts), std::end(AllHelpContexts));
         for (int context : carried) {
             QVERIFY2(known.count(context), qPrintable(QString::number(context)));
             QVERIFY(!s.Viewer.TopicOfContext(context).isEmpty());
         }
+    }
+
+    void F1InTheSetUpWindowOpensItsTopic() {
+        Setup s;
+        HelpKeyFilter filter(s.Viewer);
+        qApp->installEventFilter(&filter);
+        Program p(s.Viewer);
+        p.Windows.SchemaForm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.Windows.SchemaForm.get()));
+        p.Windows.SchemaForm->HerenEdit->setFocus();
+        QTest::keyClick(p.Windows.SchemaForm->HerenEdit, Qt::Key_F1);
+        qApp->removeEventFilter(&filter);
+        QVERIFY(s.Window() && s.Window()->isVisible());
+        QCOMPARE(s.Window()->CurrentTopic(), s.Viewer.TopicOfContext(240));
     }
 
     void MissingNumberOpensTheContents() {

@@ -59,7 +59,7 @@ private slots:
         QCOMPARE(f.Window->StatusPanelText(1), QString("N_N"));
         QVERIFY(!f.Action("Nieuw1")->isEnabled());
         QVERIFY(f.Action("Bewaren1")->isEnabled());
-        QVERIFY(!f.Window->Sluit); // the list is shown
+        QVERIFY(!f.Window->Sluit()); // the list is shown
         f.Choose.SaveAnswers.push_back(f.Folder.Path("najaar.tvs"));
         f.Action("BewaarSpdBtn")->trigger();
         QCOMPARE(ReadBytes(f.Folder.Path("najaar.tvs")).size(), std::size_t{5800});
@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(int(f.State.MemberCount), 2);
         QCOMPARE(f.Window->StatusPanelText(1), QString("club.tvs"));
         QVERIFY(!f.Action("PaarSchema")->isEnabled());
-        QTest::mouseClick(f.Window->SaveBtn, Qt::LeftButton);
+        QTest::mouseClick(f.Window->findChild<QPushButton*>("SaveBtn"), Qt::LeftButton);
         QCOMPARE(f.Fakes.Messages.Texts(),
                  std::vector<std::string>{"Wegschrijven van " + file + " gelukt"});
         QCOMPARE(ReadBytes(f.Folder.Path("club.~tv")).size(), std::size_t{3 * 232});

@@ -6,7 +6,6 @@
 #include "scripted_ports.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -678,6 +677,7 @@ void MemberGridTest::AnEmptyListShowsNoRowsAndStaysUsable() {
     QCOMPARE(f.Grid->Row(), 1);
 }
 
+// How fast these are is measured in bench/app (tolvex_app_bench); here only what they do.
 void MemberGridTest::FourHundredFiftyMembersFillAndScroll() {
     AppState state = Large(450);
     ScriptedMessenger messages;
@@ -687,32 +687,22 @@ void MemberGridTest::FourHundredFiftyMembersFillAndScroll() {
     grid.resize(620, 480);
     grid.show();
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
-    QElapsedTimer timer;
-    timer.start();
     grid.OpenLedenInput();
     QApplication::processEvents();
-    double openMs = timer.nsecsElapsed() / 1e6;
     QCOMPARE(grid.Grid->rowCount(), 450);
     QCOMPARE(grid.CellText(2, 450), QString("Voornaam450"));
-    timer.restart();
     QScrollBar* bar = grid.Grid->verticalScrollBar();
     for (int step = 0; step <= 20; ++step) {
         bar->setValue(bar->maximum() * step / 20);
         grid.Grid->viewport()->repaint();
     }
-    double scrollMs = timer.nsecsElapsed() / 1e6;
     // The fixed "Ix" column scrolls down with the rows.
     QCOMPARE(grid.Grid->FixedIx->rowAt(1), grid.Grid->rowAt(1));
     QVERIFY(grid.Grid->rowAt(1) > 400);
-    timer.restart();
     grid.FillGrid(1);
-    double refillMs = timer.nsecsElapsed() / 1e6;
-    timer.restart();
+    QCOMPARE(grid.Row(), 1);
     QVERIFY(grid.GridToList());
-    double commitMs = timer.nsecsElapsed() / 1e6;
-    qInfo("450 members: shown in %.1f ms, 21 scroll repaints in %.1f ms, refill %.1f ms, full "
-          "commit %.1f ms",
-          openMs, scrollMs, refillMs, commitMs);
+    QVERIFY(messages.Shown.empty());
     if (qEnvironmentVariableIsSet("TOLVEX_SHOT")) {
         grid.Grid->scrollToTop();
         grid.TurvenBtnClick();
@@ -754,17 +744,13 @@ void MemberGridTest::FourHundredFiftyMembersOpenFromAFile() {
     grid.resize(620, 480);
     grid.show();
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
-    QElapsedTimer timer;
-    timer.start();
     OpenOutcome outcome = OpenNamedMemberFile(state, messages, host, view, file);
     if (state.MemberDataPresent) view.OpenLedenInput();
     QApplication::processEvents();
-    double ms = timer.nsecsElapsed() / 1e6;
     QVERIFY(outcome.Loaded);
     QCOMPARE(grid.Grid->rowCount(), 450);
     QCOMPARE(grid.CellText(3, 450), QString("Achternaam450"));
     QCOMPARE(grid.AantalHrnLab->text(), QString("75"));
-    qInfo("450-member file: opened, loaded and shown in the grid in %.1f ms", ms);
 }
 
 QTEST_MAIN(MemberGridTest)

@@ -1,10 +1,10 @@
-#include "file_test_support.h"
 #include "app/members/member_grid.h"
 #include "app/members/member_grid_table.h"
+#include "app/shell/main_window.h"
 #include "core/members/member_fields.h"
+#include "file_test_support.h"
 #include "recording_print_canvas.h"
 #include "scripted_ports.h"
-#include "app/shell/main_window.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QWidget>
 #include <QtTest>
 
 #include <memory>
@@ -57,10 +58,11 @@ struct Fixture {
         if (!action) qFatal("no action %s", name);
         return action;
     }
-    TLedenGrid& Grid() const { return *Window->LedenArea; }
+    TLedenGrid& Grid() const { return *Window->findChild<TLedenGrid*>("LedenGridArea"); }
     QWidget* Target() const {
         QWidget* focus = QApplication::focusWidget();
-        return focus && Window->isAncestorOf(focus) ? focus : Window->LedenGrid;
+        return focus && Window->isAncestorOf(focus) ? focus
+                                                    : Window->findChild<QTableWidget*>("LedenGrid");
     }
     void Key(Qt::Key key) { QTest::keyClick(Target(), key); }
     void Type(const char* text) {
@@ -77,58 +79,60 @@ class MemberMainWindowTest : public QObject {
 private slots:
     void ShowingTheListOpensTheGridWithItsCommands() {
         Fixture f;
-        QVERIFY(!f.Window->Sluit);
-        QVERIFY(f.Window->LedenGrid->isVisible());
-        QCOMPARE(f.Window->LedenGrid, static_cast<QTableWidget*>(f.Grid().Grid));
-        QVERIFY(f.Window->GridPanel->isVisible());
-        QVERIFY(f.Window->LedenPanel->isVisible());
-        QVERIFY(!f.Window->Zoekpanel->isVisible());
-        QVERIFY(!f.Window->Pasoplabel->isVisible()); // the cursor starts in the first-name column
+        QVERIFY(!f.Window->Sluit());
+        QVERIFY(f.Window->findChild<QTableWidget*>("LedenGrid")->isVisible());
+        QCOMPARE(f.Window->findChild<QTableWidget*>("LedenGrid"),
+                 static_cast<QTableWidget*>(f.Grid().Grid));
+        QVERIFY(f.Window->findChild<QWidget*>("GridPanel")->isVisible());
+        QVERIFY(f.Window->findChild<QWidget*>("LedenPanel")->isVisible());
+        QVERIFY(!f.Window->findChild<QWidget*>("Zoekpanel")->isVisible());
+        QVERIFY(!f.Window->findChild<QLabel*>("Pasoplabel")
+                     ->isVisible()); // the cursor starts in the first-name column
         QCOMPARE(f.Action("Adres1")->text(), QString("&Toon adressen"));
         QVERIFY(f.Action("Invoegen1")->isEnabled());
         QVERIFY(f.Action("SortSpdBtn")->isEnabled());
         QCOMPARE(f.Cell(0, 6), std::string("6"));
         QCOMPARE(f.Grid().Row(), 1);
         QCOMPARE(f.Grid().Col(), 2);
-        QVERIFY(f.Window->LedenGrid->hasFocus());
+        QVERIFY(f.Window->findChild<QTableWidget*>("LedenGrid")->hasFocus());
     }
 
     void TurvenCountsTheActiveMembersOfTheEvening() {
         Fixture f;
-        QTest::mouseClick(f.Window->TurvenBtn, Qt::LeftButton);
-        QCOMPARE(f.Window->TurvenBtn->text(), QString("Bewerk"));
+        QTest::mouseClick(f.Window->findChild<QPushButton*>("TurvenBtn"), Qt::LeftButton);
+        QCOMPARE(f.Window->findChild<QPushButton*>("TurvenBtn")->text(), QString("Bewerk"));
         for (const char* status : {"a", "b", "x", "-", "1"}) {
             f.Type(status);
             f.Key(Qt::Key_Tab);
         }
         // Jan A, Piet X and Kees 1 of the men; Els B of the ladies, Anna back to a dash.
-        QCOMPARE(f.Window->Nactiefheren, int16_t(3));
-        QCOMPARE(f.Window->NActiefdames, int16_t(1));
+        QCOMPARE(f.Window->findChild<TLedenGrid*>("LedenGridArea")->Nactiefheren, int16_t(3));
+        QCOMPARE(f.Window->findChild<TLedenGrid*>("LedenGridArea")->NActiefdames, int16_t(1));
         QCOMPARE(f.Grid().AantalHrnLab->text(), QString("3"));
         QCOMPARE(f.Grid().AantalDmsLab->text(), QString("1"));
         QCOMPARE(f.State.MemberList[1].LidRecord.StatCode.Str(), std::string("A"));
         QCOMPARE(f.Grid().Row(), 6);
-        QTest::mouseClick(f.Window->TurvenBtn, Qt::LeftButton);
-        QCOMPARE(f.Window->TurvenBtn->text(), QString("Turven"));
+        QTest::mouseClick(f.Window->findChild<QPushButton*>("TurvenBtn"), Qt::LeftButton);
+        QCOMPARE(f.Window->findChild<QPushButton*>("TurvenBtn")->text(), QString("Turven"));
         QCOMPARE(f.Grid().Col(), 2);
     }
 
     void TheAddressViewSwitchesCaptionsAndTheTallyButtons() {
         Fixture f;
-        QTest::mouseClick(f.Window->TurvenBtn, Qt::LeftButton);
+        QTest::mouseClick(f.Window->findChild<QPushButton*>("TurvenBtn"), Qt::LeftButton);
         f.Type("a"); // not committed: lost by the switch
         f.Action("Adres1")->trigger();
-        QVERIFY(f.Window->Adressen);
+        QVERIFY(f.Window->findChild<TLedenGrid*>("LedenGridArea")->Adressen);
         QCOMPARE(f.Action("Adres1")->text(), QString("&Toon Turflijst"));
-        QVERIFY(!f.Window->TurvenBtn->isEnabled());
-        QVERIFY(!f.Window->RandomBtn->isEnabled());
-        QCOMPARE(f.Window->TurvenBtn->text(), QString("Turven"));
-        QCOMPARE(f.Window->LedenGrid->columnCount(), 8);
+        QVERIFY(!f.Window->findChild<QPushButton*>("TurvenBtn")->isEnabled());
+        QVERIFY(!f.Window->findChild<QPushButton*>("RandomBtn")->isEnabled());
+        QCOMPARE(f.Window->findChild<QPushButton*>("TurvenBtn")->text(), QString("Turven"));
+        QCOMPARE(f.Window->findChild<QTableWidget*>("LedenGrid")->columnCount(), 8);
         f.Action("Adres1")->trigger();
-        QVERIFY(!f.Window->Adressen);
+        QVERIFY(!f.Window->findChild<TLedenGrid*>("LedenGridArea")->Adressen);
         QCOMPARE(f.Action("Adres1")->text(), QString("&Toon adressen"));
-        QVERIFY(f.Window->TurvenBtn->isEnabled());
-        QVERIFY(f.Window->RandomBtn->isEnabled());
+        QVERIFY(f.Window->findChild<QPushButton*>("TurvenBtn")->isEnabled());
+        QVERIFY(f.Window->findChild<QPushButton*>("RandomBtn")->isEnabled());
         QCOMPARE(f.Cell(5, 1), std::string("-"));
         QCOMPARE(f.State.MemberList[1].LidRecord.StatCode.Str(), std::string("-"));
     }
@@ -145,21 +149,21 @@ private slots:
         f.Action("SortDamesHeren")->trigger();
         QCOMPARE(f.Cell(4, 3), std::string("d"));
         QCOMPARE(f.Cell(4, 4), std::string("h"));
-        QTest::mouseClick(f.Window->RandomBtn, Qt::LeftButton);
+        QTest::mouseClick(f.Window->findChild<QPushButton*>("RandomBtn"), Qt::LeftButton);
         for (int r = 1; r <= 3; ++r) QCOMPARE(f.Cell(4, r), std::string("d"));
         for (int r = 4; r <= 6; ++r) QCOMPARE(f.Cell(4, r), std::string("h"));
-        f.Window->LedenGrid->setCurrentCell(0, 5);
+        f.Window->findChild<QTableWidget*>("LedenGrid")->setCurrentCell(0, 5);
         f.Action("SortSpdBtn")->trigger();
         QCOMPARE(f.Fakes.Messages.Texts(),
                  std::vector<std::string>{"Kies kolom: ClubNr,Voornaam of Achternaam"});
-        f.Window->LedenGrid->setCurrentCell(2, 3);
+        f.Window->findChild<QTableWidget*>("LedenGrid")->setCurrentCell(2, 3);
         f.Action("SortSpdBtn")->trigger();
         QCOMPARE(f.Cell(3, 1), std::string("Aal"));
     }
 
     void InsertDeleteAndSearchFromTheMenus() {
         Fixture f;
-        f.Window->LedenGrid->setCurrentCell(5, 2);
+        f.Window->findChild<QTableWidget*>("LedenGrid")->setCurrentCell(5, 2);
         f.Action("Invoegen1")->trigger();
         QCOMPARE(f.State.MemberCount, int16_t(7));
         QCOMPARE(f.Cell(1, 7), std::string("7"));
@@ -169,7 +173,7 @@ private slots:
         QCOMPARE(f.Fakes.Messages.Last().Text,
                  std::string("Weet u zeker dat u dit Record wilt verwijderen"));
         f.Action("Zoeken1")->trigger();
-        QVERIFY(f.Window->Zoekpanel->isVisible());
+        QVERIFY(f.Window->findChild<QWidget*>("Zoekpanel")->isVisible());
         QTest::mouseClick(f.Grid().ZoekAchternaam, Qt::LeftButton);
         QTest::keyClicks(f.Grid().ZoekEdit, "vo");
         QCOMPARE(f.Grid().Row(), 5);
@@ -178,23 +182,23 @@ private slots:
 
     void ResizingRefillsAndTheCommitStopsItsCaller() {
         Fixture f;
-        f.Window->LedenGrid->setCurrentCell(2, 2);
+        f.Window->findChild<QTableWidget*>("LedenGrid")->setCurrentCell(2, 2);
         f.Type("Pieter");
         f.Window->resize(800, 600);
         QTRY_COMPARE(f.Cell(2, 3), std::string("Piet"));
         QCOMPARE(f.Grid().Row(), 1);
-        f.Window->LedenGrid->setCurrentCell(1, 1);
+        f.Window->findChild<QTableWidget*>("LedenGrid")->setCurrentCell(1, 1);
         f.Type("x1");
         f.Key(Qt::Key_Escape); // the editor keeps nothing
         QCOMPARE(f.Cell(1, 2), std::string("22"));
-        f.Window->LedenGrid->setCurrentCell(1, 1);
+        f.Window->findChild<QTableWidget*>("LedenGrid")->setCurrentCell(1, 1);
         f.Type("x1");
         QVERIFY_THROWS_EXCEPTION(CellConversionError, f.Window->GridToList());
         QCOMPARE(f.State.MemberList[2].LidRecord.ClubNo, int16_t(22));
-        QVERIFY(f.Window->Pasoplabel->isVisible());
+        QVERIFY(f.Window->findChild<QLabel*>("Pasoplabel")->isVisible());
         if (qEnvironmentVariableIsSet("TOLVEX_SHOT")) {
             f.Window->resize(750, 570);
-            f.Window->LedenGrid->setCurrentCell(0, 2);
+            f.Window->findChild<QTableWidget*>("LedenGrid")->setCurrentCell(0, 2);
             QApplication::processEvents();
             f.Window->grab().save(qEnvironmentVariable("TOLVEX_SHOT"));
         }
@@ -202,16 +206,16 @@ private slots:
 
     void EscInACellEditorCancelsTheEditNotTheList() {
         Fixture f;
-        f.Window->LedenGrid->setCurrentCell(0, 2);
+        f.Window->findChild<QTableWidget*>("LedenGrid")->setCurrentCell(0, 2);
         f.Type("Jo");
         QWidget* editor = QApplication::focusWidget();
-        QVERIFY(editor && editor != f.Window->LedenGrid);
+        QVERIFY(editor && editor != f.Window->findChild<QTableWidget*>("LedenGrid"));
         // The window's Esc button must not take the key from the editor.
         QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(editor, &override);
         QVERIFY(override.isAccepted());
         f.Key(Qt::Key_Escape);
-        QVERIFY(f.Window->LedenGrid->isVisible());
+        QVERIFY(f.Window->findChild<QTableWidget*>("LedenGrid")->isVisible());
         QCOMPARE(f.Cell(2, 1), std::string("Jan"));
     }
 
@@ -233,13 +237,13 @@ private slots:
         QApplication::processEvents();
         double ms = timer.nsecsElapsed() / 1e6;
         qInfo("\"&Open\" of a 450-member file to the filled grid: %.1f ms", ms);
-        QCOMPARE(f.Window->LedenGrid->rowCount(), 450);
-        QVERIFY(f.Window->LedenGrid->isVisible());
-        QVERIFY(!f.Window->Sluit);
+        QCOMPARE(f.Window->findChild<QTableWidget*>("LedenGrid")->rowCount(), 450);
+        QVERIFY(f.Window->findChild<QTableWidget*>("LedenGrid")->isVisible());
+        QVERIFY(!f.Window->Sluit());
         QCOMPARE(f.Cell(2, 450), std::string("Voornaam450"));
         QCOMPARE(f.Grid().Row(), 1);
 
-        QTest::mouseClick(f.Window->TurvenBtn, Qt::LeftButton);
+        QTest::mouseClick(f.Window->findChild<QPushButton*>("TurvenBtn"), Qt::LeftButton);
         f.Type("a");
         f.Key(Qt::Key_Tab);
         f.Type("b");                        // not yet committed: the save's full commit takes it
@@ -257,7 +261,7 @@ private slots:
                                                             4));
 
         // A club number that is no number stops the save before anything is written.
-        f.Window->LedenGrid->setCurrentCell(2, 1);
+        f.Window->findChild<QTableWidget*>("LedenGrid")->setCurrentCell(2, 1);
         f.Type("3x");
         QVERIFY_THROWS_EXCEPTION(CellConversionError, f.Window->SaveBtnClick());
         QCOMPARE(ReadBytes(file), saved);
@@ -268,18 +272,18 @@ private slots:
         f.Action("Edit1")->trigger();
         QCOMPARE(f.Fakes.Messages.Texts(), std::vector<std::string>{"Wijzigen van record mislukt"});
         QCOMPARE(f.State.MemberCount, int16_t(6));
-        QVERIFY(!f.Window->LedenGrid->isVisible());
+        QVERIFY(!f.Window->findChild<QTableWidget*>("LedenGrid")->isVisible());
     }
 
     void SchrapHidesTheGridAndKeepsTheCommittedList() {
         Fixture f;
-        QTest::mouseClick(f.Window->TurvenBtn, Qt::LeftButton);
+        QTest::mouseClick(f.Window->findChild<QPushButton*>("TurvenBtn"), Qt::LeftButton);
         f.Type("a");
         f.Key(Qt::Key_Tab);
         f.Type("b"); // never committed
-        QTest::mouseClick(f.Window->SchrapBitBtn, Qt::LeftButton);
-        QVERIFY(f.Window->Sluit);
-        QVERIFY(!f.Window->LedenGrid->isVisible());
+        QTest::mouseClick(f.Window->findChild<QPushButton*>("SchrapBitBtn"), Qt::LeftButton);
+        QVERIFY(f.Window->Sluit());
+        QVERIFY(!f.Window->findChild<QTableWidget*>("LedenGrid")->isVisible());
         QCOMPARE(f.State.MemberList[1].LidRecord.StatCode.Str(), std::string("A"));
         QCOMPARE(f.State.MemberList[2].LidRecord.StatCode.Str(), std::string("-"));
         f.Window->GridToList(); // a hidden grid commits nothing

@@ -3,7 +3,6 @@
 #include "app/schedule/schedule_setup_window.h"
 #include "app/shell/main_window.h"
 #include "app/shell/start_up.h"
-#include "core/common/date_text.h"
 #include "recording_print_canvas.h"
 #include "scripted_ports.h"
 
@@ -238,6 +237,8 @@ private slots:
         QCOMPARE(s.Form->Datumedit->text(), QString("5-12-2026"));
         QVERIFY(s.Form->MoreBtn->hasFocus());
         QCOMPARE(s.Params().SpeelDatum, 46361.0);
+        s.Type(s.Form->Datumedit, "0503");
+        QCOMPARE(s.Form->Datumedit->text(), QString("5-3-2026"));
         s.Type(s.Form->Datumedit, "05032015");
         QCOMPARE(s.Form->Datumedit->text(), QString("5-3-2015"));
         const std::size_t before = s.Fakes.Messages.Shown.size();
@@ -341,8 +342,9 @@ private slots:
         QCOMPARE(s.Form->RekenProgress->value(), 64 % 5); // the bar wraps past its maximum
     }
 
-    // A run that searches every possibility in its fourth round, stopped with Esc from the
-    // keyboard while it runs. The candidate limit only ends the test should the key be lost.
+    // A run that searches every possibility in its fourth round (the literal search: the
+    // bounded one sees at once that nothing is there), stopped with Esc from the keyboard while
+    // it runs. The candidate limit only ends the test should the key be lost.
     void EscStopsALongRunAndTheWindowClosesStopped() {
         Setup s(true);
         s.Members(17, 0);
@@ -353,7 +355,8 @@ private slots:
         s.Form->Mixedit->setText("0");
         s.Form->BanenEdit->setText("4");
         s.Form->MoreBtn->click();
-        s.Form->CandidateLimit = 30'000'000;
+        s.Form->CandidateLimit = 60'000'000;
+        s.Form->LiteralSearch = true;
 
         bool lockedWhileRunning = false;
         bool repainted = false;
@@ -397,7 +400,7 @@ private slots:
         QVERIFY(progressSeen >= 0);
         QVERIFY(stopMs >= 0);
         QVERIFY(s.State->Schedule->RunStopped);
-        QVERIFY(s.State->Schedule->Candidates < 30'000'000u); // the key, not the limit
+        QVERIFY(s.State->Schedule->Candidates < 60'000'000u); // the key, not the limit
         QVERIFY(!s.Form->isVisible());
         QCOMPARE(s.Close(), StoppedResult);
         QVERIFY(!s.State->Schedule->RunBlocked);

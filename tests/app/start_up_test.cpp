@@ -61,7 +61,7 @@ private slots:
                 wasShown = windows.AboutBox->isVisible();
                 windows.AboutBox->OKButton->click();
             });
-            windows.Main->Info->trigger();
+            windows.Main->findChild<QAction*>("Info")->trigger();
             QVERIFY(wasShown);
             QVERIFY(!windows.AboutBox->isVisible());
         }

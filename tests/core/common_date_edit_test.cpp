@@ -36,6 +36,8 @@ TEST(DateEdit, TypedDatesBecomeTheShortFormat) {
     EXPECT_EQ(Normalised("050315", messages, state), "5-3-2015");
     EXPECT_EQ(Normalised("29-2-2024", messages, state), "29-2-2024");
     EXPECT_EQ(Normalised("1-1-80", messages, state), "1-1-1980");
+    EXPECT_EQ(Normalised("3-4-201", messages, state), "3-4-0201"); // yyyy: four digits
+    EXPECT_EQ(Normalised("3-4-0201", messages, state), "3-4-0201");
     EXPECT_EQ(Normalised("", messages, state), "");
     EXPECT_TRUE(messages.Shown.empty());
     EXPECT_EQ(state.ErrorCode, 0);

@@ -14,4 +14,7 @@ struct WindowPorts {
     Chooser& Choose;
     PrintCanvas& Printer;
     HelpRequests& Help;
+    // The open and save dialogs of the member file; the plain chooser when none is given (the
+    // tests answer both from one queue).
+    Chooser* MemberFiles = nullptr;
 };

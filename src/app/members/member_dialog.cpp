@@ -20,15 +20,16 @@
 
 namespace {
 
-struct BoxSpec {
+// A box of the dialog: its object name, its label and the capacity of its record field.
+struct FieldBox {
     const char* Name;
     const char* Label;
-    int MaxLength;
+    int Capacity;
 };
 
 // Field number = index; the capacities of the record fields, 0 for the boxes whose text is
 // trimmed before it is cut (club number, group, status): their blanks must not take up room.
-constexpr std::array<BoxSpec, TNewLidDlg::FieldCount + 1> BoxSpecs{{
+constexpr std::array<FieldBox, TNewLidDlg::FieldCount + 1> FieldBoxes{{
     {"ClubIndex", "Index", 6},
     {"ClubNoEdit", "ClubNo", 0},
     {"VoorNaamEdit", "Voornaam", 24},
@@ -70,10 +71,10 @@ void TNewLidDlg::BuildControls() {
     auto* fields = new QGridLayout;
     for (int field = 0; field <= FieldCount; ++field) {
         auto* box = new QLineEdit(this);
-        box->setObjectName(BoxSpecs[field].Name);
-        if (BoxSpecs[field].MaxLength > 0) box->setMaxLength(BoxSpecs[field].MaxLength);
+        box->setObjectName(FieldBoxes[field].Name);
+        if (FieldBoxes[field].Capacity > 0) box->setMaxLength(FieldBoxes[field].Capacity);
         box->setProperty("field", field);
-        auto* label = new QLabel(BoxSpecs[field].Label, this);
+        auto* label = new QLabel(FieldBoxes[field].Label, this);
         label->setBuddy(box);
         // Index and the member's own data on the left, the address data on the right.
         int column = field <= 6 ? 0 : 2;

@@ -18,6 +18,8 @@ public:
     MemberFileChooser(Chooser& others, QWidget* parent)
         : Others(others)
         , Parent(parent) {}
+    // The window the dialogs belong to, once it exists.
+    void SetParent(QWidget* parent) { Parent = parent; }
     std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
     bool PrinterSetup() override { return Others.PrinterSetup(); }

@@ -32,7 +32,7 @@ public:
     std::function<void(bool enabled)> SetNieuw;        // "&Nieuw"
     std::function<void()> EnableFileMenu;              // the items that need a loaded list
     std::function<void()> DisableReportMenu;           // after a new list has been opened
-    // The member grid (another window's work): shows MemberList in the normal view.
+    // The member grid: shows MemberList in the normal view.
     std::function<void()> ShowMemberGrid;
     // The member grid, when visible, copies its rows back into MemberList.
     std::function<void()> CopyGridToList;

@@ -81,6 +81,9 @@ public:
     bool RunInProgress() const { return Running; }
     // When not 0, a run acts as if "S&top" was pressed after this many candidates (tests).
     uint64_t CandidateLimit = 0;
+    // Examine every candidate instead of skipping where no selection can lie (tests that need
+    // a long search).
+    bool LiteralSearch = false;
     QLineEdit* Cell(int tag) const;
     QWidget* FieldOf(int tag) const;
 

@@ -63,7 +63,7 @@ void TSchemaForm::StartSchemaBtnClick() {
     ApplyScheduleSetup(State, input, Ports.Bell, *this);
 
     RunPump pump(Ports.Pump, *DelayTimer);
-    RunControl control{State.StopKey, CandidateLimit, 1};
+    RunControl control{State.StopKey, CandidateLimit, 1, LiteralSearch};
     RunPorts run{Ports.Msg, pump, Ports.Bell, *this, control};
     Running = true;
     SetFieldsLocked(true);

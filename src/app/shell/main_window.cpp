@@ -14,8 +14,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -77,11 +77,8 @@ void TTolvex12::FormCreate() {
     setFont(windowFont);
     statusBar()->setFont(windowFont);
     SetStatusPanel(2, "Datum: " + ToQt(State.TodayDate.View()));
-    Sluit = true;
-
-    EnableMenuItems(false);
-    EnableUitVoerItems(false);
-    EnableGridItems(false);
+    // The window states start with all three groups off.
+    SetWindowState(ListWindowState::Empty);
 
     Menuiconen->setChecked(true);
     AddBeeldMenu(this, BeeldMain);
@@ -96,46 +93,46 @@ void TTolvex12::FormCreate() {
     Timer1->start();
 }
 
+void TTolvex12::ApplyCommandStates() {
+    for (std::size_t i = 0; i < MainCommandCount; ++i) {
+        const auto command = static_cast<MainCommand>(i);
+        const QString name = QString::fromLatin1(MainCommandName(command));
+        const bool on = States.Enabled(command);
+        if (auto* action = findChild<QAction*>(name))
+            action->setEnabled(on);
+        else if (auto* control = findChild<QWidget*>(name))
+            control->setEnabled(on);
+    }
+}
+
+void TTolvex12::ShowGridParts(bool shown) {
+    for (QWidget* part : {static_cast<QWidget*>(LedenGrid), GridPanel, LedenPanel,
+                          static_cast<QWidget*>(Pasoplabel), static_cast<QWidget*>(ActieLabel)})
+        part->setVisible(shown);
+    Zoekpanel->setVisible(false);
+    if (shown) PlaceGridArea();
+}
+
 void TTolvex12::EnableMenuItems(bool enbld) {
-    for (QAction* item : {Bewaren1, Bewarenals1, Invoegen1, Verwijderen1, Zoeken1, SorterenOp1,
-                          Print1, Adres1, SchemaNamen, SchemaParen, BewaarSpdBtn, BewaarAlsSpdBtn,
-                          PrintSpdBtn, NaamSpdBtn, PaarSpdBtn})
-        item->setEnabled(enbld);
+    States.EnableMenuItems(enbld);
+    ApplyCommandStates();
 }
 
 void TTolvex12::EnableGridItems(bool enbld) {
-    for (QWidget* part : {static_cast<QWidget*>(LedenGrid), GridPanel, LedenPanel,
-                          static_cast<QWidget*>(Pasoplabel), static_cast<QWidget*>(ActieLabel)})
-        part->setVisible(enbld);
-    Zoekpanel->setVisible(false);
-    for (QAction* item : {Invoegen1, Verwijderen1, Zoeken1, SorterenOp1, InvoegSpdBtn, WegSpdBtn,
-                          ZoekSpdbtn, SortSpdBtn})
-        item->setEnabled(enbld);
-    if (enbld) PlaceGridArea();
+    States.EnableGridItems(enbld);
+    ApplyCommandStates();
+    ShowGridParts(enbld);
 }
 
 void TTolvex12::EnableUitVoerItems(bool enbld) {
-    for (QAction* item : {PaarSchema, BaanSchema, AantalGespeeld, Kruistabel, Wijzigen, UitSpdBtn})
-        item->setEnabled(enbld);
+    States.EnableUitVoerItems(enbld);
+    ApplyCommandStates();
 }
 
 void TTolvex12::SetWindowState(ListWindowState windowState) {
-    switch (windowState) {
-    case ListWindowState::Empty:
-        EnableMenuItems(false);
-        EnableGridItems(false);
-        Sluit = true;
-        break;
-    case ListWindowState::ListShown:
-        EnableMenuItems(true);
-        EnableGridItems(true);
-        Sluit = false;
-        break;
-    case ListWindowState::ListClosed:
-        EnableGridItems(false);
-        Sluit = true;
-        break;
-    }
+    States.Enter(windowState);
+    ApplyCommandStates();
+    ShowGridParts(States.GridShown());
 }
 
 void TTolvex12::AddBeeldMenu(QWidget* actifForm, int itx) {
@@ -286,21 +283,19 @@ void TTolvex12::HelptBtn1Click() {
 }
 
 void TTolvex12::SchrapBitBtnClick() {
-    Sluit = true;
-    EnableGridItems(false);
+    SetWindowState(ListWindowState::ListClosed);
 }
 
 void TTolvex12::SluitBitBtnClick() {
     State.ErrorCode = 0;
     if (!ClubNumbersUnique()) {
         ReportError({Ports.Msg, State.ErrorCode}, "", 9, 0, 0);
-        Sluit = false;
+        States.SetSluit(false);
         return;
     }
     if (Ports.Msg.Show("Bestand bewaren ?", KindBevestig, ButtonsJaNee) == ResultYes)
         SaveListOnClose();
-    Sluit = true;
-    EnableGridItems(false);
+    SetWindowState(ListWindowState::ListClosed);
 }
 
 void TTolvex12::Timer1Timer() {
@@ -308,7 +303,7 @@ void TTolvex12::Timer1Timer() {
 }
 
 bool TTolvex12::FormCloseQuery() {
-    if (Sluit) return true;
+    if (States.Sluit()) return true;
     int answer =
         Ports.Msg.Show("Bestand nog redden\r gebruik dan Sluit", KindBevestig, ButtonsJaNee);
     return answer != ResultYes;
@@ -349,8 +344,5 @@ void TTolvex12::closeEvent(QCloseEvent* event) {
 
 void TTolvex12::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (LedenGrid && LedenGrid->isVisible()) {
-        MaxMinflag = true;
-        FormResize();
-    }
+    if (LedenGrid && LedenGrid->isVisible()) FormResize();
 }

@@ -4,9 +4,12 @@
 //
 // Every command is a named action (objectName = member name) whose handler is a method named
 // after the control and its event. The handlers of each area live in main_window_<area>*.cpp.
+//
+// The controls are private: tests find them by objectName.
 
-#include "core/app_state.h"
 #include "app/common/window_ports.h"
+#include "core/app_state.h"
+#include "core/shell/window_states.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -26,16 +29,8 @@ class TAboutBox;
 class TConfigDial;
 class TSchemaForm;
 class TLedenGrid;
-class MemberFileChooser;
 class MemberFileCommands;
 struct MemberGridPrintout;
-
-// The states of the window as far as its command groups are concerned.
-enum class ListWindowState {
-    Empty,      // start-up: no list shown, file and member commands off
-    ListShown,  // the member grid is open: everything on, closing asks first
-    ListClosed, // "&Sluit" or "S&chrap": the grid is hidden, the list stays loaded
-};
 
 // Tags of the entries of the window list.
 enum BeeldTag : int {
@@ -60,6 +55,8 @@ public:
     void EnableUitVoerItems(bool enbld);
     // Enters one of the window states: the groups M and G and Sluit together.
     void SetWindowState(ListWindowState windowState);
+    // True when the window may close without asking about the list.
+    bool Sluit() const { return States.Sluit(); }
     // "&Nieuw" and its tool button, off between starting a new list and its first save.
     void EnableNieuw(bool enbld);
     // Maximised or normal window with the matching caption of "Maximaal scherm" (also what a
@@ -146,12 +143,14 @@ public:
     // The file commands and the configuration dialog, made on first use.
     MemberFileCommands& FileCommands();
 
+private:
+    // Switches every command as the window states say.
+    void ApplyCommandStates();
+    // The member grid's parts and the bottom panel with group G.
+    void ShowGridParts(bool shown);
+
     // Fields of the window.
-    bool Adressen = false;
-    bool MaxMinflag = false;
-    bool Sluit = true;
-    int16_t Nactiefheren = 0;
-    int16_t NActiefdames = 0;
+    WindowStates States;
     int16_t Orientatfact = 100;
     int16_t Pagelines = 0;
 
@@ -263,7 +262,6 @@ private:
                                 const char* hint, int helpContext);
 
     std::unique_ptr<TConfigDial> ConfigDial;
-    std::unique_ptr<MemberFileChooser> FileChooser;
     std::unique_ptr<MemberFileCommands> FileCommandsPart;
     std::array<bool, 6> WindowListed{};
     std::array<QPointer<QWidget>, 6> ListedWindows{};

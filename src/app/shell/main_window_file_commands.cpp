@@ -3,9 +3,7 @@
 // a member file named on the command line. The work is the core's member-file operations
 // (MemberFileCommands); this file hands them the main window's pieces.
 
-#include "app/common/qt_chooser.h"
 #include "app/config/config_dialog.h"
-#include "app/members/member_file_chooser.h"
 #include "app/members/member_file_commands.h"
 #include "app/shell/main_window.h"
 #include "core/common/file_error_report.h"
@@ -15,14 +13,8 @@
 MemberFileCommands& TTolvex12::FileCommands() {
     if (FileCommandsPart) return *FileCommandsPart;
     ConfigDial = std::make_unique<TConfigDial>(State, Ports.Msg, Ports.Bell, this);
-    // The platform's dialogs get the member file's treatment (case-insensitive ".tvs" filter,
-    // no second overwrite question); a scripted chooser of the tests is used as it is.
-    Chooser* files = &Ports.Choose;
-    if (dynamic_cast<QtChooser*>(&Ports.Choose)) {
-        FileChooser = std::make_unique<MemberFileChooser>(Ports.Choose, this);
-        files = FileChooser.get();
-    }
-    FileCommandsPart = std::make_unique<MemberFileCommands>(State, Ports.Msg, *files, *ConfigDial);
+    Chooser& files = Ports.MemberFiles ? *Ports.MemberFiles : Ports.Choose;
+    FileCommandsPart = std::make_unique<MemberFileCommands>(State, Ports.Msg, files, *ConfigDial);
     MemberFileCommands& commands = *FileCommandsPart;
     commands.ShowNamePanel = [this](const QString& name) { SetStatusPanel(1, name); };
     commands.SetNieuw = [this](bool enabled) { EnableNieuw(enabled); };

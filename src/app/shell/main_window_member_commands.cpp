@@ -35,21 +35,13 @@ void TTolvex12::CreateLedenGrid() {
     });
     connect(LedenArea, &TLedenGrid::SaveWithReportRequested, this, &TTolvex12::SaveBtnClick);
     connect(LedenArea, &TLedenGrid::HintChanged, this, &TTolvex12::ToonHint);
-    connect(LedenArea, &TLedenGrid::ActiveCounted, this, [this](int group1, int group2) {
-        Nactiefheren = static_cast<int16_t>(group1);
-        NActiefdames = static_cast<int16_t>(group2);
-    });
 }
 
 void TTolvex12::OpenLedenInput() {
-    Sluit = false;
-    MaxMinflag = false;
-    Adressen = false;
     LedenArea->WindowMaximised = isMaximized();
     LedenArea->OpenLedenInput();
     show();
-    EnableMenuItems(true);
-    EnableGridItems(true);
+    SetWindowState(ListWindowState::ListShown);
     LedenArea->UpdatePasoplabel();
     LedenGrid->setFocus();
 }
@@ -61,7 +53,6 @@ void TTolvex12::GridToList() {
 void TTolvex12::Adres1Click() {
     LedenArea->WindowMaximised = isMaximized();
     LedenArea->Adres1Click();
-    Adressen = LedenArea->Adressen;
     show();
 }
 
@@ -100,5 +91,4 @@ void TTolvex12::SortSpdBtnClick() {
 void TTolvex12::FormResize() {
     LedenArea->WindowMaximised = isMaximized();
     LedenArea->FormResize();
-    MaxMinflag = LedenArea->MaxMinflag;
 }

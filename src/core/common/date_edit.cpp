@@ -92,7 +92,8 @@ std::optional<CalendarDate> ParseDateText(std::string_view text, const CalendarD
 
 std::string ShortDateText(const CalendarDate& date) {
     char text[24];
-    std::snprintf(text, sizeof text, "%d-%d-%d", date.Day, date.Month, date.Year);
+    // d-m-yyyy: the year always has four digits, also one typed with three.
+    std::snprintf(text, sizeof text, "%d-%d-%04d", date.Day, date.Month, date.Year);
     return text;
 }
 

@@ -16,7 +16,8 @@ std::string CompleteDateText(std::string_view text, const CalendarDate& today);
 // or after today's year; a date that does not exist gives nothing.
 std::optional<CalendarDate> ParseDateText(std::string_view text, const CalendarDate& today);
 
-// The short date format of the program, "d-m-yyyy".
+// The short date format of the program, "d-m-yyyy": day and month without leading zeros, the
+// year with four digits.
 std::string ShortDateText(const CalendarDate& date);
 
 // What the date box does when it is left or confirmed: an empty text stays empty; otherwise the

@@ -172,7 +172,7 @@ void CheckConfigTextField(AppState& state, Messenger& messenger, Beeper& bell, i
     StoreNumber(state, field, value);
 }
 
-void CheckGamesField(AppState& state, bool checked, bool& matchChanged) {
+void CheckGamesField(ConfigState& state, bool checked, bool& matchChanged) {
     // Packed record fields are read and written by value: a reference could be misaligned.
     if (checked) {
         if (state.Config.CfgRec.Telling == 0) matchChanged = true;
@@ -182,7 +182,7 @@ void CheckGamesField(AppState& state, bool checked, bool& matchChanged) {
     }
 }
 
-void CheckOptionField(AppState& state, int field, bool checked) {
+void CheckOptionField(ConfigState& state, int field, bool checked) {
     uint16_t bit = field == FieldVeelWeinig ? CfgWarnCourts
                    : field == FieldHelpmess ? CfgShowProgress
                    : field == FieldBaancode ? CfgCourtCoding

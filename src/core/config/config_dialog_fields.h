@@ -37,10 +37,10 @@ void CheckConfigTextField(AppState& state, Messenger& messenger, Beeper& bell, i
                           std::string_view text, bool check);
 
 // Field 9: "Aantal games of sets bijhouden". matchChanged is set when counting is switched on.
-void CheckGamesField(AppState& state, bool checked, bool& matchChanged);
+void CheckGamesField(ConfigState& state, bool checked, bool& matchChanged);
 
 // Fields 10..12: the option bits of Cfgflags.
-void CheckOptionField(AppState& state, int field, bool checked);
+void CheckOptionField(ConfigState& state, int field, bool checked);
 
 // The core of opening the dialog: with nieuw a fresh default configuration; otherwise refuses
 // ("Geen Ledenbestand geladen") when no member list is loaded. True when the dialog may show.

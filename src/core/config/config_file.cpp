@@ -63,11 +63,11 @@ void DefaultConfig(AppState& state) {
     state.ConfigExists = true;
 }
 
-void ApplyTelling(AppState& state) {
+void ApplyTelling(ConfigState& state) {
     state.GamesCounting = (state.Config.CfgRec.Telling & 1) != 0;
 }
 
-void ApplyPreferent(AppState& state, ConfigHost& host) {
+void ApplyPreferent(ConfigState& state, ConfigHost& host) {
     const uint16_t pref = state.PrnCfg.Preferent;
     state.PrintHeadOn = (pref & PrefPrintKop) != 0;
     state.PersDataOn = (pref & PrefEigenaar) != 0;

@@ -32,8 +32,8 @@ void SavetoStream(const TConfigObj& config, std::string& out);
 std::string ConfigNameFor(std::string_view memberFileName);
 
 void DefaultConfig(AppState& state);
-void ApplyTelling(AppState& state);
-void ApplyPreferent(AppState& state, ConfigHost& host);
+void ApplyTelling(ConfigState& state);
+void ApplyPreferent(ConfigState& state, ConfigHost& host);
 
 // Loads the configuration beside the member file being opened; a missing or unusable file is
 // reported and replaced by a fresh one through the dialog. A file that exists but cannot be read

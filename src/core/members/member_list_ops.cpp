@@ -122,7 +122,7 @@ void RowToRecord(AppState& state, Messenger& messenger, int r, GridRow& row, Gri
     rec.Opmerking = row[6];
 }
 
-bool NormaliseStatus(AppState& state, Beeper& bell, int r) {
+bool NormaliseStatus(MemberState& state, Beeper& bell, int r) {
     if (r < 1 || r >= static_cast<int>(state.MemberList.size())) return false;
     bool capped = NormaliseStatusCode(state.MemberList[r].LidRecord);
     if (capped) {

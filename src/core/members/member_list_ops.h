@@ -35,7 +35,7 @@ GridRow RecordToRow(const TLidRec& rec, GridView view);
 void RowToRecord(AppState& state, Messenger& messenger, int r, GridRow& row, GridView view);
 
 // Item r's status in upper case with its second character capped; two beeps when capped.
-bool NormaliseStatus(AppState& state, Beeper& bell, int r);
+bool NormaliseStatus(MemberState& state, Beeper& bell, int r);
 
 // Commits rows 1..N and reports the last capped status. Stops at the first conversion error
 // (CellConversionError), rows before it committed. In the normal view the status cells show the
