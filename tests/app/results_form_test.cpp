@@ -42,7 +42,7 @@ struct Fixture {
     }
     int BeeldEntries() const {
         int n = 0;
-        for (QAction* a : Windows.Main->BeeldMenu->actions())
+        for (QAction* a : Windows.Main->findChild<QMenu*>("BeeldMenu")->actions())
             if (a->property("tag").isValid()) ++n;
         return n;
     }
