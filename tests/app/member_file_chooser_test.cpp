@@ -1,5 +1,5 @@
-#include "file_test_support.h"
 #include "app/members/member_file_chooser.h"
+#include "file_test_support.h"
 #include "scripted_ports.h"
 
 #include <QDir>

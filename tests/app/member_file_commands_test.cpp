@@ -1,6 +1,6 @@
 #include "app/config/config_dialog.h"
-#include "file_test_support.h"
 #include "app/members/member_file_commands.h"
+#include "file_test_support.h"
 #include "scripted_ports.h"
 
 #include <QAction>
