@@ -1,4 +1,5 @@
 #include "app/common/qt_event_pump.h"
+#include "app/common/qt_text.h"
 #include "app/config/court_coding_dialog.h"
 #include "app/schedule/schedule_setup_window.h"
 #include "app/shell/main_window.h"
@@ -340,6 +341,27 @@ private slots:
         QTest::qWait(30);
         for (int i = 0; i < 64; ++i) s.Form->StepProgress(1);
         QCOMPARE(s.Form->RekenProgress->value(), 64 % 5); // the bar wraps past its maximum
+    }
+
+    // A round that cannot be filled says why below the progress lines, and the memo grows to
+    // hold it.
+    void AFailedRoundShowsItsReasonInTheMemo() {
+        Setup s(true);
+        s.Members(17, 0);
+        s.State->MemberList[17].LidRecord.StatCode = "63";
+        s.State->Config.CfgRec.NBanen = 4;
+        s.Open(1);
+        s.Form->TolvexEdit->setText("4");
+        s.Form->Mixedit->setText("0");
+        s.Form->BanenEdit->setText("4");
+        s.Form->MoreBtn->click();
+        s.Form->StartSchemaBtnClick();
+        const auto& reasons = s.State->Schedule->Reasons;
+        QVERIFY(!reasons.empty());
+        const QStringList lines = s.Form->RekenTxtMemo->toPlainText().split('\n');
+        QCOMPARE(lines.value(0), QString(" Klaar met rekenen .... "));
+        QVERIFY(lines.contains(ToQt(reasons.front().Text)));
+        QVERIFY(s.Form->RekenTxtMemo->height() > 25);
     }
 
     // A run that searches every possibility in its fourth round (the literal search: the

@@ -10,6 +10,7 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -77,6 +78,7 @@ public:
     void ResetProgress(int maximum) override;
     void StepProgress(uint64_t steps) override;
     void ShowRoundProgress(int line, std::string_view text) override;
+    void ShowRoundReason(int group, int round, std::string_view text) override;
 
     bool RunInProgress() const { return Running; }
     // When not 0, a run acts as if "S&top" was pressed after this many candidates (tests).
@@ -159,4 +161,6 @@ private:
     uint64_t ProgressCalls = 0;
     QElapsedTimer ProgressClock;
     std::array<QString, 3> MemoLines;
+    // Why rounds of the current run failed, one memo line each below the progress lines.
+    QStringList RoundReasons;
 };

@@ -65,6 +65,7 @@ void TSchemaForm::StartSchemaBtnClick() {
     RunPump pump(Ports.Pump, *DelayTimer);
     RunControl control{State.StopKey, CandidateLimit, 1, LiteralSearch};
     RunPorts run{Ports.Msg, pump, Ports.Bell, *this, control};
+    RoundReasons.clear();
     Running = true;
     SetFieldsLocked(true);
     StartRun(State, run);
@@ -93,7 +94,16 @@ void TSchemaForm::SetMemoLine(int line, const QString& text, int height) {
     const int last = std::clamp((height - 25) / 20, 0, 2);
     QStringList lines;
     for (int i = 0; i <= last; ++i) lines << MemoLines[i];
-    RekenTxtMemo->setPlainText(lines.join('\n'));
+    lines << RoundReasons;
+    const QString shown = lines.join('\n');
+    RekenTxtMemo->setPlainText(shown);
+    if (!RoundReasons.isEmpty()) {
+        // The reasons are long: the memo grows to hold them, wrapped at its width.
+        const int width = RekenTxtMemo->width() - 12;
+        const QRect needed = RekenTxtMemo->fontMetrics().boundingRect(QRect(0, 0, width, 10000),
+                                                                      Qt::TextWordWrap, shown);
+        height = std::max(height, needed.height() + 12);
+    }
     RekenTxtMemo->setGeometry(135, 200, RekenTxtMemo->width(), height);
     RekenTxtMemo->raise();
 }
@@ -111,6 +121,12 @@ void TSchemaForm::WriteCompu(int compindx) {
 
 void TSchemaForm::ShowRoundProgress(int line, std::string_view text) {
     SetMemoLine(line, ToQt(text), 20 * line + 25);
+    RekenTxtMemo->show();
+}
+
+void TSchemaForm::ShowRoundReason(int, int, std::string_view text) {
+    RoundReasons << ToQt(text);
+    SetMemoLine(0, MemoLines[0], 25);
     RekenTxtMemo->show();
 }
 
