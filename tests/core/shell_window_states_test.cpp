@@ -27,10 +27,9 @@ Commands Join(std::initializer_list<Commands> parts) {
 // In no group: on from the start.
 const Commands AlwaysOn = {C::PrintOpties, C::PersGegevens, C::PrintBitBtn};
 // The file commands of M that do not belong to G as well.
-const Commands FileCommands = {C::Bewaren1,    C::Bewarenals1,     C::Print1,
-                               C::Adres1,      C::SchemaNamen,     C::SchemaParen,
-                               C::BewaarSpdBtn, C::BewaarAlsSpdBtn, C::PrintSpdBtn,
-                               C::NaamSpdBtn,  C::PaarSpdBtn};
+const Commands FileCommands = {C::Bewaren1,    C::Bewarenals1, C::Print1,       C::Adres1,
+                               C::SchemaNamen, C::SchemaParen, C::BewaarSpdBtn, C::BewaarAlsSpdBtn,
+                               C::PrintSpdBtn, C::NaamSpdBtn,  C::PaarSpdBtn};
 // The menu items of M that are grid commands too.
 const Commands SharedWithGrid = {C::Invoegen1, C::Verwijderen1, C::Zoeken1, C::SorterenOp1};
 const Commands GridButtons = {C::InvoegSpdBtn, C::WegSpdBtn, C::ZoekSpdbtn, C::SortSpdBtn};

@@ -2,8 +2,8 @@
 
 #include "app/config/court_coding_dialog.h"
 #include "app/config/options_window.h"
-#include "app/schedule/schedule_setup_window.h"
 #include "app/reports/results_form.h"
+#include "app/schedule/schedule_setup_window.h"
 #include "app/shell/about_box.h"
 #include "app/shell/main_window.h"
 #include "app/shell/splash_form.h"
