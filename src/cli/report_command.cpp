@@ -63,12 +63,7 @@ void ApplyConfig(const json& config, TConfigObj& obj) {
     Number(config, "NMixRonden", c.NMixRonden);
     Number(config, "NBanen", c.NBanen);
     Number(config, "NMatches", c.NMatches);
-    if (auto it = config.find("Grpn"); it != config.end()) {
-        if (!it->is_array() || it->size() != 2 || !(*it)[0].is_string() || !(*it)[1].is_string())
-            throw BadInput("\"Grpn\" moet een rij van twee groepscodes zijn");
-        c.Grpn[0] = Utf8ToWindows1252((*it)[0].get<std::string>());
-        c.Grpn[1] = Utf8ToWindows1252((*it)[1].get<std::string>());
-    }
+    ReadGroupCodes(config, c);
     Number(config, "Telling", c.Telling);
     Number(config, "Cfgflags", c.Cfgflags);
     ShortText(config, "FontNameTv", p.FontNameTv);

@@ -271,6 +271,15 @@ int Run(int argc, char** argv) {
 
 } // namespace
 
+void ReadGroupCodes(const json& object, TCfgRec& cfg) {
+    auto it = object.find("Grpn");
+    if (it == object.end()) return;
+    if (!it->is_array() || it->size() != 2 || !(*it)[0].is_string() || !(*it)[1].is_string())
+        throw BadInput("\"Grpn\" moet een rij van twee groepscodes zijn");
+    cfg.Grpn[0] = Utf8ToWindows1252((*it)[0].get<std::string>());
+    cfg.Grpn[1] = Utf8ToWindows1252((*it)[1].get<std::string>());
+}
+
 ScheduleSetupFile ReadScheduleSetupFile(const std::string& setupFile, AppState& state) {
     std::ifstream in(setupFile, std::ios::binary);
     if (!in) throw BadInput("kan " + setupFile + " niet lezen");
@@ -289,12 +298,7 @@ ScheduleSetupFile ReadScheduleSetupFile(const std::string& setupFile, AppState& 
     TCfgRec& cfg = state.Config.CfgRec;
     cfg.Grpn[0] = "h";
     cfg.Grpn[1] = "d";
-    if (auto it = setup.find("Grpn"); it != setup.end()) {
-        if (!it->is_array() || it->size() != 2 || !(*it)[0].is_string() || !(*it)[1].is_string())
-            throw BadInput("\"Grpn\" moet een rij van twee groepscodes zijn");
-        cfg.Grpn[0] = Utf8ToWindows1252((*it)[0].get<std::string>());
-        cfg.Grpn[1] = Utf8ToWindows1252((*it)[1].get<std::string>());
-    }
+    ReadGroupCodes(setup, cfg);
     cfg.Cfgflags = static_cast<uint16_t>(IntField(setup, "Cfgflags", 17, 0, 65535));
     if (auto it = setup.find("BaanCode"); it != setup.end()) {
         if (!it->is_array() || it->size() > MaxCourts)

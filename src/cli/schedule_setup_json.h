@@ -21,6 +21,9 @@ int IntField(const nlohmann::json& object, const char* key, int fallback, int lo
 // A text field in the program's character set; empty when left out.
 std::string TextField(const nlohmann::json& object, const char* key);
 
+// "Grpn", the two group codes, into cfg when the object gives them.
+void ReadGroupCodes(const nlohmann::json& object, TCfgRec& cfg);
+
 struct ScheduleSetupFile {
     nlohmann::json Setup;     // the whole object, for keys of the command's own
     ScheduleSetupInput Input; // what the set-up window's fields would hold
