@@ -155,12 +155,7 @@ public:
         work = static_cast<uint64_t>(length - cursor + 1 + NumMen + NumWomen);
         return Bound.Check(UsedId, Edges.data(), static_cast<int>(Edges.size()), Need - k);
     }
-    bool CanExtend(int k, const PlayerPair* list, int cursor, int length, uint64_t& work) {
-        const BoundVerdict verdict = Verdict(k, list, cursor, length, work);
-        if (verdict == BoundVerdict::Possible) return true;
-        ++Cuts[static_cast<int>(verdict)];
-        return false;
-    }
+    std::array<uint64_t, 6>& CutCounts() { return Cuts; }
     const CompletionBound& Bounds() const { return Bound; }
 
 private:

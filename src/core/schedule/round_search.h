@@ -14,14 +14,17 @@
 //   bool EndsAtTooFew() const         ... and the round ends with what it has
 //   int Floor() const                 the search ends when k falls below this
 //   int CursorAtEmpty(int cursor) const   the cursor after backtracking from no selection
-//   bool CanExtend(int k, list, cursor, length, uint64_t& work)
-//                                     false when no selection the test accepts can grow from
-//                                     sel[1..k] with the pairs at cursor..length; adds the
-//                                     pairs and players it looked at in work
+//   BoundVerdict Verdict(int k, list, cursor, length, uint64_t& work)
+//                                     Possible unless no selection the test accepts can grow
+//                                     from sel[1..k] with the pairs at cursor..length; sets work
+//                                     to the pairs and players it looked at
+//   std::array<uint64_t, 6>& CutCounts()   the parts skipped, by the verdict that skipped them
 
 #include "core/schedule/candidate_poll.h"
+#include "core/schedule/completion_bound.h"
 #include "core/schedule/schedule_store.h"
 
+#include <array>
 #include <cstdint>
 
 struct SearchOutcome {
@@ -31,6 +34,17 @@ struct SearchOutcome {
     bool TooFew = false;
     bool Stopped = false;
 };
+
+// Whether a selection the test accepts can still grow from sel[1..k]; a part of the search the
+// bounds rule out is counted under the rule that ruled it out.
+template <class Policy>
+bool CanExtend(Policy& policy, int k, const PlayerPair* list, int cursor, int length,
+               uint64_t& work) {
+    const BoundVerdict verdict = policy.Verdict(k, list, cursor, length, work);
+    if (verdict == BoundVerdict::Possible) return true;
+    ++policy.CutCounts()[static_cast<int>(verdict)];
+    return false;
+}
 
 template <class Policy>
 SearchOutcome SearchRound(Policy& policy, const PlayerPair* list, int length, int need,
@@ -51,7 +65,7 @@ SearchOutcome SearchRound(Policy& policy, const PlayerPair* list, int length, in
     for (;;) {
         bool open = true;
         if (pruning) {
-            open = policy.CanExtend(k, list, cursor, length, work);
+            open = CanExtend(policy, k, list, cursor, length, work);
             if (poll.Work(work)) {
                 out.Stopped = true;
                 break;
@@ -73,7 +87,7 @@ SearchOutcome SearchRound(Policy& policy, const PlayerPair* list, int length, in
                 break;
             }
             if (pruning && picked && k < need) {
-                open = policy.CanExtend(k, list, cursor, length, work);
+                open = CanExtend(policy, k, list, cursor, length, work);
                 if (poll.Work(work)) {
                     out.Stopped = true;
                     break;
