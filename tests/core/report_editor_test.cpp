@@ -42,7 +42,7 @@ struct EditorFixture {
     void Open() {
         ReportOpening opening = PrepareReport(*S.State, S.Messages, ReportEditor);
         Grid.Rows = EditorGridRows(opening.Report->EditorHeading, opening.Report->Lines);
-        Editor.Start(opening.Report->Counts);
+        Editor.Start({opening.Report->Counts, opening.Report->EditorRows, opening.Report->Edition});
     }
     void Click(int col, int row) {
         Grid.Col = col;
@@ -205,17 +205,208 @@ TEST(CourtEditor, ClicksOutsideTheRoundsEnterAfterOneCellAndAStaleGrid) {
     EXPECT_EQ(f.S.Store().Of(Men).PlayCount[5], 0);
 }
 
-TEST(CourtEditor, CodeToCourtFindsTheFirstConfiguredCourt) {
+// Thirteen players of one group, named so that grid row i is player i: one doubles round on
+// three courts ({1,2,3,4}, {5,6,7,8}, {9,10,11,12}); player 13 sits out.
+struct OneGroupFixture {
+    HandStore S;
+    TableGrid Grid;
+    CourtEditor Editor{*S.State, S.Messages, Grid};
+    Group G;
+
+    explicit OneGroupFixture(Group g, bool ladiesFirst = false,
+                             std::array<int32_t, 4> codes = {0, 1, 2, 3})
+        : G(g) {
+        std::vector<std::pair<std::string, std::string>> names;
+        for (int i = 1; i <= 13; ++i)
+            names.push_back({"Speler", (i < 10 ? "A0" : "A") + std::to_string(i)});
+        S.Names(g, names);
+        S.Rounds(1, 0, 3);
+        S.Doubles(1, g, 1, {{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}});
+        S.PlayCounts(g, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0});
+        S.Store().LadiesFirst = ladiesFirst;
+        for (int k = 1; k <= 3; ++k) S.State->BaanCode[k] = codes[k];
+        ReportOpening opening = PrepareReport(*S.State, S.Messages, ReportEditor);
+        Grid.Rows = EditorGridRows(opening.Report->EditorHeading, opening.Report->Lines);
+        Editor.Start({opening.Report->Counts, opening.Report->EditorRows, opening.Report->Edition});
+        S.Messages.Clear();
+    }
+    void Swap(int row1, int row2) {
+        for (int row : {row1, row2}) {
+            Grid.Col = 4;
+            Grid.Row = row;
+            Editor.BewerkGridClick();
+        }
+        Editor.BewerkGridKeyPress('\r');
+    }
+    // The courts of the round, and where each player stands: nobody twice, the court-of-player
+    // table and the play counts as the round table says.
+    void ExpectWhole(const std::vector<Slots>& courts) {
+        const ScheduleStore& store = S.Store();
+        std::array<int, 14> court{};
+        for (int c = 1; c <= 3; ++c) {
+            EXPECT_EQ(store.RoundTable[1].Courts[c], courts[c - 1]) << "court " << c;
+            for (uint8_t p : store.RoundTable[1].Courts[c]) {
+                ASSERT_EQ(court[p], 0) << "player " << int(p) << " plays twice";
+                court[p] = c;
+            }
+        }
+        for (int p = 1; p <= 13; ++p) {
+            EXPECT_EQ(store.Of(G).CourtOfPlayer[1].Court[p], court[p]) << "player " << p;
+            EXPECT_EQ(store.Of(G).PlayCount[p], court[p] != 0 ? 1 : 0) << "player " << p;
+        }
+    }
+};
+
+TEST(CourtEditor, ASwapFindsBothPlayersWhateverTheCourtCodes) {
+    struct Case {
+        const char* what;
+        std::array<int32_t, 4> codes;
+        int row1, row2;
+        const char* shown1;
+        const char* shown2;
+        std::vector<Slots> after;
+    };
+    const Case cases[] = {
+        {"a court coded 0 and another court",
+         {0, 0, 2, 3},
+         1,
+         5,
+         "0",
+         "2",
+         {{5, 2, 3, 4}, {1, 6, 7, 8}, {9, 10, 11, 12}}},
+        {"a court coded 0 and a player who sits out",
+         {0, 0, 2, 3},
+         1,
+         13,
+         "0",
+         "-",
+         {{13, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}}},
+        {"a code of 100 or more (shown as two digits) and another court",
+         {0, 1, 2, 123},
+         9,
+         1,
+         "12",
+         "1",
+         {{9, 2, 3, 4}, {5, 6, 7, 8}, {1, 10, 11, 12}}},
+        {"a code of 100 or more and a player who sits out",
+         {0, 1, 2, 123},
+         9,
+         13,
+         "12",
+         "-",
+         {{1, 2, 3, 4}, {5, 6, 7, 8}, {13, 10, 11, 12}}},
+        {"the second of two courts with one code and another court",
+         {0, 5, 6, 5},
+         9,
+         5,
+         "5",
+         "6",
+         {{1, 2, 3, 4}, {9, 6, 7, 8}, {5, 10, 11, 12}}},
+        {"two courts with one code",
+         {0, 5, 6, 5},
+         1,
+         10,
+         "5",
+         "5",
+         {{10, 2, 3, 4}, {5, 6, 7, 8}, {9, 1, 11, 12}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        OneGroupFixture f(Men, false, c.codes);
+        EXPECT_EQ(f.Grid.CellText(4, c.row1), c.shown1);
+        EXPECT_EQ(f.Grid.CellText(4, c.row2), c.shown2);
+        f.Swap(c.row1, c.row2);
+        ASSERT_EQ(f.S.Messages.Shown.size(), 1u);
+        EXPECT_TRUE(f.S.Messages.Last().Text.starts_with("Wissel paar: "));
+        f.ExpectWhole(c.after);
+        EXPECT_EQ(f.Grid.CellText(4, c.row1), c.shown2);
+        EXPECT_EQ(f.Grid.CellText(4, c.row2), c.shown1);
+    }
+}
+
+TEST(CourtEditor, ACellThatDoesNotShowWhereItsPlayerStandsChangesNothing) {
+    // Each cell in turn shows a court its player is not on (or "-" while he plays): both places
+    // stay, also the one that was shown right.
+    const std::vector<Slots> before = {{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}};
+    struct Case {
+        int row;
+        const char* text;
+    };
+    for (const Case& c : {Case{1, "3"}, Case{5, "-"}, Case{13, "2"}, Case{9, "0"}}) {
+        SCOPED_TRACE(std::to_string(c.row) + " shows " + c.text);
+        OneGroupFixture f(Men, false, {0, 0, 2, 3});
+        const int other = c.row == 5 ? 13 : 5;
+        const std::string otherShown = f.Grid.CellText(4, other);
+        f.Grid.SetCellText(4, c.row, c.text);
+        f.Swap(c.row, other);
+        EXPECT_EQ(f.S.Messages.Texts(), (std::vector<std::string>{"Wijziging niet gelukt"}));
+        f.ExpectWhole(before);
+        EXPECT_EQ(f.Grid.CellText(4, c.row), c.text);
+        EXPECT_EQ(f.Grid.CellText(4, other), otherShown);
+    }
+}
+
+TEST(CourtEditor, RowsAreThePlayersShownWhenTheFirstGroupHasNone) {
+    struct Case {
+        const char* what;
+        Group g;
+        bool ladiesFirst;
+        const char* heading;
+    };
+    const Case cases[] = {
+        {"men only, ladies first", Men, true, "HEREN "},
+        {"ladies only", Women, false, "DAMES "},
+        {"ladies only, ladies first", Women, true, "DAMES "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        OneGroupFixture f(c.g, c.ladiesFirst);
+        EXPECT_EQ(f.Grid.Rows[0][0], c.heading);
+        EXPECT_EQ(f.Grid.Rows.size(), 14u);
+        f.Swap(1, 13); // row 1 is player 1, not a heading
+        EXPECT_EQ(
+            f.S.Messages.Texts(),
+            (std::vector<std::string>{"Wissel paar: 1 op baan: 1\r    met paar: 13 op baan: 0"}));
+        f.ExpectWhole({{13, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}});
+        f.Swap(2, 6); // rows k are players k
+        f.ExpectWhole({{13, 6, 3, 4}, {5, 2, 7, 8}, {9, 10, 11, 12}});
+    }
+}
+
+TEST(CourtEditor, AGridOfAnEarlierScheduleIsNeverApplied) {
+    struct Case {
+        const char* what;
+        void (*change)(HandStore&);
+    };
+    const Case cases[] = {
+        {"a new run",
+         [](HandStore& s) {
+             ++s.Store().Edition;
+             s.Store().RunEdition = s.Store().Edition;
+         }},
+        {"a set-up opened", [](HandStore& s) { ++s.Store().Edition; }},
+        {"a schedule with pairs", [](HandStore& s) { s.State->ScheduleKind = ScheduleWithPairs; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EditorFixture f;
+        f.Open();
+        c.change(f.S);
+        f.S.Messages.Clear();
+        const auto tables = f.S.Store().RoundTable;
+        f.Swap(4, 3, 4); // Smit on court 1, Zwart sitting out: a swap on the grid's schedule
+        EXPECT_EQ(f.S.Messages.Texts(), (std::vector<std::string>{"Wijziging niet gelukt"}));
+        EXPECT_EQ(f.S.Store().RoundTable[1].Courts, tables[1].Courts);
+        EXPECT_EQ(f.S.Store().Of(Men).PlayCount[5], 0);
+        EXPECT_EQ(f.Cell(4, 3), "1");
+        EXPECT_EQ(f.Cell(4, 4), "-");
+    }
+    // After a set-up without a run there is no schedule to show.
     HandStore s;
-    s.State->Config.CfgRec.NBanen = 3;
-    s.State->BaanCode[1] = 7;
-    s.State->BaanCode[2] = 9;
-    s.State->BaanCode[3] = 9;
-    s.State->BaanCode[4] = 40;
-    EXPECT_EQ(CodeToCourt(*s.State, 9), 2);
-    EXPECT_EQ(CodeToCourt(*s.State, 7), 1);
-    EXPECT_EQ(CodeToCourt(*s.State, 40), 40); // court 4 is not configured
-    EXPECT_EQ(CodeToCourt(*s.State, 0), 0);
+    FillClubSchedule(s);
+    ++s.Store().Edition;
+    EXPECT_FALSE(PrepareReport(*s.State, s.Messages, ReportCourtSchedule).Report);
+    EXPECT_TRUE(s.Messages.Shown.empty());
 }
 
 } // namespace

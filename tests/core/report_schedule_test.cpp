@@ -106,7 +106,7 @@ TEST(ReportsOfAComputedSchedule, AgreeWithTheRoundTableBeforeAndAfterEveryKindOf
         EditGrid grid;
         grid.Rows = EditorGridRows(opening.Report->EditorHeading, opening.Report->Lines);
         CourtEditor editor(*s.State, s.Ports.Messages, grid);
-        editor.Start(opening.Report->Counts);
+        editor.Start({opening.Report->Counts, opening.Report->EditorRows, opening.Report->Edition});
         const int rows = static_cast<int>(grid.Rows.size());
         for (int col = 4; col < 4 + s.Store().NumRounds; ++col)
             for (int row = 1; row + 1 < rows; ++row) {

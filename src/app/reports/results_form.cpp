@@ -196,17 +196,19 @@ void TResultsForm::OpenResultaten(uint16_t opt) {
     VoeginRij->setEnabled(opt != ReportEditor);
     VerwijderRij->setEnabled(opt != ReportEditor);
     ReportOpening opening = PrepareReport(State, Ports.Msg, opt);
+    // A refused report leaves an open window as it was, title included.
+    if (!opening.Report) return;
     Resulthead->setText(ToQt(ReportTitle(opt)));
     Resulthead->resize(225, 22);
-    if (!opening.Report) return;
     OpenedReport& report = *opening.Report;
     Opt = report.Opt;
     Variant = report.Variant;
     Counts = report.Counts;
     BewerkGridKop = report.EditorHeading;
+    EditorRows = std::move(report.EditorRows);
+    Edition = report.Edition;
     UitLijst = std::move(report.Lines);
     GroepKopLab1->hide();
-    EditorPart->Start(Counts);
     // One repaint for the whole report instead of one per column and row.
     setUpdatesEnabled(false);
     SetupReportColumns(opt);
@@ -302,7 +304,12 @@ void TResultsForm::ShowReportLines(int opt) {
         if (rows.size() > 1)
             BewerkGrid->setCurrentCell(1, std::min(4, BewerkGrid->columnCount() - 1));
     }
-    EditorPart->Start(Counts);
+    EditorPart->Start({Counts, EditorRows, Edition});
+}
+
+bool TResultsForm::ShowsCurrentReport(int opt) const {
+    const ScheduleStore& store = *State.Schedule;
+    return isVisible() && Opt == opt && Edition == store.Edition && store.HoldsRunOfCurrentSetUp();
 }
 
 void TResultsForm::StopBtnClick() {
@@ -387,6 +394,12 @@ bool TResultsForm::eventFilter(QObject* watched, QEvent* event) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             BewerkGridKeyPress(13);
+            return true;
+        }
+        // Without a mouse: the arrow keys move to a cell, the space bar chooses it as a click
+        // would.
+        if (key == Qt::Key_Space) {
+            BewerkGridClick();
             return true;
         }
     }

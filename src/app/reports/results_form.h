@@ -32,6 +32,9 @@ public:
     // Builds and shows report opt (1..5). Nothing before a schedule exists; the editor is refused
     // for a schedule with pairs (and the window is not shown).
     void OpenResultaten(uint16_t opt);
+    // The window is open on report opt of the schedule in the store now (no set-up or run since
+    // it was built).
+    bool ShowsCurrentReport(int opt) const;
     void AddReportLine(const std::string& text);
     void SetupReportColumns(int opt);
     void ShowReportLines(int opt);
@@ -68,6 +71,9 @@ public:
     ReportLines UitLijst;
     ReportLayout Layout;
     std::string BewerkGridKop;
+    // The player of every editor grid row, and the edition of the schedule the report shows.
+    std::vector<CourtScheduleRow> EditorRows;
+    uint32_t Edition = 0;
     int16_t PageLines = 0;
     int16_t OrientFactor = 100;
     const CourtEditor& Editor() const { return *EditorPart; }

@@ -1,10 +1,9 @@
 #include "core/reports/court_editor.h"
 
 #include "core/common/error_report.h"
-#include "core/reports/name_order.h"
+#include "core/reports/court_swap.h"
 #include "core/reports/report_text.h"
 
-#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -17,26 +16,13 @@ std::vector<std::vector<std::string>> EditorGridRows(const std::string& heading,
     return rows;
 }
 
-int CodeToCourt(const AppState& state, int code) {
-    if (code == 0) return 0;
-    const int courts = std::clamp<int>(state.Config.CfgRec.NBanen, 0, MaxCourts);
-    for (int k = 1; k <= courts; ++k)
-        if (state.BaanCode[k] == code) return k;
-    return code;
-}
-
 namespace {
 
-std::optional<int> IntegerOf(const std::string& text) {
+bool IsInteger(const std::string& text) {
     int value = 0;
     const char* end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end) return std::nullopt;
-    return value;
-}
-
-std::string Shown(const std::string& text) {
-    return text == "0" ? std::string("-") : text;
+    return ec == std::errc() && ptr == end;
 }
 
 } // namespace
@@ -46,16 +32,22 @@ CourtEditor::CourtEditor(AppState& state, Messenger& messenger, EditorGrid& grid
     , Msg(messenger)
     , Grid(grid) {}
 
-void CourtEditor::Start(const ReportCounts& counts) {
-    Counts = counts;
+void CourtEditor::Start(EditorBasis basis) {
+    Basis = std::move(basis);
     call = 0;
     kol = 0;
     bewerkActie = false;
     selection[1] = selection[2] = {};
 }
 
-void CourtEditor::ShowCell(int row, const std::string& text) {
-    Grid.SetCellText(kol, row, Shown(text));
+void CourtEditor::ShowCell(int row, const std::string& shown) {
+    Grid.SetCellText(kol, row, shown);
+}
+
+const CourtScheduleRow* CourtEditor::RowAt(int row) const {
+    if (row < 1 || row >= static_cast<int>(Basis.Rows.size())) return nullptr;
+    const CourtScheduleRow& entry = Basis.Rows[row];
+    return entry.Player > 0 ? &entry : nullptr;
 }
 
 void CourtEditor::BewerkGridClick() {
@@ -66,14 +58,14 @@ void CourtEditor::BewerkGridClick() {
     }
     if (call >= 2) call = 0;
     ++call;
-    std::string text = Cut(TrimText(Grid.CellText(col, Grid.CurrentRow())), 12);
-    if (text.empty() || text == "-") text = "0";
-    selection[call] = {text, Grid.CurrentRow()};
+    std::string shown = Cut(TrimText(Grid.CellText(col, Grid.CurrentRow())), 12);
+    std::string text = shown.empty() || shown == "-" ? std::string("0") : shown;
+    selection[call] = {text, shown, Grid.CurrentRow()};
     if (call == 1) kol = col;
     if (call == 2 && col != kol) {
         ReportError({Msg, State.ErrorCode}, selection[2].Text, 10, 0, 0);
         Grid.HidePrompt();
-        ShowCell(selection[1].Row, selection[1].Text);
+        ShowCell(selection[1].Row, selection[1].Shown);
         bewerkActie = false;
         return;
     }
@@ -93,73 +85,43 @@ void CourtEditor::BewerkGridKeyPress(char key) {
     Grid.HidePrompt();
 }
 
+// Nothing changes: the two cells show again what they showed.
+void CourtEditor::Refuse() {
+    Msg.Show(SwapFailedText, KindInformatie, ButtonsOK);
+    ShowCell(selection[1].Row, selection[1].Shown);
+    ShowCell(selection[2].Row, selection[2].Shown);
+}
+
 void CourtEditor::SwapCourts() {
-    ScheduleStore& store = *State.Schedule;
-    const auto order = DisplayOrder(store.LadiesFirst);
     const int r1 = selection[1].Row, r2 = selection[2].Row;
-    const int f = Counts.Of(order[0]);
-    int a = r1, b = r2;
-    if (r1 > f || r2 > f) {
-        a = r1 - f - 1;
-        b = r2 - f - 1;
-    }
-    if (a < 1 || b < 1) {
+    const CourtScheduleRow* rowA = RowAt(r1);
+    const CourtScheduleRow* rowB = RowAt(r2);
+    // A heading row, or players of different groups.
+    if (!rowA || !rowB || rowA->G != rowB->G) {
         ReportError({Msg, State.ErrorCode}, "", 11, 0, 0);
         return;
     }
-    const Group g = r1 > f ? order[1] : order[0];
-    const int n = Counts.Of(g);
-    if (a > n || b > n) return; // rows below the list: nothing to swap
-    GroupTables& tables = store.Of(g);
-    const std::vector<int> names = NameOrder(tables.Names, n, State.ScheduleKind != 2);
-    const int playerA = names[a], playerB = names[b];
-
-    const std::optional<int> code1 = IntegerOf(selection[1].Text);
-    const std::optional<int> code2 = IntegerOf(selection[2].Text);
-    if (!code1 || !code2 || *code1 == *code2) return;
-    const int c1 = CodeToCourt(State, *code1);
-    const int c2 = CodeToCourt(State, *code2);
-    // The round of the two chosen cells (both lie in column kol).
-    const int r = kol - 3;
-    if (r < 1 || r > Counts.Rounds()) return;
-
-    RoundRecord work = store.RoundTable[r];
-    const bool mixed = r > Counts.Doubles;
-    const CourtRange groupCourts = mixed ? MixedCourts(work) : GroupCourts(work, g);
-    // Only the group's own places: its courts in a doubles round, its slots in a mixed round
-    // (men 0 and 2, women 1 and 3), so a player of the other group with the same number stays.
-    auto isGroupSlot = [&](int court, int slot) {
-        if (court < groupCourts.First || court > groupCourts.Last) return false;
-        return !mixed || (slot % 2 == 0) == (g == Men);
-    };
-    auto move = [&](int court, int from, int to) {
-        bool changed = false;
-        if (court < 1 || court > MaxCourts) return false;
-        for (int s = 0; s < 4; ++s) {
-            if (work.Courts[court][s] != from || !isGroupSlot(court, s)) continue;
-            work.Courts[court][s] = static_cast<uint8_t>(to);
-            if (tables.PlayCount[from] > 0) --tables.PlayCount[from];
-            ++tables.PlayCount[to];
-            changed = true;
-        }
-        return changed;
-    };
-    const auto countsBefore = tables.PlayCount;
-    bool changed = false;
-    if (c1 > 0) changed = move(c1, playerA, playerB) || changed;
-    if (c2 > 0) changed = move(c2, playerB, playerA) || changed;
-    if (!changed) {
-        tables.PlayCount = countsBefore;
-        Msg.Show(SwapFailedText, KindInformatie, ButtonsOK);
-        ShowCell(r1, selection[1].Text);
-        ShowCell(r2, selection[2].Text);
+    if (!IsInteger(selection[1].Text) || !IsInteger(selection[2].Text)) return;
+    ScheduleStore& store = *State.Schedule;
+    // A grid of an earlier schedule (a new set-up or run since it was built), or of a schedule
+    // with pairs, names players that are not the ones in the tables now.
+    if (Basis.Edition != store.Edition || !store.HoldsRunOfCurrentSetUp() ||
+        State.ScheduleKind != ScheduleWithNames) {
+        Refuse();
         return;
     }
-    store.RoundTable[r] = work;
-    tables.CourtOfPlayer[r].Court[playerA] = static_cast<uint8_t>(std::clamp(c2, 0, 255));
-    tables.CourtOfPlayer[r].Court[playerB] = static_cast<uint8_t>(std::clamp(c1, 0, 255));
-    ShowCell(r1, selection[2].Text);
-    ShowCell(r2, selection[1].Text);
+    // The round of the two chosen cells (both lie in column kol).
+    const int r = kol - 3;
+    const SwapOutcome outcome =
+        SwapPlaces(store, State.BaanCode, Basis.Counts, rowA->G, r,
+                   {rowA->Player, selection[1].Shown}, {rowB->Player, selection[2].Shown});
+    if (outcome == SwapOutcome::SamePlace) return;
+    if (outcome == SwapOutcome::NotAsShown) {
+        Refuse();
+        return;
+    }
+    ShowCell(r1, selection[2].Shown);
+    ShowCell(r2, selection[1].Shown);
     Msg.Show("Wissel paar: " + Decimal(r1) + " op baan: " + selection[1].Text + "\r" + "    met " +
                  "paar: " + Decimal(r2) + " op baan: " + selection[2].Text,
              KindInformatie, ButtonsOK);

@@ -4,15 +4,18 @@
 // change goes straight into the schedule store, so every report opened afterwards shows it; the
 // opponent tables keep the computed schedule.
 //
-// The grid shows the editor form of the court schedule: row 0 the heading, rows 1..F the first
-// group of the display order, row F+1 the second group's heading, then its players; column 3 + r
-// holds the court code of round r ("-" = not playing).
+// The grid shows the editor form of the court schedule: row 0 the heading, then a row per line
+// of the report (a group's heading, its players); column 3 + r holds the court code of round r
+// ("-" = not playing). Which player a row holds is taken from the lines that were built, never
+// from the group counts: a group without players has no rows.
 
 #include "core/app_state.h"
 #include "core/common/ports.h"
+#include "core/reports/court_schedule.h"
 #include "core/reports/report_lines.h"
 #include "core/reports/report_source.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,13 +43,18 @@ inline constexpr std::string_view SwapFailedText = "Wijziging niet gelukt";
 std::vector<std::vector<std::string>> EditorGridRows(const std::string& heading,
                                                      const ReportLines& lines);
 
-// The first court 1..NBanen (the configured courts) whose code is the given one; the code itself
-// when no court has it; 0 stays 0.
-int CodeToCourt(const AppState& state, int code);
-
 struct EditorSelection {
-    std::string Text; // the trimmed cell, at most 12 characters; "0" for an empty cell or "-"
+    std::string Text;  // the trimmed cell, at most 12 characters; "0" for an empty cell or "-"
+    std::string Shown; // the trimmed cell as it was shown, at most 12 characters
     int Row = 0;
+};
+
+// What the editor's grid was built from: the counts, the player of every row (entry i for grid
+// row i) and the edition of the schedule.
+struct EditorBasis {
+    ReportCounts Counts;
+    std::vector<CourtScheduleRow> Rows;
+    uint32_t Edition = 0;
 };
 
 class CourtEditor {
@@ -54,7 +62,7 @@ public:
     CourtEditor(AppState& state, Messenger& messenger, EditorGrid& grid);
 
     // A new editor report: no selection.
-    void Start(const ReportCounts& counts);
+    void Start(EditorBasis basis);
 
     void BewerkGridClick();
     void BewerkGridKeyPress(char key);
@@ -66,12 +74,14 @@ public:
     const EditorSelection& Selection(int i) const { return selection[i]; }
 
 private:
-    void ShowCell(int row, const std::string& text);
+    void ShowCell(int row, const std::string& shown);
+    const CourtScheduleRow* RowAt(int row) const;
+    void Refuse();
 
     AppState& State;
     Messenger& Msg;
     EditorGrid& Grid;
-    ReportCounts Counts;
+    EditorBasis Basis;
     int call = 0;
     int kol = 0;
     bool bewerkActie = false;

@@ -19,6 +19,10 @@ void Place(ScheduleStore& store, Group g, int r, int c, uint8_t p, Messenger& me
 } // namespace
 
 void BuildCourtOfPlayer(ScheduleStore& store, const ReportCounts& counts, Messenger& messenger) {
+    // Derived afresh every time: a court kept from before would show a player where the round
+    // table no longer has him.
+    for (Group g : {Men, Women})
+        for (int r = 1; r <= counts.Rounds(); ++r) store.Of(g).CourtOfPlayer[r].Court.fill(0);
     for (int r = 1; r <= counts.Doubles; ++r) {
         const RoundRecord& record = store.RoundTable[r];
         for (Group g : DisplayOrder(store.LadiesFirst)) {

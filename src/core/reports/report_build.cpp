@@ -39,7 +39,8 @@ void BuildReportLines(const ReportSource& source, int variant, ReportLines& line
 
 ReportOpening PrepareReport(AppState& state, Messenger& messenger, int opt) {
     ReportOpening opening;
-    if (state.ScheduleKind == ScheduleNone || opt < 1 || opt > 5) {
+    if (state.ScheduleKind == ScheduleNone || opt < 1 || opt > 5 ||
+        !state.Schedule->HoldsRunOfCurrentSetUp()) {
         opening.Refused = ReportRefusal::NoSchedule;
         return opening;
     }
@@ -48,6 +49,7 @@ ReportOpening PrepareReport(AppState& state, Messenger& messenger, int opt) {
     report.Opt = opt;
     report.Counts = ReportCountsOf(store.Params);
     report.Variant = ReportVariant(opt, state.ScheduleKind);
+    report.Edition = store.Edition;
     BuildCourtOfPlayer(store, report.Counts, messenger);
     if (opt == ReportEditor) {
         if (state.ScheduleKind == ScheduleWithPairs) {
@@ -59,7 +61,10 @@ ReportOpening PrepareReport(AppState& state, Messenger& messenger, int opt) {
         for (int i = 1; i <= report.Counts.Rounds(); ++i) report.EditorHeading += "," + Decimal(i);
     }
     ReportSource source{store, report.Counts, state.ScheduleKind, state.BaanCode};
-    BuildReportLines(source, report.Variant, report.Lines);
+    if (opt == ReportEditor)
+        BuildCourtSchedule(source, report.Lines, true, &report.EditorRows);
+    else
+        BuildReportLines(source, report.Variant, report.Lines);
     opening.Report = std::move(report);
     return opening;
 }

@@ -5,6 +5,7 @@
 
 #include "core/app_state.h"
 #include "core/common/ports.h"
+#include "core/reports/court_schedule.h"
 #include "core/reports/report_lines.h"
 #include "core/reports/report_source.h"
 
@@ -21,6 +22,11 @@ struct OpenedReport {
     ReportLines Lines;
     // The editor grid's heading row: "Ix,Voornaam,Achternaam,ronde: ,1,...,N" (kind 5 only).
     std::string EditorHeading;
+    // Who stands on each line of the editor (kind 5 only): entry i belongs to line i, so to
+    // grid row i.
+    std::vector<CourtScheduleRow> EditorRows;
+    // The edition of the schedule the report was built from.
+    uint32_t Edition = 0;
 };
 
 enum class ReportRefusal {
@@ -35,5 +41,6 @@ struct ReportOpening {
 
 // Builds report opt (1..5) from the current schedule. Derives the court-of-player tables first
 // (reporting every empty slot); refuses the editor for a schedule with pairs with "Alleen
-// mogelijk voor Schema Op Naam ".
+// mogelijk voor Schema Op Naam ". Nothing is built while the store holds no run of the set-up
+// opened last (before the first run, or after a set-up that was left without one).
 ReportOpening PrepareReport(AppState& state, Messenger& messenger, int opt);

@@ -244,6 +244,7 @@ void StartRun(AppState& state, RunPorts& ports) {
 
 bool RunSchedule(AppState& state, RunPorts& ports) {
     ScheduleStore& store = *state.Schedule;
+    store.RunEdition = ++store.Edition;
     store.Candidates = 0;
     store.BoundCuts = {};
     store.Reasons.clear();

@@ -11,6 +11,8 @@ constexpr uint8_t MsgNoMemberFile = 11; // "Geen Schema mogelijk zonder Bestand"
 
 bool OpenScheduleSetup(AppState& state, int kind, Messenger& messenger, Beeper& bell) {
     ScheduleStore& store = *state.Schedule;
+    // The names and counts of the last run are replaced from here on.
+    ++store.Edition;
     state.ScheduleKind = kind;
     SetGroupLabels(state);
     NewNameLists(store);

@@ -209,6 +209,13 @@ struct ScheduleStore {
     std::vector<RoundReasonEntry> Reasons;
     // The run ended because the user stopped it.
     bool RunStopped = false;
+    // Every set-up and every run starts a new edition of the schedule. A report, and the
+    // editor's grid, belong to the edition they were built from. RunEdition is the edition of
+    // the last run: when a set-up has been opened since, the tables mix the old run with the
+    // new set-up's names and counts, and there is no schedule to show.
+    uint32_t Edition = 0;
+    uint32_t RunEdition = 0;
+    bool HoldsRunOfCurrentSetUp() const { return Edition == RunEdition; }
     SearchScratch Scratch;
 
     GroupTables& Of(Group g) { return Groups[g]; }
