@@ -1,10 +1,14 @@
 // The report window driven through the main window's commands, its popup menu, its list and
 // the editor grid, with real clicks and keys.
 
+#include "../core/hand_edit_model.h"
 #include "../core/report_test_store.h"
 #include "app/reports/results_form.h"
+#include "app/schedule/schedule_setup_window.h"
 #include "app/shell/main_window.h"
 #include "app/shell/start_up.h"
+#include "core/reports/court_schedule.h"
+#include "file_test_support.h"
 #include "recording_print_canvas.h"
 #include "scripted_ports.h"
 
@@ -15,7 +19,10 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
+
+#include <random>
 
 namespace {
 
@@ -58,12 +65,47 @@ struct Fixture {
         for (int c = 0; c < item->columnCount(); ++c) texts << item->text(c);
         return texts;
     }
-    void ClickCell(int row, int col) {
-        QTableWidget* grid = Form->BewerkGrid;
+    void ClickCell(int row, int col) { ClickGridCell(Form->BewerkGrid, row, col); }
+    static void ClickGridCell(QTableWidget* grid, int row, int col) {
+        grid->scrollTo(grid->model()->index(row, col));
         const QRect cell = grid->visualRect(grid->model()->index(row, col));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     }
+    QStringList ListLines() const {
+        QStringList lines;
+        for (const TResultObj& line : Form->UitLijst) lines << QString::fromStdString(line.Regel);
+        return lines;
+    }
 };
+
+QStringList LinesOf(const ReportOpening& opening) {
+    QStringList lines;
+    if (opening.Report)
+        for (const TResultObj& line : opening.Report->Lines)
+            lines << QString::fromStdString(line.Regel);
+    return lines;
+}
+
+// A new schedule with pairs computed in the store, as "&Start" in the set-up window computes it.
+void ComputePairs(AppState& state, TestPorts& ports, int men, int women) {
+    RecordingView view;
+    RunControl control{state.StopKey};
+    RunPorts run{ports.Messages, ports.Pump, ports.Bell, view, control};
+    ScheduleSetupInput input = ScheduleSetup::Input(2, 0, 2, 2, 0);
+    input.Kind = 2;
+    input.NHeren = men;
+    input.NDames = women;
+    PrepareSchedule(state, input, ports.Messages, ports.Bell, view);
+    StartRun(state, run);
+}
+
+// Moves the editor grid's current cell with the arrow keys.
+void ArrowTo(QTableWidget* grid, int row, int col) {
+    while (grid->currentRow() < row) QTest::keyClick(grid, Qt::Key_Down);
+    while (grid->currentRow() > row) QTest::keyClick(grid, Qt::Key_Up);
+    while (grid->currentColumn() < col) QTest::keyClick(grid, Qt::Key_Right);
+    while (grid->currentColumn() > col) QTest::keyClick(grid, Qt::Key_Left);
+}
 
 class ResultsFormTest : public QObject {
     Q_OBJECT
@@ -123,11 +165,174 @@ private slots:
             QCOMPARE(f.Row(1), c.row1);
             QCOMPARE(f.BeeldEntries(), 1);
             QVERIFY(f.Windows.Main->IsWindowListed(BeeldUitvoer));
-            // Asked again while open: the window is focused, not opened a second time.
-            f.Action("UitSpdBtn")->trigger();
+            // Asked again while open: the window is focused, not opened a second time (a line
+            // inserted into the list stays).
+            f.Form->ListView->setCurrentItem(f.Form->ListView->topLevelItem(0));
+            f.Form->VoeginRij->trigger();
+            f.Action(c.action)->trigger();
             QCOMPARE(f.BeeldEntries(), 1);
             QCOMPARE(f.Form->Resulthead->text(), c.title);
+            QCOMPARE(f.Form->ListView->topLevelItemCount(), c.rows + 1);
+            // Another report while open: the window shows that one.
+            f.Action("UitSpdBtn")->trigger();
+            QVERIFY(f.Form->isVisible());
+            QCOMPARE(f.BeeldEntries(), 1);
+            QCOMPARE(f.Form->Resulthead->text(), QString("PAREN INDELING"));
+            const bool same = QString(c.action) == "PaarSchema"; // focused, as it was
+            QCOMPARE(f.Form->ListView->topLevelItemCount(), cases[0].rows + (same ? 1 : 0));
+            QCOMPARE(f.Row(same ? 2 : 1), cases[0].row1);
         }
+    }
+
+    void ChoosingAReportAfterANewRunShowsItOfTheNewSchedule() {
+        Fixture f;
+        f.Action("Kruistabel")->trigger();
+        const QStringList before = f.ListLines();
+        ComputePairs(*f.S.State, f.Fakes, 8, 4);
+        QVERIFY(!f.S.Store().RunBlocked);
+        const QStringList now =
+            LinesOf(PrepareReport(*f.S.State, f.Fakes.Messages, ReportCrossTable));
+        QVERIFY(now != before);
+        f.Action("Kruistabel")->trigger();
+        QVERIFY(f.Form->isVisible());
+        QCOMPARE(f.BeeldEntries(), 1);
+        QCOMPARE(f.ListLines(), now);
+        QCOMPARE(f.Form->ListView->topLevelItemCount(), int(now.size()));
+
+        // The editor of the earlier schedule with names is gone, not applied to the pairs.
+        f.Form->ReportItems[5]->trigger(); // refused for pairs: the window closes
+        QVERIFY(!f.Form->isVisible());
+        QCOMPARE(f.Fakes.Messages.Last().Text, std::string("Alleen mogelijk voor Schema Op Naam "));
+    }
+
+    void TheEditorOfAnEarlierScheduleIsClosedNotApplied() {
+        Fixture f;
+        f.Action("Wijzigen")->trigger();
+        QVERIFY(f.Form->BewerkGrid->isVisible());
+        ComputePairs(*f.S.State, f.Fakes, 8, 4);
+        const auto tables = f.S.Store().RoundTable;
+        f.Fakes.Messages.Clear();
+        f.Action("Wijzigen")->trigger();
+        QVERIFY(!f.Form->isVisible());
+        QCOMPARE(f.Fakes.Messages.Texts(),
+                 (std::vector<std::string>{"Alleen mogelijk voor Schema Op Naam "}));
+        QCOMPARE(f.BeeldEntries(), 0);
+        for (int r = 1; r <= MaxRounds; ++r)
+            QVERIFY(f.S.Store().RoundTable[r].Courts == tables[r].Courts);
+    }
+
+    void StartingASetUpClosesTheWindowAndLeavingItWithoutARunShowsNoReport() {
+        Fixture f;
+        f.Action("BaanSchema")->trigger();
+        QVERIFY(f.Form->isVisible());
+        bool openDuringSetUp = true;
+        QTimer::singleShot(0, [&] {
+            openDuringSetUp = f.Form->isVisible();
+            f.Windows.SchemaForm->done(QDialog::Rejected);
+        });
+        f.Windows.Main->SchemaNamenClick(2); // "Schema met &Paren"
+        QVERIFY(!openDuringSetUp);
+        QVERIFY(!f.Form->isVisible());
+        QCOMPARE(f.BeeldEntries(), 0);
+        // The set-up replaced the names and counts without a run: there is no schedule to show.
+        f.Action("PaarSchema")->trigger();
+        QVERIFY(!f.Form->isVisible());
+        QCOMPARE(f.BeeldEntries(), 0);
+        // A run makes the reports come back.
+        ComputePairs(*f.S.State, f.Fakes, 8, 4);
+        f.Action("PaarSchema")->trigger();
+        QVERIFY(f.Form->isVisible());
+        QCOMPARE(f.ListLines(),
+                 LinesOf(PrepareReport(*f.S.State, f.Fakes.Messages, ReportPairSchedule)));
+    }
+
+    void OpeningAnotherMemberFileClosesTheWindow() {
+        Fixture f;
+        ScratchFolder folder;
+        const std::string file = folder.Path("club.tvs");
+        WriteBytes(file, HeaderBytes(0, "2") + MemberBytes(1, 4, "Kees", "Bos", "h", "X") +
+                             MemberBytes(2, 5, "Els", "Kok", "d", "-"));
+        WriteBytes(folder.Path("club.cfg"), ConfigBytes(2));
+        f.Action("Wijzigen")->trigger();
+        QVERIFY(f.Form->isVisible());
+        f.Windows.Main->OpenFileFromCommandLine(QString::fromStdString(file));
+        QCOMPARE(int(f.S.State->MemberCount), 2);
+        QVERIFY(!f.Form->isVisible());
+        QCOMPARE(f.BeeldEntries(), 0);
+        QVERIFY(!f.Action("Wijzigen")->isEnabled());
+    }
+
+    // Random swaps by mouse and by keyboard on computed schedules with names, court codes of
+    // every kind: after each, nobody stands twice in a round and the court-of-player tables, the
+    // play counts and the grid agree with the round table.
+    void RandomSwapsByMouseAndKeyboardKeepTheScheduleWhole() {
+        int nights = 0, swaps = 0, byKeys = 0;
+        for (uint32_t seed = 1; seed <= 12; ++seed) {
+            RandomNight night(seed, ScheduleWithNames);
+            if (!night.Ran) continue;
+            AppState& state = *night.S.State;
+            TestPorts fakes;
+            ScriptedChooser choose;
+            RecordingPrintCanvas printer;
+            NoHelp help;
+            ProgramWindows windows =
+                CreateWindows(state, WindowPorts{fakes.Messages, fakes.Pump, fakes.Bell, fakes.Time,
+                                                 choose, printer, help});
+            windows.Main->show();
+            windows.Main->EnableUitVoerItems(true);
+            windows.Main->findChild<QAction*>("Wijzigen")->trigger();
+            QTableWidget* grid = windows.ResultsForm->BewerkGrid;
+            QVERIFY(grid->isVisible());
+            PlaceModel model(night.S.Store());
+            if (!Mismatch(night.S.Store(), model).empty()) continue;
+            ++nights;
+            const auto rowPlayers = RowPlayers(night.S.Store(), true);
+            QCOMPARE(grid->rowCount(), int(rowPlayers.size()));
+            auto truth = [&](int row, int r) {
+                const auto [g, p] = rowPlayers[row];
+                return QString::fromStdString(
+                    CourtCell(state.BaanCode, model.Places[g][r][p].Court));
+            };
+
+            std::mt19937 random(seed);
+            for (int step = 0; step < 100; ++step) {
+                const int r = 1 + int(random() % model.Rounds);
+                const int row1 = 1 + int(random() % (grid->rowCount() - 1));
+                const int row2 = 1 + int(random() % (grid->rowCount() - 1));
+                const auto [g1, p1] = rowPlayers[row1];
+                const auto [g2, p2] = rowPlayers[row2];
+                const bool expected =
+                    p1 > 0 && p2 > 0 && g1 == g2 &&
+                    model.Places[g1][r][p1].Court != model.Places[g2][r][p2].Court;
+                fakes.Messages.Clear();
+                if (random() % 2) {
+                    Fixture::ClickGridCell(grid, row1, 3 + r);
+                    Fixture::ClickGridCell(grid, row2, 3 + r);
+                } else {
+                    ++byKeys;
+                    ArrowTo(grid, row1, 3 + r);
+                    QTest::keyClick(grid, Qt::Key_Space);
+                    ArrowTo(grid, row2, 3 + r);
+                    QTest::keyClick(grid, Qt::Key_Space);
+                }
+                QTest::keyClick(grid, random() % 2 ? Qt::Key_Return : Qt::Key_Enter);
+                if (expected) {
+                    model.Swap(g1, r, p1, p2);
+                    ++swaps;
+                    QVERIFY(!fakes.Messages.Shown.empty());
+                    QVERIFY(fakes.Messages.Last().Text.starts_with("Wissel paar: "));
+                }
+                QCOMPARE(QString::fromStdString(Mismatch(night.S.Store(), model)), QString());
+                for (int row = 1; row < grid->rowCount(); ++row) {
+                    if (rowPlayers[row].second == 0) continue;
+                    for (int rr = 1; rr <= model.Rounds; ++rr)
+                        QCOMPARE(grid->item(row, 3 + rr)->text(), truth(row, rr));
+                }
+            }
+        }
+        QVERIFY(nights >= 10);
+        QVERIFY(swaps > 150);
+        QVERIFY(byKeys > 400);
     }
 
     void ColumnsFollowTheReportAndTheCrossTableLabel() {
@@ -205,10 +410,17 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(f.Windows.Main->IsWindowListed(BeeldUitvoer));
         QCOMPARE(f.BeeldEntries(), 1);
-        f.Action("PaarSchema")->trigger(); // focuses the window again
+        f.Action("BaanSchema")->trigger(); // focuses the window again
         QCOMPARE(f.BeeldEntries(), 1);
         QVERIFY(!f.Form->isMinimized());
         QCOMPARE(f.Form->Resulthead->text(), QString("BAAN SCHEMA"));
+        f.Form->showMinimized();
+        QCoreApplication::processEvents();
+        f.Action("PaarSchema")->trigger(); // another report: shown, listed once
+        QCOMPARE(f.BeeldEntries(), 1);
+        QVERIFY(f.Form->isVisible());
+        QVERIFY(!f.Form->isMinimized());
+        QCOMPARE(f.Form->Resulthead->text(), QString("PAREN INDELING"));
         QTest::mouseClick(f.Form->StopBtn, Qt::LeftButton);
         QVERIFY(!f.Form->isVisible());
         QCOMPARE(f.BeeldEntries(), 0);

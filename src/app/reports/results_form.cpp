@@ -214,6 +214,7 @@ void TResultsForm::OpenResultaten(uint16_t opt) {
     SetupReportColumns(opt);
     ShowReportLines(opt);
     setUpdatesEnabled(true);
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();

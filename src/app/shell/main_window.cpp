@@ -210,13 +210,15 @@ void TTolvex12::Exit1Click() {
 }
 
 void TTolvex12::PaarSchemaClick(int opt) {
-    if (WindowListed[BeeldUitvoer] && ResultsForm && ResultsForm->isVisible()) {
+    if (WindowListed[BeeldUitvoer] && ShowsCurrentReport(opt)) {
         FocusWindow(ResultsForm);
         return;
     }
+    // Another report, or one of an earlier schedule: the window opens anew.
+    CloseResultsForm();
     OpenResultaten(opt);
     EnableUitVoerItems(true);
-    AddBeeldMenu(ResultsForm, BeeldUitvoer);
+    if (!WindowListed[BeeldUitvoer]) AddBeeldMenu(ResultsForm, BeeldUitvoer);
 }
 
 void TTolvex12::UitSpdBtnClick() {

@@ -134,6 +134,10 @@ public:
     MemberGridPrintout MemberGridAsShown();
     // Steps of the commands above that other windows carry out.
     void OpenResultaten(int opt);
+    // The report window shows report opt of the schedule in the store now; closing it when the
+    // schedule it shows is about to be replaced (main_window_report_commands.cpp).
+    bool ShowsCurrentReport(int opt) const;
+    void CloseResultsForm();
     void OpenOpties(int pgNr);
     bool ClubNumbersUnique();
     void SaveListOnClose();

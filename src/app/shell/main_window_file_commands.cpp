@@ -19,7 +19,11 @@ MemberFileCommands& TTolvex12::FileCommands() {
     commands.ShowNamePanel = [this](const QString& name) { SetStatusPanel(1, name); };
     commands.SetNieuw = [this](bool enabled) { EnableNieuw(enabled); };
     commands.EnableFileMenu = [this] { EnableMenuItems(true); };
-    commands.DisableReportMenu = [this] { EnableUitVoerItems(false); };
+    // Another member file: the reports of the last schedule are put away with their menu.
+    commands.DisableReportMenu = [this] {
+        CloseResultsForm();
+        EnableUitVoerItems(false);
+    };
     // OpenLedenInput: the member grid fills itself and the window enters the list state.
     commands.ShowMemberGrid = [this] { OpenLedenInput(); };
     // While the grid is visible, its rows go back into MemberList before every save; a number

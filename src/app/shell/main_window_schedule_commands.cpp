@@ -19,7 +19,10 @@ void TTolvex12::SetSchemaForm(TSchemaForm* schemaForm) {
 }
 
 void TTolvex12::SchemaOpzet(int nr) {
-    if (SchemaForm) SchemaForm->SchemaOpzet(nr);
+    if (!SchemaForm) return;
+    // The set-up replaces the names and counts the report window shows.
+    CloseResultsForm();
+    SchemaForm->SchemaOpzet(nr);
 }
 
 void TTolvex12::SchemaNamenClick(int tag) {
