@@ -5,7 +5,6 @@
 #include "core/reports/report_text.h"
 
 #include <charconv>
-#include <optional>
 
 std::vector<std::vector<std::string>> EditorGridRows(const std::string& heading,
                                                      const ReportLines& lines) {
