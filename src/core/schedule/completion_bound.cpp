@@ -27,8 +27,9 @@ int CompletionBound::Find(int id) {
 }
 
 BoundVerdict CompletionBound::Check(const uint8_t* used, const BoundEdge* edges, int edgeCount,
-                                    int pairsLeft) {
+                                    int pairsLeft, const CourtRule* rule) {
     Stranded = 0;
+    Rule = rule;
     if (pairsLeft <= 0) return BoundVerdict::Possible; // the selection is full: the test decides
     for (int i = 1; i <= Count; ++i) {
         Touched[Players[i].Id] = 0;
@@ -137,7 +138,202 @@ bool CompletionBound::WindowsFit(const uint8_t* used, const BoundEdge* edges, in
         if (!stay) Forced[p.Id] = 1;
         if (!play) Forbidden[p.Id] = 1;
     }
-    return ComponentsFit(edges, edgeCount, pairsLeft);
+    if (!Finer) return ComponentsFit(edges, edgeCount, pairsLeft);
+    return PlacesFit(edges, edgeCount, pairsLeft) && ComponentsFit(edges, edgeCount, pairsLeft) &&
+           TailsFit(edges, edgeCount, pairsLeft);
+}
+
+// Each side fills exactly its places (a pair each in a mixed round, two players a pair in a
+// doubles round): when its forced players fill them, the others stay out; when its players who
+// can still come in are just enough, all of them are forced. Keeping a player out can leave
+// another without a partner, so this repeats until nothing changes.
+bool CompletionBound::PlacesFit(const BoundEdge* edges, int edgeCount, int pairsLeft) {
+    const int places = TwoSides ? pairsLeft : 2 * pairsLeft;
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (int i = 1; i <= Count; ++i) Selectable[Players[i].Id] = 0;
+        for (int e = 0; e < edgeCount; ++e)
+            if (Forbidden[edges[e].A] == 0 && Forbidden[edges[e].B] == 0)
+                Selectable[edges[e].A] = Selectable[edges[e].B] = 1;
+        int forced[2] = {0, 0}, open[2] = {0, 0};
+        for (int i = 1; i <= Count; ++i) {
+            const int id = Players[i].Id;
+            if (Forced[id] != 0 && Selectable[id] == 0) return false;
+            forced[Players[i].Side] += Forced[id];
+            open[Players[i].Side] += Selectable[id];
+        }
+        for (int side = 0; side < (TwoSides ? 2 : 1); ++side) {
+            if (forced[side] > places || open[side] < places) return false;
+            if (forced[side] == places && open[side] > places) {
+                for (int i = 1; i <= Count; ++i) {
+                    const int id = Players[i].Id;
+                    if (Players[i].Side == side && Selectable[id] != 0 && Forced[id] == 0) {
+                        Forbidden[id] = 1;
+                        changed = true;
+                    }
+                }
+            } else if (open[side] == places && forced[side] < places) {
+                for (int i = 1; i <= Count; ++i) {
+                    const int id = Players[i].Id;
+                    if (Players[i].Side == side && Selectable[id] != 0) Forced[id] = 1;
+                }
+            }
+        }
+    }
+    return true;
+}
+
+// The search takes pairs in list order, so the pairs a completion takes from some point t of
+// the list on are its last s pairs. s is at least the forced men or women (players) whose pairs
+// all lie after t, and at least the pairs left minus what the players of the pairs before t can
+// hold; it is at most what the players of the pairs from t on can hold. The selection ends on
+// the second pair of a court, so when s is even the pairs from t on are s / 2 whole courts.
+bool CompletionBound::TailsFit(const BoundEdge* edges, int edgeCount, int pairsLeft) {
+    auto usable = [&](const BoundEdge& e) { return Forbidden[e.A] == 0 && Forbidden[e.B] == 0; };
+    const size_t n = static_cast<size_t>(edgeCount) + 1;
+    for (auto* v : {&Before0, &Before1, &After0, &After1, &ForcedAfter0, &ForcedAfter1})
+        v->assign(n, 0);
+    for (int i = 1; i <= Count; ++i) {
+        FirstEdge[Players[i].Id] = edgeCount;
+        SeenInTail[Players[i].Id] = 0;
+    }
+    int seen[2] = {0, 0};
+    for (int e = 0; e < edgeCount; ++e) {
+        if (usable(edges[e]))
+            for (int id : {static_cast<int>(edges[e].A), static_cast<int>(edges[e].B)})
+                if (FirstEdge[id] == edgeCount) {
+                    FirstEdge[id] = e;
+                    ++seen[SideOf[id]];
+                }
+        Before0[static_cast<size_t>(e) + 1] = seen[0];
+        Before1[static_cast<size_t>(e) + 1] = seen[1];
+    }
+    for (int i = 1; i <= Count; ++i) {
+        const int id = Players[i].Id;
+        if (Forced[id] == 0) continue;
+        auto& forcedAfter = Players[i].Side == 0 ? ForcedAfter0 : ForcedAfter1;
+        ++forcedAfter[static_cast<size_t>(FirstEdge[id])];
+    }
+    seen[0] = seen[1] = 0;
+    for (int e = edgeCount - 1; e >= 0; --e) {
+        const size_t t = static_cast<size_t>(e);
+        ForcedAfter0[t] += ForcedAfter0[t + 1];
+        ForcedAfter1[t] += ForcedAfter1[t + 1];
+        if (usable(edges[e]))
+            for (int id : {static_cast<int>(edges[e].A), static_cast<int>(edges[e].B)})
+                if (SeenInTail[id] == 0) {
+                    SeenInTail[id] = 1;
+                    ++seen[SideOf[id]];
+                }
+        After0[t] = seen[0];
+        After1[t] = seen[1];
+    }
+
+    // A player forced in who still has a pair from t on may come in there; the others of a side
+    // share what its forced players leave of its places.
+    const int places = TwoSides ? pairsLeft : 2 * pairsLeft;
+    int forcedTotal[2] = {0, 0};
+    LastEdge.assign(static_cast<size_t>(Ids) + 1, -1);
+    for (int e = 0; e < edgeCount; ++e)
+        if (usable(edges[e])) LastEdge[edges[e].A] = LastEdge[edges[e].B] = e;
+    TouchAfter0.assign(n, 0);
+    TouchAfter1.assign(n, 0);
+    for (int i = 1; i <= Count; ++i) {
+        const int id = Players[i].Id;
+        if (Forced[id] == 0) continue;
+        ++forcedTotal[Players[i].Side];
+        if (LastEdge[static_cast<size_t>(id)] >= 0)
+            ++(Players[i].Side == 0
+                   ? TouchAfter0
+                   : TouchAfter1)[static_cast<size_t>(LastEdge[static_cast<size_t>(id)])];
+    }
+    for (int e = edgeCount - 1; e >= 0; --e) {
+        TouchAfter0[static_cast<size_t>(e)] += TouchAfter0[static_cast<size_t>(e) + 1];
+        TouchAfter1[static_cast<size_t>(e)] += TouchAfter1[static_cast<size_t>(e) + 1];
+    }
+
+    // Court boundaries: points where the pairs taken from there on are known exactly and are
+    // whole courts. Between two of them lie whole courts too, in list order.
+    int lastBoundary = -1, lastCount = 0;
+    for (int e = 0; e <= edgeCount; ++e) {
+        const size_t t = static_cast<size_t>(e);
+        int least, most;
+        if (e == edgeCount) {
+            least = most = 0;
+        } else if (TwoSides) {
+            least = std::max(
+                {ForcedAfter0[t], ForcedAfter1[t], pairsLeft - std::min(Before0[t], Before1[t])});
+            most =
+                std::min({pairsLeft, After0[t], After1[t], TouchAfter0[t] + places - forcedTotal[0],
+                          TouchAfter1[t] + places - forcedTotal[1]});
+        } else {
+            least = std::max((ForcedAfter0[t] + 1) / 2, pairsLeft - Before0[t] / 2);
+            most = std::min(
+                {pairsLeft, After0[t] / 2, (TouchAfter0[t] + places - forcedTotal[0]) / 2});
+        }
+        if (least > most) return false;
+        if (Rule == nullptr || least != most || least % 2 != 0) continue;
+        if (e == 0 && least != pairsLeft) continue;
+        if (lastBoundary >= 0 && lastCount > least &&
+            !CourtsFit(edges, lastBoundary, e, lastCount - least))
+            return false;
+        lastBoundary = e;
+        lastCount = least;
+    }
+    return true;
+}
+
+// Whether the pairs from..to - 1 can hold `pairs` pairs as whole courts, in list order, taking
+// every forced player whose pairs all lie there.
+bool CompletionBound::CourtsFit(const BoundEdge* edges, int from, int to, int pairs) {
+    Segment.clear();
+    for (int e = from; e < to; ++e)
+        if (Forbidden[edges[e].A] == 0 && Forbidden[edges[e].B] == 0) Segment.push_back(edges[e]);
+    if (static_cast<int>(Segment.size()) < pairs) return false;
+    Required.clear();
+    for (int i = 1; i <= Count; ++i) {
+        const int id = Players[i].Id;
+        if (Forced[id] != 0 && FirstEdge[id] >= from && LastEdge[static_cast<size_t>(id)] < to)
+            Required.push_back(id);
+    }
+    for (int id : Required) Taken[id] = 0;
+    for (const BoundEdge& e : Segment) Taken[e.A] = Taken[e.B] = 0;
+    // First each side alone: its players in list order, two by two on a court, may not have
+    // faced each other. Whatever holds for the pairs holds for these sequences.
+    if (TwoSides)
+        for (int side = 0; side < 2; ++side) {
+            Nodes = 0;
+            if (SideFits(side, 0, pairs, 0) == 0) return false; // -1: gave up
+        }
+    return true;
+}
+
+// The players of one side that the segment's pairs take, in list order. A player taken at his
+// first place from `at` on leaves every choice a later place would: only that place is tried.
+int CompletionBound::SideFits(int side, size_t at, int left, int open) {
+    if (left == 0) {
+        for (int id : Required)
+            if (SideOf[id] == side && Taken[id] == 0) return 0;
+        return 1;
+    }
+    if (++Nodes > MaxSegmentNodes) return -1;
+    int missing = 0;
+    for (int id : Required) missing += SideOf[id] == side && Taken[id] == 0 ? 1 : 0;
+    if (missing > left) return 0;
+    const int stamp = ++StampCount;
+    int result = 0;
+    for (size_t i = at; i + static_cast<size_t>(left) <= Segment.size(); ++i) {
+        const int id = side == 0 ? Segment[i].A : Segment[i].B;
+        if (Taken[id] != 0 || Tried[id] == stamp) continue;
+        Tried[id] = stamp;
+        if (open != 0 && !Rule->SidesMayFace(open, id)) continue;
+        Taken[id] = 1;
+        const int r = SideFits(side, i + 1, left - 1, open == 0 ? id : 0);
+        Taken[id] = 0;
+        if (r == 1) return 1;
+        if (r < 0) result = -1;
+    }
+    return result;
 }
 
 bool CompletionBound::ComponentsFit(const BoundEdge* edges, int edgeCount, int pairsLeft) {

@@ -9,7 +9,9 @@
 // men (side 0) and women (side 1), and every pair joins one of each.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 // The first rule that no completion of the part selection can keep.
 enum class BoundVerdict : uint8_t {
@@ -19,10 +21,23 @@ enum class BoundVerdict : uint8_t {
     TooManyMustPlay, // more players must play than places left
     TooFewPairs,     // the pairs left cannot make enough disjoint pairs
     Balance,         // no completion keeps the games within one
+    NoOpponent,      // the half-filled court has no pair left it may face
+    Known,           // the same players (and half-filled court) failed before
 };
 
 struct BoundEdge {
     uint16_t A = 0, B = 0;
+};
+
+// Whether two pairs may face each other on one court (besides having four different players).
+class CourtRule {
+public:
+    virtual bool MayFace(BoundEdge x, BoundEdge y) const = 0;
+    // Whether two players of one side may stand on the two pairs of one court.
+    virtual bool SidesMayFace(int a, int b) const = 0;
+
+protected:
+    ~CourtRule() = default;
 };
 
 class CompletionBound {
@@ -36,8 +51,14 @@ public:
     void AddPlayer(int id, int side, int games, bool limited, bool mustPlay);
 
     // used[id] != 0: the player is in the part selection. edges: the pairs after the cursor
-    // whose two players are both free. pairsLeft: pairs still to select.
-    BoundVerdict Check(const uint8_t* used, const BoundEdge* edges, int edgeCount, int pairsLeft);
+    // whose two players are both free, in search order. pairsLeft: pairs still to select.
+    // rule: who may face whom, when that is restricted.
+    BoundVerdict Check(const uint8_t* used, const BoundEdge* edges, int edgeCount, int pairsLeft,
+                       const CourtRule* rule = nullptr);
+
+    // The finer tests (the places each side must fill, the order of the list and who may face
+    // whom) steer the search; a reason for a failed round speaks of the plain counts only.
+    void UseFinerTests(bool on) { Finer = on; }
 
     // After a Stranded verdict: the player it is about.
     int StrandedId() const { return Stranded; }
@@ -45,6 +66,19 @@ public:
     // parts of the remaining pairs could hold.
     int FreeWithPartner(int side) const { return Free[side]; }
     int PairCapacity() const { return Capacity; }
+
+    // The available players, as added.
+    struct PlayerInfo {
+        int Id, Side, Games;
+        bool Limited, Must;
+    };
+    int PlayerCount() const { return Count; }
+    PlayerInfo PlayerAt(int i) const {
+        const Player& p = Players[i];
+        return {p.Id, p.Side, p.Games, p.Limited, p.Must};
+    }
+    int IdCount() const { return Ids; }
+    bool HasTwoSides() const { return TwoSides; }
 
 private:
     struct Player {
@@ -58,6 +92,10 @@ private:
     bool WindowsFit(const uint8_t* used, const BoundEdge* edges, int edgeCount, int pairsLeft,
                     int window0, int window1);
     bool ComponentsFit(const BoundEdge* edges, int edgeCount, int pairsLeft);
+    bool PlacesFit(const BoundEdge* edges, int edgeCount, int pairsLeft);
+    bool TailsFit(const BoundEdge* edges, int edgeCount, int pairsLeft);
+    bool CourtsFit(const BoundEdge* edges, int from, int to, int pairs);
+    int SideFits(int side, std::size_t at, int left, int open);
     int Find(int id);
 
     int Ids = 0;
@@ -69,6 +107,8 @@ private:
     int Free[2] = {0, 0};
     int Capacity = 0;
     int LastCapacity = 0;
+    const CourtRule* Rule = nullptr;
+    bool Finer = true;
     std::array<Player, MaxIds + 1> Players{};
     std::array<uint8_t, MaxIds + 1> SideOf{};
     std::array<uint8_t, MaxIds + 1> Touched{};   // in some edge of this check
@@ -76,4 +116,16 @@ private:
     std::array<uint8_t, MaxIds + 1> Forced{};    // must be selected in this window
     std::array<uint16_t, MaxIds + 1> Parent{};
     std::array<uint16_t, MaxIds + 1> Size0{}, Size1{}, Forced0{}, Forced1{};
+    std::array<int32_t, MaxIds + 1> FirstEdge{}; // of a player, in this window
+    std::array<uint8_t, MaxIds + 1> SeenInTail{};
+    std::array<uint8_t, MaxIds + 1> Selectable{}; // free, not kept out, with a pair left
+    std::vector<int32_t> Before0, Before1, After0, After1, ForcedAfter0, ForcedAfter1;
+    std::vector<int32_t> LastEdge, TouchAfter0, TouchAfter1;
+    std::vector<BoundEdge> Segment;
+    std::vector<int> Required;
+    std::array<uint8_t, MaxIds + 1> Taken{};
+    static constexpr int MaxSegmentNodes = 300;
+    int Nodes = 0;
+    std::array<int, MaxIds + 1> Tried{};
+    int StampCount = 0;
 };

@@ -47,6 +47,7 @@ public:
     DoublesPolicy(ScheduleStore& store, GroupTables& tables, const StatusRecord& record,
                   int players, int r, int courts)
         : Tables(tables)
+        , DeadTable(store.Scratch.Dead)
         , Balance(r)
         , Places(4 * courts)
         , Need(2 * courts)
@@ -70,12 +71,16 @@ public:
     }
     void Pick(PlayerPair q) {
         Used[q.First] = Used[q.Second] = 1;
+        FlipBit(q.First);
+        FlipBit(q.Second);
         MustSelected += MustFlag[q.First] + MustFlag[q.Second];
         Balance.Select(Tables.PlayCount[q.First], Limited[q.First] != 0);
         Balance.Select(Tables.PlayCount[q.Second], Limited[q.Second] != 0);
     }
     void Drop(PlayerPair q) {
         Used[q.First] = Used[q.Second] = 0;
+        FlipBit(q.First);
+        FlipBit(q.Second);
         MustSelected -= MustFlag[q.First] + MustFlag[q.Second];
         Balance.Unselect(Tables.PlayCount[q.First], Limited[q.First] != 0);
         Balance.Unselect(Tables.PlayCount[q.Second], Limited[q.Second] != 0);
@@ -95,7 +100,8 @@ public:
     int Floor() const { return 0; }
     int CursorAtEmpty(int cursor) const { return cursor; }
 
-    BoundVerdict Verdict(int k, const PlayerPair* list, int cursor, int length, uint64_t& work) {
+    BoundVerdict Verdict(int k, const PlayerPair*, const PlayerPair* list, int cursor, int length,
+                         uint64_t& work) {
         Edges.clear();
         for (int i = cursor; i <= length; ++i) {
             const PlayerPair q = list[i];
@@ -104,17 +110,37 @@ public:
         work = static_cast<uint64_t>(length - cursor + 1 + Players);
         return Bound.Check(Used, Edges.data(), static_cast<int>(Edges.size()), Need - k);
     }
-    std::array<uint64_t, 6>& CutCounts() { return Cuts; }
+    std::array<uint64_t, 8>& CutCounts() { return Cuts; }
     const CompletionBound& Bounds() const { return Bound; }
+    // The verdict a reason speaks of: the plain counts at the start of the round.
+    BoundVerdict ReasonVerdict(const PlayerPair* list, int length) {
+        uint64_t work = 0;
+        Bound.UseFinerTests(false);
+        const BoundVerdict verdict = Verdict(0, nullptr, list, 1, length, work);
+        Bound.UseFinerTests(true);
+        return verdict;
+    }
+
+    // A doubles pair may join any part selection without these players: the players are the
+    // key.
+    DeadEnds& Dead() { return DeadTable; }
+    int KeyWords() const { return Players / 64 + 1; }
+    void WriteKey(int, const PlayerPair*, uint64_t* key) const {
+        for (int i = 0; i < KeyWords(); ++i) key[i] = UsedBits[i];
+    }
 
 private:
+    void FlipBit(int p) { UsedBits[p >> 6] ^= uint64_t{1} << (p & 63); }
+
     GroupTables& Tables;
+    DeadEnds& DeadTable;
+    uint64_t UsedBits[4] = {};
     BalanceTracker Balance;
     int Places;
     int Need;
     int Players;
     CompletionBound Bound;
-    std::array<uint64_t, 6>& Cuts;
+    std::array<uint64_t, 8>& Cuts;
     std::vector<BoundEdge> Edges;
     uint8_t Used[MaxGroupPlayers + 1] = {};
     uint8_t MustFlag[MaxGroupPlayers + 1] = {};
@@ -210,8 +236,7 @@ void SelectDoublesRound(ScheduleStore& store, RunPorts& ports, Group g, int r, i
         }
         if (f.Available[0] == 0) f.GamesLow = 0;
         if (policy && !f.Stopped && !f.TooFew) {
-            uint64_t work = 0;
-            f.Verdict = policy->Verdict(0, filtered.Pairs.data(), 1, filtered.Count, work);
+            f.Verdict = policy->ReasonVerdict(filtered.Pairs.data(), filtered.Count);
             f.WithPartner[0] = policy->Bounds().FreeWithPartner(0);
             f.Capacity = policy->Bounds().PairCapacity();
             if (f.Verdict == BoundVerdict::Stranded)

@@ -61,7 +61,7 @@ namespace {
 // pairs, pair 2c may not face a pair 2c-1 whose players it has met before. Only the smaller
 // group's must-play list counts (the men's when there are no more men than women); the balance
 // holds for both groups. Group 1 against group 2 takes the first complete selection.
-class MixedPolicy {
+class MixedPolicy final : public CourtRule {
 public:
     MixedPolicy(ScheduleStore& store, const StatusRecord& menStatus,
                 const StatusRecord& womenStatus, int round, int courts, bool lastRound)
@@ -116,12 +116,16 @@ public:
     }
     void Pick(PlayerPair q) {
         UsedMan[q.First] = UsedWoman[q.Second] = 1;
+        FlipBit(q.First);
+        FlipBit(NumMen + q.Second);
         MustSelected += MustOf(q);
         MenBalance.Select(MenPlays[q.First], LimitedMan[q.First] != 0);
         WomenBalance.Select(WomenPlays[q.Second], LimitedWoman[q.Second] != 0);
     }
     void Drop(PlayerPair q) {
         UsedMan[q.First] = UsedWoman[q.Second] = 0;
+        FlipBit(q.First);
+        FlipBit(NumMen + q.Second);
         MustSelected -= MustOf(q);
         MenBalance.Unselect(MenPlays[q.First], LimitedMan[q.First] != 0);
         WomenBalance.Unselect(WomenPlays[q.Second], LimitedWoman[q.Second] != 0);
@@ -143,22 +147,60 @@ public:
     int Floor() const { return 1; }
     int CursorAtEmpty(int) const { return Courts + 1; }
 
-    BoundVerdict Verdict(int k, const PlayerPair* list, int cursor, int length, uint64_t& work) {
+    BoundVerdict Verdict(int k, const PlayerPair* sel, const PlayerPair* list, int cursor,
+                         int length, uint64_t& work) {
         for (int p = 1; p <= NumMen; ++p) UsedId[p] = UsedMan[p];
         for (int p = 1; p <= NumWomen; ++p) UsedId[NumMen + p] = UsedWoman[p];
         Edges.clear();
+        // With a court half filled, the next pair selected faces its pair: one of the pairs
+        // left must be free to.
+        const bool halfCourt = Vary && (k & 1) != 0;
+        bool opponent = !halfCourt;
         for (int i = cursor; i <= length; ++i) {
             const PlayerPair q = list[i];
-            if ((UsedMan[q.First] | UsedWoman[q.Second]) == 0)
-                Edges.push_back({q.First, static_cast<uint16_t>(NumMen + q.Second)});
+            if ((UsedMan[q.First] | UsedWoman[q.Second]) != 0) continue;
+            Edges.push_back({q.First, static_cast<uint16_t>(NumMen + q.Second)});
+            if (!opponent && !VaryBlocked(sel[k], q)) opponent = true;
         }
         work = static_cast<uint64_t>(length - cursor + 1 + NumMen + NumWomen);
-        return Bound.Check(UsedId, Edges.data(), static_cast<int>(Edges.size()), Need - k);
+        if (!opponent) return BoundVerdict::NoOpponent;
+        return Bound.Check(UsedId, Edges.data(), static_cast<int>(Edges.size()), Need - k,
+                           Vary ? this : nullptr);
     }
-    std::array<uint64_t, 6>& CutCounts() { return Cuts; }
+    std::array<uint64_t, 8>& CutCounts() { return Cuts; }
     const CompletionBound& Bounds() const { return Bound; }
+    // The verdict a reason speaks of: the plain counts at the start of the round.
+    BoundVerdict ReasonVerdict(const PlayerPair* list, int length) {
+        uint64_t work = 0;
+        Bound.UseFinerTests(false);
+        const BoundVerdict verdict = Verdict(0, nullptr, list, 1, length, work);
+        Bound.UseFinerTests(true);
+        return verdict;
+    }
+
+    // The players of the part selection (men 1..M, women M + 1..M + W) and, when a court is
+    // half filled, the pair the next pair faces: with vary pairs that decides what it may be.
+    DeadEnds& Dead() { return Scratch.Dead; }
+    int KeyWords() const { return (NumMen + NumWomen) / 64 + 2; }
+    void WriteKey(int k, const PlayerPair* sel, uint64_t* key) const {
+        const int words = KeyWords() - 1;
+        for (int i = 0; i < words; ++i) key[i] = UsedBits[i];
+        key[words] = Vary && (k & 1) != 0 ? (uint64_t{sel[k].First} << 8 | sel[k].Second) + 1 : 0;
+    }
+
+    bool SidesMayFace(int a, int b) const override {
+        if (a <= NumMen) return !HasBit(Scratch.MenFaced[a], b);
+        return !HasBit(Scratch.WomenFaced[a - NumMen], b - NumMen);
+    }
+
+    bool MayFace(BoundEdge x, BoundEdge y) const override {
+        return !VaryBlocked({static_cast<uint8_t>(x.A), static_cast<uint8_t>(x.B - NumMen)},
+                            {static_cast<uint8_t>(y.A), static_cast<uint8_t>(y.B - NumMen)});
+    }
 
 private:
+    void FlipBit(int id) { UsedBits[id >> 6] ^= uint64_t{1} << (id & 63); }
+
     int MustOf(PlayerPair q) const { return MustFlag[Smaller == Men ? q.First : q.Second]; }
     // q would face p = (m', w'): blocked when m' and m, or w' and w, have faced each other, or
     // m' and w, or w' and m, have been on one court together.
@@ -188,9 +230,10 @@ private:
     bool MustListShown = false;
     int NumMen, NumWomen;
     CompletionBound Bound;
-    std::array<uint64_t, 6>& Cuts;
+    std::array<uint64_t, 8>& Cuts;
     uint8_t UsedId[CompletionBound::MaxIds + 1] = {};
     std::vector<BoundEdge> Edges;
+    uint64_t UsedBits[4] = {};
 };
 
 } // namespace
@@ -274,8 +317,7 @@ void SelectMixedRound(ScheduleStore& store, RunPorts& ports, int m, int courts) 
         }
         if (f.Available[0] + f.Available[1] == 0) f.GamesLow = 0;
         if (policy && !f.Stopped && !f.TooFew) {
-            uint64_t work = 0;
-            f.Verdict = policy->Verdict(0, filtered.Pairs.data(), 1, filtered.Count, work);
+            f.Verdict = policy->ReasonVerdict(filtered.Pairs.data(), filtered.Count);
             f.WithPartner[0] = policy->Bounds().FreeWithPartner(0);
             f.WithPartner[1] = policy->Bounds().FreeWithPartner(1);
             f.Capacity = policy->Bounds().PairCapacity();

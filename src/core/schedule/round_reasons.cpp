@@ -84,6 +84,8 @@ std::string ExplainRound(const ScheduleStore& store, const RoundFacts& f) {
                " zou iemand twee wedstrijden meer krijgen dan een ander (de spelers hebben nu " +
                N(f.GamesLow) + " tot " + N(f.GamesHigh) + " wedstrijden gespeeld).";
     case BoundVerdict::Possible:
+    case BoundVerdict::NoOpponent:
+    case BoundVerdict::Known:
         break;
     }
     if (mixed && !f.FirstPair.empty())

@@ -14,14 +14,18 @@
 //   bool EndsAtTooFew() const         ... and the round ends with what it has
 //   int Floor() const                 the search ends when k falls below this
 //   int CursorAtEmpty(int cursor) const   the cursor after backtracking from no selection
-//   BoundVerdict Verdict(int k, list, cursor, length, uint64_t& work)
+//   BoundVerdict Verdict(int k, sel, list, cursor, length, uint64_t& work)
 //                                     Possible unless no selection the test accepts can grow
 //                                     from sel[1..k] with the pairs at cursor..length; sets work
 //                                     to the pairs and players it looked at
-//   std::array<uint64_t, 6>& CutCounts()   the parts skipped, by the verdict that skipped them
+//   std::array<uint64_t, 8>& CutCounts()   the parts skipped, by the verdict that skipped them
+//   int KeyWords() const, void WriteKey(int k, const PlayerPair* sel, uint64_t* key) const
+//                                     the key of the part selection sel[1..k] in the table of
+//                                     dead ends: its players and, when k is odd, sel[k]
 
 #include "core/schedule/candidate_poll.h"
 #include "core/schedule/completion_bound.h"
+#include "core/schedule/dead_ends.h"
 #include "core/schedule/schedule_store.h"
 
 #include <array>
@@ -38,11 +42,30 @@ struct SearchOutcome {
 // Whether a selection the test accepts can still grow from sel[1..k]; a part of the search the
 // bounds rule out is counted under the rule that ruled it out.
 template <class Policy>
-bool CanExtend(Policy& policy, int k, const PlayerPair* list, int cursor, int length,
-               uint64_t& work) {
-    const BoundVerdict verdict = policy.Verdict(k, list, cursor, length, work);
+bool CanExtend(Policy& policy, int k, const PlayerPair* sel, const PlayerPair* list, int cursor,
+               int length, uint64_t& work) {
+    const BoundVerdict verdict = policy.Verdict(k, sel, list, cursor, length, work);
     if (verdict == BoundVerdict::Possible) return true;
     ++policy.CutCounts()[static_cast<int>(verdict)];
+    return false;
+}
+
+// The most part selections a round search remembers as dead ends.
+constexpr int MaxDeadEnds = 1 << 19;
+
+// The part selection sel[1..k], entered at the cursor, is dead when the table knows it or when
+// the bounds rule it out; either way it is counted, and a bound's verdict is remembered.
+template <class Policy>
+bool IsOpen(Policy& policy, DeadEnds& dead, uint64_t* key, int k, const PlayerPair* sel,
+            const PlayerPair* list, int cursor, int length, uint64_t& work) {
+    policy.WriteKey(k, sel, key);
+    if (dead.Fails(key, cursor)) {
+        ++policy.CutCounts()[static_cast<int>(BoundVerdict::Known)];
+        work = 1;
+        return false;
+    }
+    if (CanExtend(policy, k, sel, list, cursor, length, work)) return true;
+    dead.Add(key, cursor);
     return false;
 }
 
@@ -62,10 +85,13 @@ SearchOutcome SearchRound(Policy& policy, const PlayerPair* list, int length, in
     // parts of the search that hold none.
     bool pruning = false;
     uint64_t work = 0;
+    DeadEnds& dead = policy.Dead();
+    dead.Start(policy.KeyWords(), MaxDeadEnds);
+    uint64_t key[DeadEnds::MaxWords];
     for (;;) {
         bool open = true;
         if (pruning) {
-            open = CanExtend(policy, k, list, cursor, length, work);
+            open = IsOpen(policy, dead, key, k, sel, list, cursor, length, work);
             if (poll.Work(work)) {
                 out.Stopped = true;
                 break;
@@ -87,7 +113,7 @@ SearchOutcome SearchRound(Policy& policy, const PlayerPair* list, int length, in
                 break;
             }
             if (pruning && picked && k < need) {
-                open = CanExtend(policy, k, list, cursor, length, work);
+                open = IsOpen(policy, dead, key, k, sel, list, cursor, length, work);
                 if (poll.Work(work)) {
                     out.Stopped = true;
                     break;
@@ -103,7 +129,12 @@ SearchOutcome SearchRound(Policy& policy, const PlayerPair* list, int length, in
                 if (policy.EndsAtTooFew()) break;
             }
             if (k > 0) {
+                // Everything below sel[1..k], entered after pos[k], has been searched.
                 cursor = pos[k] + 1;
+                if (pruning) {
+                    policy.WriteKey(k, sel, key);
+                    dead.Add(key, cursor);
+                }
                 policy.Drop(sel[k]);
             } else {
                 cursor = policy.CursorAtEmpty(cursor);

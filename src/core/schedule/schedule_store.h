@@ -6,6 +6,7 @@
 
 #include "core/common/short_string.h"
 #include "core/members/member_records.h"
+#include "core/schedule/dead_ends.h"
 
 #include <array>
 #include <cstdint>
@@ -156,6 +157,7 @@ struct SearchScratch {
     std::array<std::array<uint64_t, 4>, MaxGroupPlayers + 1> ManWomanAcross{};
     std::array<uint8_t, MaxMixedPairs + 1> MixedWeight{};
     std::vector<int32_t> SortPositions;
+    DeadEnds Dead;
 };
 
 // Why a round of a run failed: group 0 men, 1 women, 2 mixed; the round of the whole schedule.
@@ -202,7 +204,7 @@ struct ScheduleStore {
     uint64_t Candidates = 0;
     // Parts of the search the bounds skipped since the run started, by the rule that ruled
     // them out (indexed by BoundVerdict; 0 is unused).
-    std::array<uint64_t, 6> BoundCuts{};
+    std::array<uint64_t, 8> BoundCuts{};
     // Why the last round searched failed (empty when it did not), and every failed round of
     // the run with its reason.
     std::string RoundReasonText;
