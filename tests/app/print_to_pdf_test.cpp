@@ -4,6 +4,8 @@
 #include "app/members/member_grid.h"
 #include "app/shell/main_window.h"
 #include "core/config/config_file.h"
+#include "core/config/print_job.h"
+#include "core/config/print_options.h"
 #include "core/reports/report_print.h"
 #include "file_test_support.h"
 #include "scripted_ports.h"
@@ -15,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -145,6 +148,22 @@ private slots:
         });
         window.findChild<QAction*>("PrintPreview1")->trigger();
         QVERIFY(previewShown);
+    }
+
+    void APdfFileCountsAMarginOfTheDefaultPixelsAsAboutACentimetre() {
+        AppState state;
+        DefaultConfig(state);
+        TestPorts fakes;
+        QPrinter printer(QPrinter::HighResolution);
+        QtPrintCanvas canvas(printer);
+        state.PrnCfg.PrntInstel = static_cast<int32_t>(canvas.Printers().size()) - 1;
+        SelectPrinterForJob(state, fakes.Messages, canvas);
+        QVERIFY(fakes.Messages.Shown.empty());
+        QCOMPARE(printer.resolution(), 300);
+        const int mm = PixelsToMillimetres(state.PrnCfg.LeftMarge, state.Printer.PrnPixPerCm);
+        QVERIFY2(mm >= 9 && mm <= 11, qPrintable(QString::number(mm)));
+        // The font keeps its size in points: 10 points at 300 dpi.
+        QCOMPARE(std::abs(canvas.FontHeight()), 10 * 300 / 72);
     }
 };
 
