@@ -150,6 +150,74 @@ private slots:
         QVERIFY(previewShown);
     }
 
+    void ThePreviewKeepsTheSettingsAndPrintsOnlyThroughThePrintCommand() {
+        ScratchFolder folder;
+        AppState state;
+        DefaultConfig(state);
+        TLedenObj member;
+        member.LidRecord.ClubNo = 20;
+        member.LidRecord.Voornaam = "Jan";
+        member.LidRecord.AchterNaam = "Smit";
+        member.LidRecord.Groep = "h";
+        state.MemberList.push_back(member);
+        state.MemberCount = 1;
+        state.MemberDataPresent = true;
+        TestPorts fakes;
+        ScriptedChooser chooser;
+        QPrinter printer(QPrinter::HighResolution);
+        QtPrintCanvas canvas(printer);
+        NoHelp help;
+        TTolvex12 window(state, WindowPorts{fakes.Messages, fakes.Pump, fakes.Bell, fakes.Time,
+                                            chooser, canvas, help});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.OpenLedenInput();
+        const TPrnCFGRec before = state.PrnCfg;
+
+        // Presses the preview's print button as soon as the preview shows.
+        auto pressPrintInPreview = [] {
+            QTimer::singleShot(0, [] {
+                QWidget* preview = OpenPrintPreview();
+                QVERIFY(preview);
+                auto* print = preview->findChild<QAction*>("PreviewPrintAction");
+                QVERIFY(print);
+                QVERIFY(print->isVisible());
+                print->trigger();
+                if (OpenPrintPreview()) OpenPrintPreview()->close();
+            });
+        };
+
+        // No printer chosen: the preview's print button is refused like "&Print".
+        pressPrintInPreview();
+        window.findChild<QAction*>("PrintPreview1")->trigger();
+        QCOMPARE(fakes.Messages.Texts(), std::vector<std::string>{"Geen Printer aanwezig"});
+        QVERIFY(std::memcmp(&state.PrnCfg, &before, sizeof before) == 0);
+
+        // The PDF printer chosen: the same question as "&Print"; "&Nee" prints nothing.
+        fakes.Messages.Clear();
+        state.PrnCfg.PrntInstel = static_cast<int32_t>(canvas.Printers().size()) - 1;
+        const TPrnCFGRec chosen = state.PrnCfg;
+        fakes.Messages.Answer(ResultNo);
+        pressPrintInPreview();
+        window.findChild<QAction*>("PrintPreview1")->trigger();
+        QCOMPARE(fakes.Messages.Texts(),
+                 std::vector<std::string>{"Afdrukken op printer: \rPDF-bestand"});
+        QVERIFY(chooser.Requests.empty()); // no file asked, nothing printed
+        // The preview laid the list out with its own margin, but the settings that are saved
+        // stay as they were.
+        QVERIFY(std::memcmp(&state.PrnCfg, &chosen, sizeof chosen) == 0);
+
+        // "&Ja": printed through the command, to the file it asks for.
+        fakes.Messages.Clear();
+        fakes.Messages.Answer(ResultYes);
+        chooser.SaveAnswers = {folder.Path("leden.pdf")};
+        pressPrintInPreview();
+        window.findChild<QAction*>("PrintPreview1")->trigger();
+        QCOMPARE(fakes.Messages.Texts(),
+                 std::vector<std::string>{"Afdrukken op printer: \rPDF-bestand"});
+        QVERIFY(PdfText(folder.Path("leden.pdf")).contains("Smit"));
+    }
+
     void APdfFileCountsAMarginOfTheDefaultPixelsAsAboutACentimetre() {
         AppState state;
         DefaultConfig(state);
