@@ -182,6 +182,12 @@ private slots:
                 auto* print = preview->findChild<QAction*>("PreviewPrintAction");
                 QVERIFY(print);
                 QVERIFY(print->isVisible());
+                // The paper is the print options' business: no page set-up, no orientation.
+                for (const char* text : {"Page setup", "Portrait", "Landscape"})
+                    for (QAction* action : preview->findChildren<QAction*>())
+                        if (action->text() ==
+                            QCoreApplication::translate("QPrintPreviewDialog", text))
+                            QVERIFY(!action->isVisible());
                 print->trigger();
                 if (OpenPrintPreview()) OpenPrintPreview()->close();
             });

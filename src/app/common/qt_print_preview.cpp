@@ -16,13 +16,18 @@ namespace {
 QPointer<QPrintPreviewDialog> CurrentPreview;
 
 // The dialog's own print button would print past the program's question onto a printer chosen in
-// its own dialog, and its page set-up would change the paper behind the print options' back. The
-// buttons are found by their texts, which the dialog takes from the same translation.
+// its own dialog, and its page set-up and orientation buttons would show a paper that the print
+// options do not print on. The buttons are found by their texts, which the dialog takes from the
+// same translation.
 void RoutePreviewButtons(QPrintPreviewDialog& dialog, const std::function<void()>& print) {
-    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
-    const QString pageSetupText = QCoreApplication::translate("QPrintPreviewDialog", "Page setup");
+    auto dialogText = [](const char* text) {
+        return QCoreApplication::translate("QPrintPreviewDialog", text);
+    };
+    const QString printText = dialogText("Print");
+    const QStringList paperTexts = {dialogText("Page setup"), dialogText("Portrait"),
+                                    dialogText("Landscape")};
     for (QAction* action : dialog.findChildren<QAction*>()) {
-        if (action->text() == pageSetupText) {
+        if (paperTexts.contains(action->text())) {
             action->setVisible(false);
         } else if (action->text() == printText) {
             action->setObjectName("PreviewPrintAction");
