@@ -2,7 +2,9 @@
 #include "app/common/qt_print_canvas.h"
 #include "app/common/qt_print_preview.h"
 #include "app/members/member_grid.h"
+#include "app/reports/results_form.h"
 #include "app/shell/main_window.h"
+#include "app/shell/start_up.h"
 #include "core/config/config_file.h"
 #include "core/config/print_job.h"
 #include "core/config/print_options.h"
@@ -14,6 +16,7 @@
 #include <QApplication>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -222,6 +225,45 @@ private slots:
         QCOMPARE(fakes.Messages.Texts(),
                  std::vector<std::string>{"Afdrukken op printer: \rPDF-bestand"});
         QVERIFY(PdfText(folder.Path("leden.pdf")).contains("Smit"));
+    }
+
+    void TheReportPreviewPrintsThroughPrintAndKeepsTheLineHeight() {
+        HandStore s;
+        FillClubSchedule(s);
+        AppState& state = *s.State;
+        DefaultConfig(state);
+        state.PrnCfg.LineHeight = 50; // the printer's own line height differs
+        TestPorts fakes;
+        ScriptedChooser chooser;
+        QPrinter printer(QPrinter::HighResolution);
+        QtPrintCanvas canvas(printer);
+        NoHelp help;
+        state.PrnCfg.PrntInstel = static_cast<int32_t>(canvas.Printers().size()) - 1;
+        ProgramWindows windows =
+            CreateWindows(state, WindowPorts{fakes.Messages, fakes.Pump, fakes.Bell, fakes.Time,
+                                             chooser, canvas, help});
+        windows.Main->show();
+        windows.Main->EnableUitVoerItems(true);
+        windows.Main->findChild<QAction*>("PaarSchema")->trigger();
+        TResultsForm* form = windows.ResultsForm.get();
+        QVERIFY(form->isVisible());
+        const TPrnCFGRec before = state.PrnCfg;
+
+        bool laidOut = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* preview = OpenPrintPreview();
+            QVERIFY(preview);
+            laidOut = state.Printer.PrnLineHeight != 0;
+            preview->findChild<QAction*>("PreviewPrintAction")->trigger();
+        });
+        fakes.Messages.Answer(ResultNo);
+        form->PreviewBtn->click();
+        QVERIFY(laidOut);
+        QCOMPARE(fakes.Messages.Texts(),
+                 std::vector<std::string>{"Afdrukken op printer: \rPDF-bestand"});
+        QVERIFY(chooser.Requests.empty());
+        QCOMPARE(int(state.PrnCfg.LineHeight), 50);
+        QVERIFY(std::memcmp(&state.PrnCfg, &before, sizeof before) == 0);
     }
 
     void APdfFileCountsAMarginOfTheDefaultPixelsAsAboutACentimetre() {
