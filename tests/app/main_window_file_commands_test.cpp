@@ -1,4 +1,5 @@
 #include "app/config/config_dialog.h"
+#include "app/config/options_window.h"
 #include "app/members/member_file_commands.h"
 #include "app/shell/main_window.h"
 #include "file_test_support.h"
@@ -6,6 +7,7 @@
 #include "scripted_ports.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -111,6 +113,35 @@ private slots:
         f.Action("Configuratie")->trigger();
         QVERIFY(f.Fakes.Messages.Shown.empty());
         QCOMPARE(shownClub, QString("1")); // "Aantal leden" of club.cfg
+    }
+
+    void AStoredPdfChoiceSurvivesOnASystemWithoutPrinters() {
+        Fixture f;
+        f.Printer.PrinterNames = {"PDF-bestand"}; // what a system without printers lists
+        std::string file = f.Folder.Path("club.tvs");
+        WriteBytes(file, HeaderBytes(1, "") + MemberBytes(1, 9, "Wim", "Smit", "h", "X"));
+        std::string cfg = ConfigBytes(1);
+        cfg.replace(112, 4, std::string(4, '\0')); // printer 0: "PDF-bestand"
+        WriteBytes(f.Folder.Path("club.cfg"), cfg);
+        f.Choose.OpenAnswers.push_back(file);
+        f.Action("Open1")->trigger();
+        QVERIFY(f.Fakes.Messages.Shown.empty());
+        QCOMPARE(int(f.State.PrnCfg.PrntInstel), 0);
+
+        f.Fakes.Messages.Answer(ResultNo);
+        f.Action("Print1")->trigger();
+        QCOMPARE(f.Fakes.Messages.Texts(),
+                 std::vector<std::string>{"Afdrukken op printer: \rPDF-bestand"});
+
+        QString shownPrinter;
+        QTimer::singleShot(0, [&] {
+            auto* form = f.Window->findChild<TOptiesForm*>();
+            QVERIFY(form && form->isVisible());
+            shownPrinter = form->PrinterLab->text();
+            QTest::mouseClick(form->OkBtn, Qt::LeftButton);
+        });
+        f.Action("PrintOpties")->trigger();
+        QCOMPARE(shownPrinter, QString("Printer: PDF-bestand"));
     }
 
     void CommandLineFileIsOpened() {

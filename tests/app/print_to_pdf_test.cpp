@@ -2,8 +2,12 @@
 #include "app/common/qt_print_canvas.h"
 #include "app/common/qt_print_preview.h"
 #include "app/members/member_grid.h"
+#include "app/reports/results_form.h"
 #include "app/shell/main_window.h"
+#include "app/shell/start_up.h"
 #include "core/config/config_file.h"
+#include "core/config/print_job.h"
+#include "core/config/print_options.h"
 #include "core/reports/report_print.h"
 #include "file_test_support.h"
 #include "scripted_ports.h"
@@ -12,9 +16,11 @@
 #include <QApplication>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -145,6 +151,135 @@ private slots:
         });
         window.findChild<QAction*>("PrintPreview1")->trigger();
         QVERIFY(previewShown);
+    }
+
+    void ThePreviewKeepsTheSettingsAndPrintsOnlyThroughThePrintCommand() {
+        ScratchFolder folder;
+        AppState state;
+        DefaultConfig(state);
+        TLedenObj member;
+        member.LidRecord.ClubNo = 20;
+        member.LidRecord.Voornaam = "Jan";
+        member.LidRecord.AchterNaam = "Smit";
+        member.LidRecord.Groep = "h";
+        state.MemberList.push_back(member);
+        state.MemberCount = 1;
+        state.MemberDataPresent = true;
+        TestPorts fakes;
+        ScriptedChooser chooser;
+        QPrinter printer(QPrinter::HighResolution);
+        QtPrintCanvas canvas(printer);
+        NoHelp help;
+        TTolvex12 window(state, WindowPorts{fakes.Messages, fakes.Pump, fakes.Bell, fakes.Time,
+                                            chooser, canvas, help});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.OpenLedenInput();
+        const TPrnCFGRec before = state.PrnCfg;
+
+        // Presses the preview's print button as soon as the preview shows.
+        auto pressPrintInPreview = [] {
+            QTimer::singleShot(0, [] {
+                QWidget* preview = OpenPrintPreview();
+                QVERIFY(preview);
+                auto* print = preview->findChild<QAction*>("PreviewPrintAction");
+                QVERIFY(print);
+                QVERIFY(print->isVisible());
+                // The paper is the print options' business: no page set-up, no orientation.
+                for (const char* text : {"Page setup", "Portrait", "Landscape"})
+                    for (QAction* action : preview->findChildren<QAction*>())
+                        if (action->text() ==
+                            QCoreApplication::translate("QPrintPreviewDialog", text))
+                            QVERIFY(!action->isVisible());
+                print->trigger();
+                if (OpenPrintPreview()) OpenPrintPreview()->close();
+            });
+        };
+
+        // No printer chosen: the preview's print button is refused like "&Print".
+        pressPrintInPreview();
+        window.findChild<QAction*>("PrintPreview1")->trigger();
+        QCOMPARE(fakes.Messages.Texts(), std::vector<std::string>{"Geen Printer aanwezig"});
+        QVERIFY(std::memcmp(&state.PrnCfg, &before, sizeof before) == 0);
+
+        // The PDF printer chosen: the same question as "&Print"; "&Nee" prints nothing.
+        fakes.Messages.Clear();
+        state.PrnCfg.PrntInstel = static_cast<int32_t>(canvas.Printers().size()) - 1;
+        const TPrnCFGRec chosen = state.PrnCfg;
+        fakes.Messages.Answer(ResultNo);
+        pressPrintInPreview();
+        window.findChild<QAction*>("PrintPreview1")->trigger();
+        QCOMPARE(fakes.Messages.Texts(),
+                 std::vector<std::string>{"Afdrukken op printer: \rPDF-bestand"});
+        QVERIFY(chooser.Requests.empty()); // no file asked, nothing printed
+        // The preview laid the list out with its own margin, but the settings that are saved
+        // stay as they were.
+        QVERIFY(std::memcmp(&state.PrnCfg, &chosen, sizeof chosen) == 0);
+
+        // "&Ja": printed through the command, to the file it asks for.
+        fakes.Messages.Clear();
+        fakes.Messages.Answer(ResultYes);
+        chooser.SaveAnswers = {folder.Path("leden.pdf")};
+        pressPrintInPreview();
+        window.findChild<QAction*>("PrintPreview1")->trigger();
+        QCOMPARE(fakes.Messages.Texts(),
+                 std::vector<std::string>{"Afdrukken op printer: \rPDF-bestand"});
+        QVERIFY(PdfText(folder.Path("leden.pdf")).contains("Smit"));
+    }
+
+    void TheReportPreviewPrintsThroughPrintAndKeepsTheLineHeight() {
+        HandStore s;
+        FillClubSchedule(s);
+        AppState& state = *s.State;
+        DefaultConfig(state);
+        state.PrnCfg.LineHeight = 50; // the printer's own line height differs
+        TestPorts fakes;
+        ScriptedChooser chooser;
+        QPrinter printer(QPrinter::HighResolution);
+        QtPrintCanvas canvas(printer);
+        NoHelp help;
+        state.PrnCfg.PrntInstel = static_cast<int32_t>(canvas.Printers().size()) - 1;
+        ProgramWindows windows =
+            CreateWindows(state, WindowPorts{fakes.Messages, fakes.Pump, fakes.Bell, fakes.Time,
+                                             chooser, canvas, help});
+        windows.Main->show();
+        windows.Main->EnableUitVoerItems(true);
+        windows.Main->findChild<QAction*>("PaarSchema")->trigger();
+        TResultsForm* form = windows.ResultsForm.get();
+        QVERIFY(form->isVisible());
+        const TPrnCFGRec before = state.PrnCfg;
+
+        bool laidOut = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* preview = OpenPrintPreview();
+            QVERIFY(preview);
+            laidOut = state.Printer.PrnLineHeight != 0;
+            preview->findChild<QAction*>("PreviewPrintAction")->trigger();
+        });
+        fakes.Messages.Answer(ResultNo);
+        form->PreviewBtn->click();
+        QVERIFY(laidOut);
+        QCOMPARE(fakes.Messages.Texts(),
+                 std::vector<std::string>{"Afdrukken op printer: \rPDF-bestand"});
+        QVERIFY(chooser.Requests.empty());
+        QCOMPARE(int(state.PrnCfg.LineHeight), 50);
+        QVERIFY(std::memcmp(&state.PrnCfg, &before, sizeof before) == 0);
+    }
+
+    void APdfFileCountsAMarginOfTheDefaultPixelsAsAboutACentimetre() {
+        AppState state;
+        DefaultConfig(state);
+        TestPorts fakes;
+        QPrinter printer(QPrinter::HighResolution);
+        QtPrintCanvas canvas(printer);
+        state.PrnCfg.PrntInstel = static_cast<int32_t>(canvas.Printers().size()) - 1;
+        SelectPrinterForJob(state, fakes.Messages, canvas);
+        QVERIFY(fakes.Messages.Shown.empty());
+        QCOMPARE(printer.resolution(), 300);
+        const int mm = PixelsToMillimetres(state.PrnCfg.LeftMarge, state.Printer.PrnPixPerCm);
+        QVERIFY2(mm >= 9 && mm <= 11, qPrintable(QString::number(mm)));
+        // The font keeps its size in points: 10 points at 300 dpi.
+        QCOMPARE(std::abs(canvas.FontHeight()), 10 * 300 / 72);
     }
 };
 

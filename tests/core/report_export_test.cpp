@@ -186,3 +186,41 @@ TEST(ReportExport, TheCommandWritesTheFileOrSaysWhyNot) {
     EXPECT_NE(messages.Last().Text.find("uit.txt"), std::string::npos);
     EXPECT_NE(messages.Last().Text.find(" Wegschrijven NIET gelukt"), std::string::npos);
 }
+
+TEST(ReportExport, AnExistingFileIsOverwrittenOnlyWhenTheUserAgrees) {
+    ScratchFolder folder;
+    AppState state = Settings(30, 10);
+    state.MemberFileName = folder.Path("club.tvs");
+    ScriptedMessenger messages;
+    ScriptedChooser chooser;
+    ReportLines lines = LinesOf({"Jan,Smit,  3"});
+    ReportExportInput input = Input(3, 3, {"Voornaam", "Achternaam", "Aantal"}, lines, false);
+    WriteBytes(folder.Path("verslag.txt"), "vorige week");
+
+    // "verslag" is written as "verslag.txt": the question is about that name.
+    chooser.SaveAnswers = {folder.Path("verslag"), folder.Path("verslag")};
+    messages.Answer(ResultNo);
+    EXPECT_FALSE(ExportReportCommand(state, messages, chooser, input));
+    const std::string question =
+        "Bestand bestaat al\rbestand:" + folder.Path("verslag.txt") + " overschrijven?";
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{question});
+    EXPECT_EQ(messages.Last().Kind, KindBevestig);
+    EXPECT_EQ(ReadBytes(folder.Path("verslag.txt")), "vorige week");
+
+    messages.Clear();
+    messages.Answer(ResultYes);
+    EXPECT_EQ(ExportReportCommand(state, messages, chooser, input), folder.Path("verslag.txt"));
+    EXPECT_EQ(messages.Texts(),
+              (std::vector<std::string>{question, "Bewaren overzicht(en) gelukt"}));
+    EXPECT_EQ(ReadBytes(folder.Path("verslag.txt")), ExportReport(state, input));
+
+    // The dialog opens in the member file's folder and leaves the question to the command.
+    EXPECT_EQ(chooser.Requests[0].InitialName, folder.Path("*.txt"));
+    EXPECT_FALSE(chooser.Requests[0].ConfirmOverwrite);
+}
+
+TEST(ReportExport, TheDialogStartsInTheMemberFilesFolder) {
+    EXPECT_EQ(ExportInitialName("/home/club/leden.tvs"), "/home/club/*.txt");
+    EXPECT_EQ(ExportInitialName("leden.tvs"), "*.txt");
+    EXPECT_EQ(ExportInitialName("N_N"), "*.txt");
+}

@@ -231,3 +231,113 @@ TEST(ReportPrinting, TheCommandRefusesWithoutPrinterAndReportsAFailedJob) {
     EXPECT_EQ(failing.Messages.Last().Kind, KindFout);
     EXPECT_FALSE(canvas.InJob);
 }
+
+namespace {
+
+// The page every item should land on, by the page rules with a court kept on one page: a plain
+// count of the lines of each page.
+std::vector<int> ModelPages(const ReportPrintout& report, int linesPerPage, int orientFactor,
+                            int firstPageLines, int laterPageLines, bool keepCourts = true) {
+    std::vector<int> pages;
+    int page = 1;
+    int lines = firstPageLines;
+    int rows = 0;
+    auto full = [&](int n) { return orientFactor * n / 100 >= linesPerPage - 1; };
+    auto next = [&] {
+        ++page;
+        lines = laterPageLines;
+        rows = 0;
+    };
+    for (std::size_t i = 0; i < report.Items.size(); ++i) {
+        const bool first = keepCourts && FirstRowOfCourt(report, i);
+        if (first && rows > 0 && full(lines + 1)) next();
+        pages.push_back(page);
+        ++lines;
+        ++rows;
+        if (i + 1 < report.Items.size() && !first && full(lines)) next();
+    }
+    return pages;
+}
+
+} // namespace
+
+TEST(ReportPrinting, TheTwoRowsOfACourtStayOnOnePage) {
+    HandStore s;
+    FillClubSchedule(s);
+    AppState& state = *s.State;
+    DefaultConfig(state);
+    ReportOpening opening = PrepareReport(state, s.Messages, ReportPairSchedule);
+    ASSERT_TRUE(opening.Report);
+    ReportPrintout report =
+        ReportPrintoutOf(state, *opening.Report, ReportListItems(opening.Report->Lines));
+    ASSERT_TRUE(report.CourtsOnTwoRows);
+    // Every row gets a name of its own in its first name column, so its page can be found.
+    std::vector<std::size_t> courtRows;
+    for (std::size_t i = 0; i < report.Items.size(); ++i) {
+        if (report.Items[i].SubItems.size() != 6)
+            continue; // a court row has six fields after its caption
+        report.Items[i].SubItems[0] = "R" + std::to_string(i);
+        courtRows.push_back(i);
+    }
+    int courts = 0;
+    for (std::size_t i = 0; i < report.Items.size(); ++i) courts += FirstRowOfCourt(report, i);
+    EXPECT_EQ(courts, 2 + 2 + 2); // two rounds of two groups, a mixed round of two courts
+    EXPECT_EQ(courtRows.size(), 2u * courts);
+
+    int splitByCount = 0;
+    for (bool landscape : {false, true}) {
+        for (bool titled : {false, true}) {
+            for (int linesPerPage = 2; linesPerPage <= 30; ++linesPerPage) {
+                SCOPED_TRACE(testing::Message() << "landscape " << landscape << ", titled "
+                                                << titled << ", lines " << linesPerPage);
+                state.PrnCfg.LinespPage = static_cast<uint16_t>(linesPerPage);
+                state.PrintTitelOn = titled;
+                state.PrnCfg.Preferent = static_cast<uint16_t>(landscape ? PrefLiggend : 0);
+                RecordingPrintCanvas canvas;
+                ReportPrintFields fields;
+                fields.OrientFactor = SelectPrinterForJob(state, s.Messages, canvas);
+                canvas.BeginDoc("test");
+                PrintReport(state, canvas, report, fields);
+                auto pageOf = [&](std::size_t i) {
+                    const std::string name = "R" + std::to_string(i);
+                    for (const auto& item : canvas.Items)
+                        if (item.Text == name) return item.Page;
+                    return 0;
+                };
+                const int laterLines = titled ? 6 : 0;
+                const std::vector<int> model =
+                    ModelPages(report, linesPerPage, fields.OrientFactor, 6, laterLines);
+                const std::vector<int> byCount =
+                    ModelPages(report, linesPerPage, fields.OrientFactor, 6, laterLines, false);
+                for (std::size_t i : courtRows) {
+                    EXPECT_EQ(pageOf(i), model[i]) << "row " << i;
+                    if (FirstRowOfCourt(report, i)) {
+                        EXPECT_EQ(pageOf(i), pageOf(i + 1)) << "court of row " << i;
+                        splitByCount += byCount[i] != byCount[i + 1];
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(splitByCount, 0); // the line count alone would have split courts
+
+    // The court schedule: a player and his rounds are one row, on one page.
+    ReportOpening courtsOpening = PrepareReport(state, s.Messages, ReportCourtSchedule);
+    ASSERT_TRUE(courtsOpening.Report);
+    ReportPrintout courtsReport = ReportPrintoutOf(state, *courtsOpening.Report,
+                                                   ReportListItems(courtsOpening.Report->Lines));
+    EXPECT_FALSE(courtsReport.CourtsOnTwoRows);
+    state.PrnCfg.LinespPage = 9;
+    RecordingPrintCanvas canvas;
+    ReportPrintFields fields;
+    fields.OrientFactor = SelectPrinterForJob(state, s.Messages, canvas);
+    canvas.BeginDoc("test");
+    PrintReport(state, canvas, courtsReport, fields);
+    EXPECT_GT(canvas.Page, 1);
+    for (std::size_t i = 0; i < canvas.Items.size(); ++i) {
+        const PrintedItem& item = canvas.Items[i];
+        if (item.Text != "Smit") continue;
+        for (std::size_t j = i; j < canvas.Items.size() && canvas.Items[j].Y == item.Y; ++j)
+            EXPECT_EQ(canvas.Items[j].Page, item.Page);
+    }
+}

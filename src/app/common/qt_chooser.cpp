@@ -15,6 +15,7 @@ std::optional<std::string> QtChooser::RunFileDialog(const FileDialogRequest& req
     QStringList filters = ToQt(request.Filter).split(u'\n', Qt::SkipEmptyParts);
     if (!filters.isEmpty()) dialog.setNameFilters(filters);
     if (!request.DefaultExtension.empty()) dialog.setDefaultSuffix(ToQt(request.DefaultExtension));
+    if (save && !request.ConfirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!request.InitialName.empty()) {
         QFileInfo initial(PathToQt(request.InitialName));
         if (initial.path() != ".") dialog.setDirectory(initial.absolutePath());

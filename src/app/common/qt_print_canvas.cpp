@@ -11,6 +11,7 @@
 
 QtPrintCanvas::QtPrintCanvas(QPrinter& printer)
     : Printer(printer) {
+    if (PrintsToFile()) UsePdfFile();
     Height = -(Size * FontPixelsPerInch()) / 72;
 }
 
@@ -39,13 +40,20 @@ int QtPrintCanvas::PrinterIndex() {
 }
 
 void QtPrintCanvas::SetPrinterIndex(int index) {
+    const int resolution = Printer.resolution();
+    SelectPrinter(index);
+    // The font keeps its size in points on a printer of another resolution.
+    if (Printer.resolution() != resolution) SetFontSize(Size);
+}
+
+void QtPrintCanvas::SelectPrinter(int index) {
     QStringList names = QPrinterInfo::availablePrinterNames();
     if (index < 0) {
         // The system's default printer, or the PDF file on a system without printers.
         QPrinterInfo standard = QPrinterInfo::defaultPrinter();
         if (standard.isNull() && !names.isEmpty()) standard = QPrinterInfo::printerInfo(names[0]);
         if (standard.isNull()) {
-            Printer.setOutputFormat(QPrinter::PdfFormat);
+            UsePdfFile();
         } else {
             Printer.setOutputFormat(QPrinter::NativeFormat);
             Printer.setPrinterName(standard.printerName());
@@ -54,8 +62,15 @@ void QtPrintCanvas::SetPrinterIndex(int index) {
         Printer.setOutputFormat(QPrinter::NativeFormat);
         Printer.setPrinterName(names[index]);
     } else if (index == names.size()) {
-        Printer.setOutputFormat(QPrinter::PdfFormat);
+        UsePdfFile();
     }
+}
+
+// The stored margins and line heights are printer pixels; a PDF file gets the resolution of an
+// ordinary office printer, so that the default margins mean about a centimetre there too.
+void QtPrintCanvas::UsePdfFile() {
+    Printer.setOutputFormat(QPrinter::PdfFormat);
+    Printer.setResolution(PdfResolution);
 }
 
 bool QtPrintCanvas::PrintsToFile() const {

@@ -48,6 +48,8 @@ public:
 
     // The entry after the system's printers.
     static constexpr const char* PdfPrinterName = "PDF-bestand";
+    // Dots per inch of the PDF file, as an office printer has.
+    static constexpr int PdfResolution = 300;
     bool PrintsToFile() const;
     void SetOutputFile(const QString& fileName);
     QString OutputFile() const;
@@ -56,6 +58,9 @@ public:
     QFont CurrentFont() const;
 
 private:
+    void SelectPrinter(int index);
+    void UsePdfFile();
+
     QPrinter& Printer;
     QPainter Painter;
     QString Name = "MS Sans Serif";

@@ -4,6 +4,8 @@
 #include "app/common/qt_text.h"
 #include "core/config/print_job.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPointer>
 #include <QPrintPreviewDialog>
@@ -12,6 +14,33 @@
 namespace {
 
 QPointer<QPrintPreviewDialog> CurrentPreview;
+
+// The dialog's own print button would print past the program's question onto a printer chosen in
+// its own dialog, and its page set-up and orientation buttons would show a paper that the print
+// options do not print on. The buttons are found by their texts, which the dialog takes from the
+// same translation.
+void RoutePreviewButtons(QPrintPreviewDialog& dialog, const std::function<void()>& print) {
+    auto dialogText = [](const char* text) {
+        return QCoreApplication::translate("QPrintPreviewDialog", text);
+    };
+    const QString printText = dialogText("Print");
+    const QStringList paperTexts = {dialogText("Page setup"), dialogText("Portrait"),
+                                    dialogText("Landscape")};
+    for (QAction* action : dialog.findChildren<QAction*>()) {
+        if (paperTexts.contains(action->text())) {
+            action->setVisible(false);
+        } else if (action->text() == printText) {
+            action->setObjectName("PreviewPrintAction");
+            // Without its own connection gone the button would still print around the rules: then
+            // the preview has no print button at all.
+            if (!QObject::disconnect(action, nullptr, &dialog, nullptr)) {
+                action->setVisible(false);
+                continue;
+            }
+            QObject::connect(action, &QAction::triggered, &dialog, print);
+        }
+    }
+}
 
 } // namespace
 
@@ -36,10 +65,10 @@ bool ChoosePrintTarget(PrintCanvas& canvas, Chooser& chooser) {
     return ChoosePdfFile(*qtCanvas, chooser);
 }
 
-void ShowPrintPreview(PrintCanvas& canvas, Messenger& messenger, QWidget* parent,
+bool ShowPrintPreview(PrintCanvas& canvas, Messenger& messenger, QWidget* parent,
                       std::string_view title, const std::function<void()>& layout) {
     auto* qtCanvas = dynamic_cast<QtPrintCanvas*>(&canvas);
-    if (!qtCanvas) return;
+    if (!qtCanvas) return false;
     QPrintPreviewDialog dialog(&qtCanvas->Device(), parent);
     dialog.setObjectName("PrintPreview");
     dialog.setWindowTitle(QString("Afdrukvoorbeeld - ") + ToQt(title));
@@ -47,9 +76,15 @@ void ShowPrintPreview(PrintCanvas& canvas, Messenger& messenger, QWidget* parent
     // The preview paints on the program's own printer, so the canvas keeps its font and metrics.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&](QPrinter*) { RunPrintJob(messenger, canvas, docTitle, layout); });
+    bool printChosen = false;
+    RoutePreviewButtons(dialog, [&] {
+        printChosen = true;
+        dialog.accept();
+    });
     CurrentPreview = &dialog;
     dialog.exec();
     CurrentPreview = nullptr;
+    return printChosen;
 }
 
 QWidget* OpenPrintPreview() {

@@ -5,7 +5,6 @@
 #include "core/members/member_file.h"
 
 #include <QFile>
-#include <QPrinterInfo>
 
 MemberFileCommands::MemberFileCommands(AppState& state, Messenger& messenger, Chooser& chooser,
                                        TConfigDial& dialog)
@@ -87,7 +86,8 @@ void MemberFileCommands::OpenConfigDial(bool nieuw) {
 
 bool MemberFileCommands::PrinterPresent() {
     if (HasPrinters) return HasPrinters();
-    return !QPrinterInfo::availablePrinterNames().isEmpty();
+    // "PDF-bestand" follows the system's printers on every system, so a list is never empty.
+    return true;
 }
 
 void MemberFileCommands::ShowMainWindowMaximised(bool maximised) {

@@ -38,6 +38,7 @@ public:
     std::function<void()> CopyGridToList;
     std::function<void(const QString& name, int size)> ApplyScreenFont;
     std::function<void(bool maximised)> SetMaximised;
+    // Whether there is a printer to choose from; left empty, there always is ("PDF-bestand").
     std::function<bool()> HasPrinters;
 
     // MemberFileView

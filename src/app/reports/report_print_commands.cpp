@@ -53,10 +53,14 @@ void TResultsForm::PreviewBtnClick() {
     ReportPrintout report = ShownReportPrintout();
     ReportPrintFields fields{PageLines, OrientFactor};
     fields.OrientFactor = SelectPrinterForJob(State, Ports.Msg, Ports.Printer);
-    ShowPrintPreview(Ports.Printer, Ports.Msg, this, report.Title,
-                     [&] { PrintReport(State, Ports.Printer, report, fields); });
+    // Printing takes the printer's line height into the print settings; a preview keeps nothing.
+    const TPrnCFGRec settings = State.PrnCfg;
+    const bool print = ShowPrintPreview(Ports.Printer, Ports.Msg, this, report.Title,
+                                        [&] { PrintReport(State, Ports.Printer, report, fields); });
+    State.PrnCfg = settings;
     PageLines = fields.PageLines;
     OrientFactor = fields.OrientFactor;
+    if (print) PrintBtnClick();
 }
 
 void TResultsForm::RedBtnClick() {

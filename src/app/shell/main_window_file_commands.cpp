@@ -35,6 +35,9 @@ MemberFileCommands& TTolvex12::FileCommands() {
         setFont(windowFont);
     };
     commands.SetMaximised = [this](bool maximised) { ApplyMaximised(maximised); };
+    // The printers are those the print commands choose from, "PDF-bestand" included: a stored
+    // PDF choice survives on a system without printers of its own.
+    commands.HasPrinters = [this] { return !Ports.Printer.Printers().empty(); };
     return commands;
 }
 

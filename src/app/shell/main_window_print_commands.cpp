@@ -59,10 +59,15 @@ void TTolvex12::PrintPreview1Click() {
     MemberGridPrintout grid = MemberGridAsShown();
     MemberPrintFields fields{Orientatfact, Pagelines};
     fields.Orientatfact = SelectPrinterForJob(State, Ports.Msg, Ports.Printer);
-    ShowPrintPreview(Ports.Printer, Ports.Msg, this, grid.Title,
-                     [&] { PrintRecords(State, Ports.Printer, grid, fields); });
+    // Laying out the list takes its own margin and line height into the print settings; a
+    // preview shows that but keeps nothing of it for the next save.
+    const TPrnCFGRec settings = State.PrnCfg;
+    const bool print = ShowPrintPreview(Ports.Printer, Ports.Msg, this, grid.Title,
+                                        [&] { PrintRecords(State, Ports.Printer, grid, fields); });
+    State.PrnCfg = settings;
     Orientatfact = fields.Orientatfact;
     Pagelines = fields.Pagelines;
+    if (print) Print1Click();
 }
 
 void TTolvex12::OpenOpties(int pgNr) {

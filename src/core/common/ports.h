@@ -103,6 +103,8 @@ struct FileDialogRequest {
     std::string InitialName;      // full path or bare name
     std::string Filter;           // "Tolvex bestanden (*.tvs)" style, one entry per line
     std::string DefaultExtension; // without the dot
+    // Saving: false when the caller asks its own question about the name it will really write.
+    bool ConfirmOverwrite = true;
 };
 
 struct FontChoice {

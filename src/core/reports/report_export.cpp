@@ -1,6 +1,8 @@
 #include "core/reports/report_export.h"
 
 #include "core/common/file_error_report.h"
+#include "core/common/file_names.h"
+#include "core/common/file_reader.h"
 #include "core/common/safe_file_writer.h"
 #include "core/members/member_file.h"
 #include "core/reports/report_layout.h"
@@ -145,15 +147,31 @@ std::string ExportFileName(const std::string& chosen) {
     return chosen + ".txt";
 }
 
+std::string ExportInitialName(const std::string& memberFileName) {
+    // A list without a file has no folder of its own.
+    if (memberFileName == "N_N") return "*.txt";
+    const std::size_t slash = memberFileName.find_last_of('/');
+    if (slash == std::string::npos) return "*.txt";
+    return memberFileName.substr(0, slash + 1) + "*.txt";
+}
+
 std::optional<std::string> ExportReportCommand(AppState& state, Messenger& messenger,
                                                Chooser& chooser, const ReportExportInput& input) {
     FileDialogRequest request;
     request.Title = "Bewaren overzicht";
-    request.InitialName = "*.txt";
+    request.InitialName = ExportInitialName(state.MemberFileName);
     request.Filter = "Text files (*.txt *.TXT)";
+    // ".txt" may still be added to the chosen name: the question below is about that name.
+    request.ConfirmOverwrite = false;
     std::optional<std::string> chosen = chooser.SaveFile(request);
     if (!chosen) return std::nullopt;
     const std::string fileName = ExportFileName(*chosen);
+    if (FileExists(fileName)) {
+        const int answer = messenger.Show("Bestand bestaat al\rbestand:" + FileNameText(fileName) +
+                                              " overschrijven?",
+                                          KindBevestig, ButtonsJaNee);
+        if (answer != ResultYes) return std::nullopt;
+    }
     try {
         WriteFileAtomically(fileName, ExportReport(state, input));
     } catch (const FileError& e) {

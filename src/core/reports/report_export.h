@@ -34,7 +34,11 @@ std::string ExportReport(const AppState& state, const ReportExportInput& input);
 // The chosen name, with ".txt" added unless it ends in exactly "txt".
 std::string ExportFileName(const std::string& chosen);
 
-// "&Export": asks for the file, writes it in one piece and says "Bewaren overzicht(en) gelukt";
-// a file that cannot be written is reported and nothing else is said. Returns the name written.
+// What the save dialog offers: "*.txt" in the member file's folder.
+std::string ExportInitialName(const std::string& memberFileName);
+
+// "&Export": asks for the file (and before overwriting the name actually written), writes it in one
+// piece and says "Bewaren overzicht(en) gelukt"; a file that cannot be written is reported and
+// nothing else is said. Returns the name written.
 std::optional<std::string> ExportReportCommand(AppState& state, Messenger& messenger,
                                                Chooser& chooser, const ReportExportInput& input);

@@ -14,6 +14,11 @@ constexpr uint16_t PrinterNotPresent = 21;
 // From this page length on, pages break by their height instead of by their line count.
 constexpr int PageLengthByHeight = 999;
 
+// A dash line of the pair schedule prints as a rule.
+bool IsRule(const ReportListItem& item) {
+    return !item.Caption.empty() && item.Caption[0] == '-';
+}
+
 class ReportPage {
 public:
     ReportPage(AppState& state, PrintCanvas& canvas, const ReportPrintout& report,
@@ -38,15 +43,20 @@ public:
         TitleBlock();
         const std::size_t count = Report.Items.size();
         for (std::size_t i = 0; i < count; ++i) {
+            const bool courtFollows = FirstRowOfCourt(Report, i);
+            // A court whose second row would open the next page starts that page instead (unless
+            // the page holds nothing yet, where it could not do better).
+            if (courtFollows && RowsOnPage > 0 && PageFullAt(Fields.PageLines + 1)) NewPrintPage();
             Row(Report.Items[i]);
             ++Fields.PageLines;
+            ++RowsOnPage;
             if (i + 1 == count) break;
-            if (Prn.LinespPage >= PageLengthByHeight &&
-                Canvas.PageHeight() - Prn.BottomMarge < Fields.PageLines * LineHeight()) {
+            if (courtFollows) continue;
+            if (PageFullByHeight(Fields.PageLines)) {
                 NewPrintPage();
                 continue;
             }
-            if (Fields.OrientFactor * Fields.PageLines / 100 >= Prn.LinespPage - 1) NewPrintPage();
+            if (PageFullByCount(Fields.PageLines)) NewPrintPage();
         }
         PageNumber();
         if (State.PersDataOn) PersonalData();
@@ -55,6 +65,15 @@ public:
 private:
     int LineHeight() const { return Prn.LineHeight; }
     int CharWidth() const { return State.Printer.PrnCharWidth; }
+
+    bool PageFullByHeight(int lines) const {
+        return Prn.LinespPage >= PageLengthByHeight &&
+               Canvas.PageHeight() - Prn.BottomMarge < lines * LineHeight();
+    }
+    bool PageFullByCount(int lines) const {
+        return Fields.OrientFactor * lines / 100 >= Prn.LinespPage - 1;
+    }
+    bool PageFullAt(int lines) const { return PageFullByHeight(lines) || PageFullByCount(lines); }
 
     void Rule() {
         Canvas.Line(Prn.LeftMarge, Y, Prn.LeftMarge + Total, Y);
@@ -91,7 +110,7 @@ private:
     }
 
     void Row(const ReportListItem& item) {
-        if (!item.Caption.empty() && item.Caption[0] == '-') {
+        if (IsRule(item)) {
             Rule();
             return;
         }
@@ -118,6 +137,7 @@ private:
         PageNumber();
         Canvas.NewPage();
         Fields.PageLines = 0;
+        RowsOnPage = 0;
         X = Prn.LeftMarge;
         Y = Prn.TopMarge;
         if (State.PrintHeadOn) SummaryBlock();
@@ -143,9 +163,20 @@ private:
     int Total = 0;
     int X = 0;
     int Y = 0;
+    int RowsOnPage = 0; // items printed on the current page
 };
 
 } // namespace
+
+bool FirstRowOfCourt(const ReportPrintout& report, std::size_t i) {
+    if (!report.CourtsOnTwoRows || i + 1 >= report.Items.size()) return false;
+    const ReportListItem& first = report.Items[i];
+    const ReportListItem& second = report.Items[i + 1];
+    if (IsRule(first) || IsRule(second) || first.SubItems.empty() || second.SubItems.empty())
+        return false;
+    if (first.Caption == " " || first.SubItems.back() != second.SubItems.back()) return false;
+    return second.Caption == " " || second.Caption == first.Caption;
+}
 
 std::vector<ReportListItem> ReportListItems(const ReportLines& lines) {
     std::vector<ReportListItem> items;
@@ -173,6 +204,8 @@ ReportPrintout ReportPrintoutOf(const AppState& state, const OpenedReport& repor
     printout.Title = std::string(ReportTitle(report.Opt));
     printout.Columns = LayoutReport(report.Opt, state.ScheduleKind, report.Counts).Columns;
     printout.Items = std::move(items);
+    printout.CourtsOnTwoRows =
+        report.Variant == ReportVariant(ReportPairSchedule, ScheduleWithNames);
     return printout;
 }
 

@@ -29,7 +29,13 @@ struct ReportPrintout {
     std::string Title;
     std::vector<ReportColumn> Columns; // the report list's columns 0..K
     std::vector<ReportListItem> Items;
+    // The pair schedule with names: a court takes two rows, which stay on one page.
+    bool CourtsOnTwoRows = false;
 };
+
+// Whether item i is the first of a court's two rows and item i + 1 the second: both carry the
+// same court text, and the second has the first's round number or the blank of a doubles round.
+bool FirstRowOfCourt(const ReportPrintout& report, std::size_t i);
 
 // The items of a report list filled from its lines, as the report window fills it.
 std::vector<ReportListItem> ReportListItems(const ReportLines& lines);
