@@ -32,7 +32,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include <functional>
+#include <algorithm>
 #include <memory>
 #include <random>
 #include <string>
