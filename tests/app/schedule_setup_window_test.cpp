@@ -208,6 +208,139 @@ private slots:
         QCOMPARE(s.State->Schedule->CourtsMen[3], uint8_t(3));
     }
 
+    // "&Meer" and "&Start" take the counts with their checks: a count below 0 or above its
+    // limit is refused with the message for a wrong count, and nothing is proposed or computed.
+    void MeerAndStartRefuseCountsOutsideTheirLimits() {
+        const QString advice = "\n\r corrigeer (zonodig) Configuratie";
+        struct Case {
+            const char* Men;
+            const char* Women;
+            const char* Doubles;
+            const char* Mixed;
+            QString Message;
+            int Field;
+        };
+        const Case cases[] = {
+            {"5", "-5", "4", "2", "Aantal  dames foutief: -5 bestaat niet" + advice, 2},
+            {"-4", "4", "4", "2", "Aantal  heren foutief: -4 bestaat niet" + advice, 1},
+            {"5", "5", "-2147483645", "2",
+             "Aantal  tolvex foutief: -2147483645 bestaat niet" + advice, 3},
+            {"5", "5", "4", "-2147483648",
+             "Aantal  Mixtolvex foutief: -2147483648 bestaat niet" + advice, 4},
+            {"5", "26", "4", "2", "Aantal  dames te groot: 26 niet toegestaan" + advice, 2},
+            {"5", "5", "99", "2", "Aantal  tolvex te groot: 99 niet toegestaan" + advice, 3},
+        };
+        for (const Case& c : cases) {
+            Setup s;
+            s.State->MemberCount = 30;
+            s.Open(2);
+            s.Form->TolvexEdit->setText("3");
+            s.Form->BanenEdit->setText("4");
+            s.Form->MoreBtn->click(); // a proposal for the men and ladies as opened
+            QVERIFY(s.Form->BanenBox->isVisible());
+            s.Fakes.Messages.Clear();
+            s.Form->HerenEdit->setText(c.Men);
+            s.Form->DamesEdit->setText(c.Women);
+            s.Form->TolvexEdit->setText(c.Doubles);
+            s.Form->Mixedit->setText(c.Mixed);
+            s.Form->MoreBtn->click();
+            QCOMPARE(ToQt(s.Fakes.Messages.Last().Text), c.Message);
+            QCOMPARE(s.Fakes.Messages.Shown.size(), size_t(1));
+            QVERIFY(s.Form->FieldOf(c.Field)->hasFocus());
+
+            s.Form->StartSchemaBtn->click();
+            QCOMPARE(s.Fakes.Messages.Shown.size(), size_t(2));
+            QCOMPARE(ToQt(s.Fakes.Messages.Last().Text), c.Message);
+            QVERIFY(!s.Form->RekenTxtMemo->isVisible());
+            QCOMPARE(s.State->Schedule->Candidates, uint64_t(0));
+            QVERIFY(s.Form->FieldOf(c.Field)->hasFocus());
+        }
+    }
+
+    // Rounds 19..24 on screen, then a proposal of six rounds: the grid shows rounds 1..6.
+    void MeerReturnsTheGridToItsFirstPage() {
+        Setup s;
+        s.State->MemberCount = 30;
+        s.State->Config.CfgRec.NDubRonden = 22;
+        s.Open(2);
+        s.Form->HerenEdit->setText("8");
+        s.Form->DamesEdit->setText("8");
+        s.Form->TolvexEdit->setText("22");
+        s.Form->Mixedit->setText("2");
+        s.Form->BanenEdit->setText("4");
+        s.Form->MoreBtn->click();
+        for (int i = 0; i < 3; ++i) s.Form->Rondeplusbtn->click();
+        QCOMPARE(s.Form->NRonde[0]->text(), QString("ronde 19"));
+        s.Form->TolvexEdit->setText("4");
+        s.Form->MoreBtn->click();
+        QCOMPARE(s.Form->RndIndx, 0);
+        QCOMPARE(s.Form->NRonde[0]->text(), QString("ronde 1"));
+        QCOMPARE(s.Form->NRonde[5]->text(), QString("ronde 6"));
+        QCOMPARE(s.Form->Cell(11)->text(), QString("2")); // round 1, men
+        QCOMPARE(s.Form->Cell(27)->text(), QString("4")); // round 5 is mixed round 1
+        QVERIFY(!s.Form->Rondeplusbtn->isVisible());
+        QVERIFY(!s.Form->RondeMinBtn->isVisible());
+    }
+
+    void StartWithoutPlayersSaysThereAreNone() {
+        Setup s;
+        s.State->MemberCount = 30;
+        s.Open(2);
+        s.Form->HerenEdit->setText("0");
+        s.Form->DamesEdit->setText("0");
+        s.Form->MoreBtn->click();
+        s.Form->StartSchemaBtn->click();
+        QCOMPARE(s.Fakes.Messages.Texts(),
+                 std::vector<std::string>{"Geen spelers om in te delen: aantal heren en aantal "
+                                          "dames zijn allebei 0"});
+        QVERIFY(!s.Form->RekenTxtMemo->isVisible());
+        QVERIFY(s.Form->isVisible());
+    }
+
+    // Enter presses the button that has the focus; after a run the focus is on "&OK", so Enter
+    // accepts the schedule.
+    void EnterPressesTheFocusedButtonAndARunEndsOnOK() {
+        Setup s;
+        s.State->MemberCount = 30;
+        s.Open(2);
+        s.Form->HerenEdit->setText("8");
+        s.Form->DamesEdit->setText("8");
+        s.Form->TolvexEdit->setText("2");
+        s.Form->Mixedit->setText("1");
+        s.Form->BanenEdit->setText("4");
+        s.Form->MoreBtn->setFocus();
+        QTest::keyClick(s.Form->MoreBtn, Qt::Key_Return);
+        QVERIFY(s.Form->BanenBox->isVisible());
+        s.Form->StartSchemaBtn->setFocus();
+        QTest::keyClick(s.Form->StartSchemaBtn, Qt::Key_Return);
+        QVERIFY(!s.State->Schedule->RunBlocked);
+        QCOMPARE(s.Form->RekenTxtMemo->toPlainText(), QString(" Klaar met rekenen .... "));
+        QVERIFY(s.Form->SluitBtn->hasFocus());
+        QTest::keyClick(s.Form->SluitBtn, Qt::Key_Return);
+        QVERIFY(!s.Form->isVisible());
+        QCOMPARE(s.Close(), int(QDialog::Accepted));
+        QCOMPARE(s.Accepted, 1);
+
+        // The court coding dialog walks and closes by Enter on its buttons too.
+        Setup c;
+        c.State->Config.CfgRec.NBanen = 9;
+        c.Banen->PrepareShow(9);
+        c.Banen->show();
+        QVERIFY(QTest::qWaitForWindowExposed(c.Banen.get()));
+        c.Banen->BaanCodeEdit->setText("12");
+        c.Banen->NextBnBtn->setFocus();
+        QTest::keyClick(c.Banen->NextBnBtn, Qt::Key_Return);
+        QCOMPARE(c.Banen->CurrBaan, 2);
+        QCOMPARE(c.State->BaanCode[1], 12);
+        c.Banen->PrevBnBtn->setFocus();
+        QTest::keyClick(c.Banen->PrevBnBtn, Qt::Key_Enter);
+        QCOMPARE(c.Banen->CurrBaan, 1);
+        c.Banen->BaanOkBtn->setFocus();
+        QTest::keyClick(c.Banen->BaanOkBtn, Qt::Key_Return);
+        QVERIFY(!c.Banen->isVisible());
+        QCOMPARE(c.Banen->result(), int(QDialog::Accepted));
+    }
+
     void EnterChecksEveryFieldAndMovesOn() {
         Setup s;
         s.Members(15, 10);
@@ -261,6 +394,9 @@ private slots:
         QTest::mouseClick(s.Form->MoreBtn, Qt::LeftButton);
         QVERIFY(!s.Form->BanenBox->isVisible());
         s.Form->Datumedit->setText("1-3-2026");
+        QTest::mouseClick(s.Form->MoreBtn, Qt::LeftButton);
+        QVERIFY(!s.Form->BanenBox->isVisible()); // the 30 men typed above are still refused
+        s.Form->HerenEdit->setText("15");
         QTest::mouseClick(s.Form->MoreBtn, Qt::LeftButton);
         QVERIFY(s.Form->BanenBox->isVisible());
         s.Form->HerenEdit->setFocus();

@@ -86,13 +86,59 @@ TEST(StartRun, LimitsAreWarnedAboutAndNothingIsComputed) {
     EXPECT_EQ(s.Store().Candidates, 0u);
 }
 
-TEST(StartRun, NoPlayersComputesNothingAndSaysNothing) {
+TEST(StartRun, NoPlayersComputesNothingAndSaysWhy) {
     ScheduleSetup s;
     s.Pairs(0, 0, 2, 2, 4);
     s.Start();
-    EXPECT_TRUE(s.Ports.Messages.Shown.empty());
+    EXPECT_EQ(TextsOfKind(s.Ports.Messages, KindWaarschuwing),
+              std::vector<std::string>{
+                  "Geen spelers om in te delen: aantal heren en aantal dames zijn allebei 0"});
+    EXPECT_EQ(s.Ports.Messages.Shown.size(), 1u);
     EXPECT_TRUE(s.View.Compu.empty());
+    EXPECT_TRUE(s.Store().RunBlocked);
     EXPECT_EQ(s.Ports.Bell.Beeps, 1); // the court proposal beeps for an empty set-up
+
+    // The groups are named as the set-up window names them.
+    ScheduleSetup groups;
+    groups.State->Config.CfgRec.Grpn[0] = "A";
+    groups.Pairs(0, 0, 2, 0, 4);
+    groups.Start();
+    EXPECT_EQ(groups.Ports.Messages.Texts(),
+              std::vector<std::string>{
+                  "Geen spelers om in te delen: aantal groep a en aantal dames zijn allebei 0"});
+}
+
+// A set-up that no window lets through (the window refuses such counts): a negative count is
+// named as the field that holds it, never as too many rounds.
+TEST(StartRun, CountsThatCannotBeComputedAreNamedAndNothingIsComputed) {
+    const std::string advice = "\n\r corrigeer (zonodig) Configuratie";
+    struct Case {
+        int Men, Women, Doubles, Mixed, Courts;
+        std::string Message;
+    };
+    const Case cases[] = {
+        {5, -5, 2, 0, 4, "Aantal  dames foutief: -5 bestaat niet" + advice},
+        {-4, 4, 2, 0, 4, "Aantal  heren foutief: -4 bestaat niet" + advice},
+        {4, 4, -2147483647 - 1, 2, 4, "Aantal  tolvex foutief: -2147483648 bestaat niet" + advice},
+        {4, 4, 2, -1, 4, "Aantal  Mixtolvex foutief: -1 bestaat niet" + advice},
+        {4, 4, 2, 0, -3, "Aantal  banen foutief: -3 bestaat niet" + advice},
+        {4, 4, 20, 5, 2, "Aantal ronden te groot, zie sleutelgegevens "},
+    };
+    for (const Case& c : cases) {
+        ScheduleSetup s;
+        s.Pairs(4, 4, 1, 0, 2);
+        ScheduleParams& p = s.Params();
+        p.NHeren = c.Men;
+        p.NDames = c.Women;
+        p.NDubRonden = c.Doubles;
+        p.NMixRonden = c.Mixed;
+        p.NBanen = c.Courts;
+        s.Start();
+        EXPECT_EQ(s.Ports.Messages.Texts(), std::vector<std::string>{c.Message}) << c.Message;
+        EXPECT_TRUE(s.View.Compu.empty());
+        EXPECT_EQ(s.Store().Candidates, 0u);
+        EXPECT_EQ(s.State->ErrorCode, 0);
+    }
 }
 
 TEST(StartRun, MoreThanThirtyTwoCourtsInOneRoundAreRefused) {

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -135,6 +138,102 @@ TEST(SetupFields, CourtPagesShowTheRoundsOfTheWholeSchedule) {
     EXPECT_EQ(MovedCourtPage(3, 1), 3);
     EXPECT_EQ(MovedCourtPage(0, -1), 0);
     EXPECT_EQ(MovedCourtPage(1, 1), 2);
+}
+
+// "&Meer" takes the five counts as Enter takes each: the first wrong one ends the taking with
+// the message for a wrong count, whatever its sign and size.
+TEST(SetupFields, MoreTakesTheCountsInOrderAndStopsAtTheFirstWrongOne) {
+    struct Case {
+        std::array<std::string, 5> Texts;
+        int Refused;         // Tag, 0 all stored
+        std::string Message; // empty: none
+    };
+    const Case cases[] = {
+        {{"10", "15", "6", "2", "9"}, 0, ""},
+        {{"5", "-5", "6", "2", "9"}, 2, "Aantal  dames foutief: -5 bestaat niet" + Advice},
+        {{"-4", "4", "6", "2", "9"}, 1, "Aantal  heren foutief: -4 bestaat niet" + Advice},
+        {{"5", "5", "-2147483645", "2", "9"},
+         3,
+         "Aantal  tolvex foutief: -2147483645 bestaat niet" + Advice},
+        {{"5", "5", "6", "-2147483648", "9"},
+         4,
+         "Aantal  Mixtolvex foutief: -2147483648 bestaat niet" + Advice},
+        {{"5", "5", "6", "2", "-1"}, 5, "Aantal  banen foutief: -1 bestaat niet" + Advice},
+        {{"2147483647", "0", "6", "2", "9"},
+         1,
+         "Aantal  heren te groot: 2147483647 niet toegestaan" + Advice},
+        {{"20", "2147483647", "6", "2", "9"},
+         2,
+         "Aantal  dames te groot: 2147483647 niet toegestaan" + Advice},
+        {{"20", "6", "6", "2", "9"}, 2, "Aantal  dames te groot: 6 niet toegestaan" + Advice},
+        {{"5", "5", "99", "2", "9"}, 3, "Aantal  tolvex te groot: 99 niet toegestaan" + Advice},
+        {{"5", "5", "6", "2", "99999999999"},
+         5,
+         "Aantal  banen foutief: 99999999999 bestaat niet" + Advice},
+        {{"5", "", "6", "2", "9"}, 2, "Aantal  dames foutief:  bestaat niet" + Advice},
+    };
+    for (const Case& c : cases) {
+        Fields f;
+        f.Params().NHeren = 3;
+        const int refused = TakeCountFields(*f.State, f.Messages, f.Bell, c.Texts);
+        EXPECT_EQ(refused, c.Refused) << c.Message;
+        EXPECT_EQ(f.State->ErrorCode, 0);
+        if (c.Message.empty()) {
+            EXPECT_TRUE(f.Messages.Shown.empty());
+            EXPECT_EQ(f.Params().NHeren, 10);
+            EXPECT_EQ(f.Params().NBanen, 9);
+            continue;
+        }
+        ASSERT_EQ(f.Messages.Shown.size(), 1u) << c.Message;
+        EXPECT_EQ(f.Messages.Last().Text, c.Message);
+        EXPECT_EQ(f.Messages.Last().Kind, KindFout);
+        // The counts before the wrong one are stored; it and those after it are not.
+        if (c.Refused == 1) {
+            EXPECT_EQ(f.Params().NHeren, 3);
+        }
+        EXPECT_EQ(f.Params().NBanen, 0);
+    }
+}
+
+// The configuration allows at most 24 rounds; one read from a damaged file may say more, but the
+// schedule has room for 24.
+TEST(SetupFields, RoundsNeverPassTheTwentyFourTheScheduleHolds) {
+    Fields f;
+    f.State->Config.CfgRec.NDubRonden = 99;
+    f.State->Config.CfgRec.NMixRonden = 99;
+    EXPECT_EQ(FieldErrorState(*f.State, 3, 24), 0);
+    EXPECT_EQ(FieldErrorState(*f.State, 3, 25), 13);
+    f.Params().NDubRonden = 20;
+    EXPECT_EQ(FieldErrorState(*f.State, 4, 4), 0);
+    EXPECT_EQ(FieldErrorState(*f.State, 4, 5), 14);
+    f.Params().NDubRonden = -2147483647 - 1;
+    EXPECT_EQ(FieldErrorState(*f.State, 4, 24), 0);
+    EXPECT_EQ(FieldErrorState(*f.State, 4, 2147483647), 14);
+}
+
+// The court pages read and write rounds 1..24 only, whatever the counts held when the page was
+// turned.
+TEST(SetupFields, CourtPagesStayInsideTheTablesForEveryRoundsCount) {
+    const int32_t doubles[] = {-2147483647 - 1, -2147483645, -7, -1, 0, 3, 24, 25, 2147483647};
+    for (int32_t d : doubles) {
+        for (int page = -1; page <= 5; ++page) {
+            auto state = std::make_unique<AppState>();
+            ScheduleStore& store = *state->Schedule;
+            store.CourtsMixed.fill(7);
+            store.Params.NDubRonden = d;
+            store.Params.PageCourtsMixed.fill(5);
+            ShowCourtPage(store, page);
+            const int shownPage = std::clamp(page, 0, 3);
+            for (int row = 1; row <= 6; ++row) {
+                const long long mixedRound = 6LL * shownPage + row - d;
+                const bool mixed = mixedRound >= 1 && mixedRound <= 24;
+                EXPECT_EQ(store.Params.PageCourtsMixed[row], mixed ? 7 : 0) << d << " " << page;
+            }
+            store.Params.PageCourtsMixed.fill(9);
+            SaveCourtPage(store, page);
+            EXPECT_EQ(store.CourtsMixed[0], 7) << d; // the unused place is never written
+        }
+    }
 }
 
 TEST(SetupFields, EnterAndArrowsFollowTheRoutesOfTheWindow) {

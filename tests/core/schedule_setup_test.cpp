@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 TEST(DefaultCourts, CourtsAreSharedByTheGroupSizes) {
     struct Case {
         int Men, Women, Courts, ExpectMen, ExpectWomen;
@@ -26,6 +28,43 @@ TEST(DefaultCourts, CourtsAreSharedByTheGroupSizes) {
     EXPECT_EQ(s.Params().NMixRonden, 0);
     EXPECT_EQ(s.Params().PauseOptions, 5);
     EXPECT_EQ(s.Store().CourtsMixed[1], 0);
+}
+
+// The proposal shares the courts by the players there are: counts that no field lets through
+// (a negative group, numbers of every size) never divide by nothing or overflow.
+TEST(DefaultCourts, AnyCountsGiveAProposalWithinTheTables) {
+    const int32_t values[] = {-2147483647 - 1, -5, -4, -1, 0, 1, 4, 5, 24, 2147483647};
+    for (int32_t men : values)
+        for (int32_t women : values)
+            for (int32_t courts : {-3, 0, 7, 2147483647}) {
+                ScheduleSetup s;
+                ScheduleParams& p = s.Params();
+                p.NHeren = men;
+                p.NDames = women;
+                p.NDubRonden = 4;
+                p.NMixRonden = 2;
+                p.NBanen = courts;
+                DefaultCourts(*s.State, s.Ports.Bell, s.View);
+                // The plain model: the men's share of the courts, rounded to the nearest, of
+                // the players there are; a court count beyond a byte is cut to 255.
+                long long expectMen = 0;
+                if (men > 0) {
+                    const long long players = static_cast<long long>(men) + std::max(women, 0);
+                    expectMen = (static_cast<long long>(men) * courts + players / 2) / players;
+                }
+                expectMen = std::clamp<long long>(expectMen, 0, 255);
+                EXPECT_EQ(s.Store().CourtsMen[1], expectMen) << men << " " << women;
+                EXPECT_EQ(s.Store().CourtsMen[5], 0);
+            }
+    // 5 men and -5 ladies: the men are all there is.
+    ScheduleSetup s;
+    s.Params().NHeren = 5;
+    s.Params().NDames = -5;
+    s.Params().NDubRonden = 2;
+    s.Params().NBanen = 3;
+    DefaultCourts(*s.State, s.Ports.Bell, s.View);
+    EXPECT_EQ(s.Store().CourtsMen[2], 3);
+    EXPECT_EQ(s.Store().CourtsWomen[2], 0);
 }
 
 TEST(DefaultCourts, MixedRoundsGetAllCourts) {

@@ -1,5 +1,6 @@
 #include "app/config/court_coding_dialog.h"
 
+#include "app/common/enter_presses_button.h"
 #include "app/common/form_scaling_adapter.h"
 #include "app/common/qt_text.h"
 #include "core/schedule/schedule_setup_fields.h"
@@ -48,6 +49,7 @@ TBanenDlg::TBanenDlg(AppState& state, Messenger& messenger, QWidget* parent)
     connect(NextBnBtn, &QPushButton::clicked, this, [this] { NextBnBtnClick(1); });
     connect(PrevBnBtn, &QPushButton::clicked, this, [this] { NextBnBtnClick(-1); });
     connect(BaanOkBtn, &QPushButton::clicked, this, &QDialog::accept);
+    PressFocusedButtonsOnEnter(this);
     PasFormAan(this);
 }
 

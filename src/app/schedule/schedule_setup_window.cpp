@@ -1,6 +1,7 @@
 #include "app/schedule/schedule_setup_window.h"
 
 #include "app/common/date_edit_adapter.h"
+#include "app/common/enter_presses_button.h"
 #include "app/common/form_scaling_adapter.h"
 #include "app/common/qt_text.h"
 #include "app/config/court_coding_dialog.h"
@@ -60,6 +61,7 @@ TSchemaForm::TSchemaForm(AppState& state, const WindowPorts& ports, QWidget* par
     setWindowTitle("Schema Opzet");
     setProperty("helpContext", 240);
     BuildControls();
+    PressFocusedButtonsOnEnter(this);
     PasFormAan(this);
 }
 
@@ -444,25 +446,20 @@ void TSchemaForm::MoreBtnClick() {
     if (Running) return;
     ScheduleStore& store = *State.Schedule;
     ScheduleParams& params = store.Params;
-    std::array<int, 5> values{};
-    int tag = 1;
-    for (QLineEdit* edit : {HerenEdit, DamesEdit, TolvexEdit, Mixedit, BanenEdit}) {
-        const auto value = WholeNumber(FromQt(edit->text()));
-        if (!value) {
-            Ports.Msg.Show("'" + FromQt(edit->text()) + "' is geen geldig geheel getal", KindFout,
-                           ButtonsOK);
+    const std::array<QLineEdit*, 5> counts{HerenEdit, DamesEdit, TolvexEdit, Mixedit, BanenEdit};
+    std::array<std::string, 5> texts;
+    for (std::size_t i = 0; i < counts.size(); ++i) {
+        QLineEdit* edit = counts[i];
+        texts[i] = FromQt(edit->text());
+        if (!WholeNumber(texts[i])) {
+            Ports.Msg.Show("'" + texts[i] + "' is geen geldig geheel getal", KindFout, ButtonsOK);
             edit->setFocus();
             edit->selectAll();
             return;
         }
-        values[tag++ - 1] = *value;
     }
     if (!NormaliseDateEdit(State, Ports.Msg, Ports.Time, Datumedit)) return;
-    params.NHeren = values[0];
-    params.NDames = values[1];
-    params.NDubRonden = values[2];
-    params.NMixRonden = values[3];
-    params.NBanen = values[4];
+    if (!TakeCountsForMore(texts)) return;
     if (const auto date = ParseDateText(FromQt(Datumedit->text()), Ports.Time.Today()))
         params.SpeelDatum = SerialDate(*date);
 
@@ -488,6 +485,8 @@ void TSchemaForm::MoreBtnClick() {
     HerenHeading->setVisible(plays[0]);
     DamesHeading->setVisible(plays[1]);
     GemengdHeading->setVisible(plays[2]);
+    // A new proposal starts on its first page, which every count of rounds has.
+    RndIndx = 0;
     ::ShowCourtPage(store, RndIndx);
     ShowCourtPageOnScreen();
     if (params.NHeren == 0 || params.NDames == 0)
@@ -501,6 +500,17 @@ void TSchemaForm::MoreBtnClick() {
     }
     ShowRoundButtons();
     FocusCell(params.NHeren >= 1 ? CellTag(1, 1) : CellTag(1, 2));
+}
+
+// The counts are taken with their checks; a wrong one keeps "&Meer" from proposing, and its text
+// stays selected in its field for the user to correct.
+bool TSchemaForm::TakeCountsForMore(const std::array<std::string, 5>& texts) {
+    const int wrong = TakeCountFields(State, Ports.Msg, Ports.Bell, texts);
+    if (wrong == 0) return true;
+    auto* edit = qobject_cast<QLineEdit*>(FieldOf(wrong));
+    edit->setFocus();
+    edit->selectAll();
+    return false;
 }
 
 void TSchemaForm::ShowRoundButtons() {

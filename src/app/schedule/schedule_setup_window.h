@@ -15,6 +15,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
 
 class QCheckBox;
 class QGroupBox;
@@ -144,6 +145,8 @@ private:
     void ShowCountFields();
     void ShowCourtPageOnScreen();
     void ShowRoundButtons();
+    bool TakeCountsForMore(const std::array<std::string, 5>& texts);
+    bool TakeFieldToRun(int tag);
     void FocusCell(int tag);
     void SetFieldsLocked(bool locked);
     void SetMemoLine(int line, const QString& text, int height);
@@ -161,6 +164,9 @@ private:
     uint64_t ProgressCalls = 0;
     QElapsedTimer ProgressClock;
     std::array<QString, 3> MemoLines;
+    // The run asked for the focus on "&OK" while the fields were locked: it goes there when the
+    // run has ended.
+    bool FocusOKAfterRun = false;
     // Why rounds of the current run failed, one memo line each below the progress lines.
     QStringList RoundReasons;
 };

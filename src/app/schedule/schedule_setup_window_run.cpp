@@ -44,7 +44,7 @@ void TSchemaForm::StartSchemaBtnClick() {
     State.ErrorCode = 0;
     // A field whose text is no number keeps the run from starting: the user corrects it first.
     for (int tag = 1; tag <= LastCellTag; ++tag)
-        if (!TakeField(tag)) return;
+        if (!TakeFieldToRun(tag)) return;
     if (Banengekozen) ::SaveCourtPage(store, RndIndx);
 
     ScheduleSetupInput input;
@@ -71,8 +71,22 @@ void TSchemaForm::StartSchemaBtnClick() {
     StartRun(State, run);
     Running = false;
     SetFieldsLocked(false);
+    if (std::exchange(FocusOKAfterRun, false)) SluitBtn->setFocus();
     if (store.RoundValid) StopSchemaBtn->hide();
     if (PendingResult) done(*std::exchange(PendingResult, std::nullopt));
+}
+
+// A run starts only on what the fields show: a field refused (the message of its check) or not
+// a whole number keeps it from starting, with the field's text selected to be corrected.
+bool TSchemaForm::TakeFieldToRun(int tag) {
+    if (!(tag >= 1 && tag <= 5) && !IsCellTag(tag)) return TakeField(tag);
+    auto* edit = qobject_cast<QLineEdit*>(FieldOf(tag));
+    if (TakeNumberField(State, Ports.Msg, Ports.Bell, tag, FromQt(edit->text())) ==
+        TakeResult::Stored)
+        return true;
+    edit->setFocus();
+    edit->selectAll();
+    return false;
 }
 
 void TSchemaForm::StopSchemaBtnClick() {
@@ -150,7 +164,10 @@ void TSchemaForm::ShowPauseEdits(int threeTimes, int twoTimes) {
 }
 
 void TSchemaForm::FocusOK() {
-    SluitBtn->setFocus();
+    if (SluitBtn->isEnabled())
+        SluitBtn->setFocus();
+    else
+        FocusOKAfterRun = true;
 }
 
 void TSchemaForm::ShowStopButton(bool shown) {

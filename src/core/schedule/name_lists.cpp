@@ -1,6 +1,7 @@
 #include "core/schedule/name_lists.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -111,23 +112,31 @@ void SetGroupLabels(AppState& state) {
 void DefaultCourts(AppState& state, Beeper& bell, ScheduleView& view) {
     ScheduleStore& store = *state.Schedule;
     ScheduleParams& params = store.Params;
-    store.NumPlayers = params.NHeren + params.NDames;
-    store.NumRounds = params.NDubRonden + params.NMixRonden;
+    // In 64 bits and clamped back: the counts may be anything a field was given.
+    auto clamped = [](long long value) {
+        return static_cast<int>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
+    };
+    store.NumPlayers = clamped(static_cast<long long>(params.NHeren) + params.NDames);
+    store.NumRounds = clamped(static_cast<long long>(params.NDubRonden) + params.NMixRonden);
     if (params.NHeren == 0 || params.NDames == 0) params.NMixRonden = 0;
-    int men = 0, women = 0;
-    const int players = store.NumPlayers;
-    if (params.NHeren > 0) {
-        men = (params.NHeren * params.NBanen + players / 2) / players;
-        if (params.NDames > 0) women = params.NBanen - men;
-    } else if (params.NDames > 0) {
+    // The shares are taken of the players there are: a negative count has none, so that the
+    // share never divides by nothing.
+    const long long menCount = std::max(params.NHeren, 0);
+    const long long womenCount = std::max(params.NDames, 0);
+    const long long players = menCount + womenCount;
+    long long men = 0, women = 0;
+    if (menCount > 0) {
+        men = (menCount * params.NBanen + players / 2) / players;
+        if (womenCount > 0) women = params.NBanen - men;
+    } else if (womenCount > 0) {
         params.PairingOptions = static_cast<uint16_t>((params.PairingOptions & 6) + 1);
-        women = (params.NDames * params.NBanen + players / 2) / players;
+        women = (womenCount * params.NBanen + players / 2) / players;
     } else {
         bell.Beep();
     }
     for (int r = 1; r <= std::min(params.NDubRonden, MaxRounds); ++r) {
-        store.CourtsMen[r] = static_cast<uint8_t>(std::clamp(men, 0, 255));
-        store.CourtsWomen[r] = static_cast<uint8_t>(std::clamp(women, 0, 255));
+        store.CourtsMen[r] = static_cast<uint8_t>(std::clamp<long long>(men, 0, 255));
+        store.CourtsWomen[r] = static_cast<uint8_t>(std::clamp<long long>(women, 0, 255));
     }
     for (int m = 1; m <= std::min(params.NMixRonden, MaxRounds); ++m)
         store.CourtsMixed[m] = static_cast<uint8_t>(std::clamp(params.NBanen, 0, 255));

@@ -8,6 +8,7 @@
 #include "core/schedule/name_lists.h"
 #include "core/schedule/pair_weights.h"
 #include "core/schedule/round_failure.h"
+#include "core/schedule/schedule_setup_fields.h"
 
 #include <algorithm>
 
@@ -119,6 +120,21 @@ std::string PairLetter(const ShortString<3>& code) {
     return std::string(1, c);
 }
 
+// "Geen spelers om in te delen: aantal heren en aantal dames zijn allebei 0", with the names of
+// the groups as the set-up window shows them.
+std::string NoPlayersText(const ScheduleStore& store) {
+    auto name = [&](int g) {
+        std::string label(store.GroupLabel[g].View());
+        label.erase(0, label.find_first_not_of(' '));
+        label.erase(label.find_last_not_of(' ') + 1);
+        for (char& c : label)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        return label;
+    };
+    return "Geen spelers om in te delen: aantal " + name(0) + " en aantal " + name(1) +
+           " zijn allebei 0";
+}
+
 } // namespace
 
 std::string RoundProgressText(const ScheduleStore& store, int round, int g) {
@@ -149,18 +165,15 @@ void StartRun(AppState& state, RunPorts& ports) {
     ScheduleStore& store = *state.Schedule;
     ScheduleParams& params = store.Params;
 
-    const bool tooManyPlayers = params.NHeren + params.NDames > MaxGroupPlayers;
+    const bool tooManyPlayers =
+        static_cast<long long>(params.NHeren) + params.NDames > MaxGroupPlayers;
     const bool tooManyCourts = params.NBanen > MaxCourts;
     if (tooManyPlayers) Warn(ports.Msg, Messages[28], Messages[40]);
     if (tooManyCourts) Warn(ports.Msg, Messages[28], Messages[42]);
     if (tooManyPlayers || tooManyCourts) return;
     // The store holds 24 rounds; negative counts cannot be computed. The set-up window keeps
     // the counts inside these bounds, so this only guards against a damaged set-up.
-    if (params.NHeren < 0 || params.NDames < 0 || params.NDubRonden < 0 || params.NMixRonden < 0 ||
-        params.NDubRonden + params.NMixRonden > MaxRounds) {
-        ports.Msg.Show(Messages[18], KindWaarschuwing, ButtonsOK);
-        return;
-    }
+    if (!RunCountsFit(state, ports.Msg)) return;
 
     store.NumPlayers = params.NHeren + params.NDames;
     if (params.NHeren == 0)
@@ -170,7 +183,13 @@ void StartRun(AppState& state, RunPorts& ports) {
 
     store.RunBlocked = false;
     ports.View.SaveCourtPage();
-    if (store.NumPlayers == 0) store.RunBlocked = true;
+    if (store.NumPlayers == 0) {
+        // Nothing to compute: the organiser is told why nothing happens.
+        store.RunBlocked = true;
+        ports.Msg.Show(NoPlayersText(store), KindWaarschuwing, ButtonsOK);
+        ports.View.HideWarning();
+        return;
+    }
 
     store.NumMen = params.NHeren;
     store.NumWomen = params.NDames;

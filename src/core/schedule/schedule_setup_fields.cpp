@@ -1,6 +1,7 @@
 #include "core/schedule/schedule_setup_fields.h"
 
 #include "core/common/error_report.h"
+#include "core/common/message_tables.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -75,9 +76,11 @@ int FieldErrorState(const AppState& state, int tag, int value) {
     const ScheduleParams& params = state.Schedule->Params;
     if (value < 0) return tag;
     if (tag == 1 && value > state.MemberCount) return 11;
-    if (tag == 2 && value + params.NHeren > state.MemberCount) return 12;
-    if (tag == 3 && value > cfg.NDubRonden) return 13;
-    if (tag == 4 && value > cfg.NMixRonden) return 14;
+    if (tag == 2 && static_cast<long long>(value) + params.NHeren > state.MemberCount) return 12;
+    if (tag == 3 && (value > cfg.NDubRonden || value > MaxRounds)) return 13;
+    if (tag == 4 && (value > cfg.NMixRonden ||
+                     static_cast<long long>(value) + std::max(params.NDubRonden, 0) > MaxRounds))
+        return 14;
     if ((tag == 5 || IsCellTag(tag)) && value > cfg.NBanen) return 20;
     return 0;
 }
@@ -127,15 +130,53 @@ TakeResult TakeNumberField(AppState& state, Messenger& messenger, Beeper& bell, 
     return TakeResult::Stored;
 }
 
+int TakeCountFields(AppState& state, Messenger& messenger, Beeper& bell,
+                    const std::array<std::string, 5>& texts) {
+    for (int tag = 1; tag <= 5; ++tag)
+        if (TakeNumberField(state, messenger, bell, tag, texts[tag - 1]) != TakeResult::Stored)
+            return tag;
+    return 0;
+}
+
+bool RunCountsFit(AppState& state, Messenger& messenger) {
+    const ScheduleParams& params = state.Schedule->Params;
+    const int32_t counts[] = {params.NHeren, params.NDames, params.NDubRonden, params.NMixRonden,
+                              params.NBanen};
+    for (int tag = 1; tag <= 5; ++tag) {
+        if (counts[tag - 1] >= 0) continue;
+        ReportError({messenger, state.ErrorCode},
+                    "Aantal " + FieldCaption(tag) + "foutief: " + std::to_string(counts[tag - 1]),
+                    0, 1, 5);
+        state.ErrorCode = 0;
+        return false;
+    }
+    if (static_cast<long long>(params.NDubRonden) + params.NMixRonden > MaxRounds) {
+        messenger.Show(Messages[18], KindWaarschuwing, ButtonsOK);
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+// Round a of the whole schedule as a mixed round: 1..24, or 0 when a is a doubles round or
+// lies beyond the table (in 64 bits: the doubles count may be anything a field once held).
+int MixedRoundOf(const ScheduleParams& params, int a) {
+    const long long m = static_cast<long long>(a) - params.NDubRonden;
+    return m >= 1 && m <= MaxRounds ? static_cast<int>(m) : 0;
+}
+
+} // namespace
+
 void ShowCourtPage(ScheduleStore& store, int rndIndx) {
     ScheduleParams& params = store.Params;
+    const int page = std::clamp(rndIndx, 0, LastCourtPage);
     for (int row = 1; row <= GridRows; ++row) {
-        const int a = GridRows * rndIndx + row;
+        const int a = GridRows * page + row;
+        const int m = MixedRoundOf(params, a);
         params.PageCourtsMen[row] = store.CourtsMen[a];
         params.PageCourtsWomen[row] = store.CourtsWomen[a];
-        params.PageCourtsMixed[row] = a > params.NDubRonden && a - params.NDubRonden <= MaxRounds
-                                          ? store.CourtsMixed[a - params.NDubRonden]
-                                          : 0;
+        params.PageCourtsMixed[row] = m != 0 ? store.CourtsMixed[m] : 0;
     }
     params.PauseOptions = static_cast<uint16_t>(params.PauseOptions & 15);
 }
@@ -143,12 +184,13 @@ void ShowCourtPage(ScheduleStore& store, int rndIndx) {
 void SaveCourtPage(ScheduleStore& store, int rndIndx) {
     const ScheduleParams& params = store.Params;
     auto courts = [](int32_t value) { return static_cast<uint8_t>(std::clamp(value, 0, 255)); };
+    const int page = std::clamp(rndIndx, 0, LastCourtPage);
     for (int row = 1; row <= GridRows; ++row) {
-        const int a = GridRows * rndIndx + row;
+        const int a = GridRows * page + row;
+        const int m = MixedRoundOf(params, a);
         store.CourtsMen[a] = courts(params.PageCourtsMen[row]);
         store.CourtsWomen[a] = courts(params.PageCourtsWomen[row]);
-        if (a > params.NDubRonden && a - params.NDubRonden <= MaxRounds)
-            store.CourtsMixed[a - params.NDubRonden] = courts(params.PageCourtsMixed[row]);
+        if (m != 0) store.CourtsMixed[m] = courts(params.PageCourtsMixed[row]);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "core/app_state.h"
 #include "core/common/ports.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,7 +39,9 @@ std::string FieldCaption(int tag);
 std::optional<int> WholeNumber(std::string_view text);
 
 // What is wrong with a value for a count field or grid cell: 0 nothing, 1..9 a value that does
-// not exist (the Tag), 10 and more one that is too large.
+// not exist (the Tag), 10 and more one that is too large. Besides the configuration's limits the
+// rounds are bounded by the 24 rounds the schedule holds (the mixed ones counted after the
+// doubles rounds stored).
 int FieldErrorState(const AppState& state, int tag, int value);
 
 enum class TakeResult {
@@ -54,8 +57,21 @@ enum class TakeResult {
 TakeResult TakeNumberField(AppState& state, Messenger& messenger, Beeper& bell, int tag,
                            std::string_view text);
 
+// "&Meer" takes the five counts (Tags 1..5) together, each as TakeNumberField takes it and in the
+// order of the fields, so that the ladies' limit counts the men just taken. The first count that
+// is refused or not a whole number ends the taking, with its message: returns its Tag, or 0 when
+// all five are stored.
+int TakeCountFields(AppState& state, Messenger& messenger, Beeper& bell,
+                    const std::array<std::string, 5>& texts);
+
+// Whether a run can compute the counts stored: a negative count is reported with its field's
+// message for a value that does not exist, more rounds than the schedule holds with "Aantal
+// ronden te groot, zie sleutelgegevens ". ErrorCode is 0 afterwards.
+bool RunCountsFit(AppState& state, Messenger& messenger);
+
 // The court grid page on screen from the courts per round (rows are the rounds of the whole
-// schedule: the mixed column holds the mixed rounds after the doubles rounds).
+// schedule: the mixed column holds the mixed rounds after the doubles rounds). Whatever the counts
+// hold, only rounds 1..24 of the tables are read or written.
 void ShowCourtPage(ScheduleStore& store, int rndIndx);
 // And back.
 void SaveCourtPage(ScheduleStore& store, int rndIndx);
