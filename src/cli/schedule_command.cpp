@@ -15,6 +15,7 @@
 #include "core/config/config_dialog_fields.h"
 #include "core/members/member_file.h"
 #include "core/schedule/court_plan_search.h"
+#include "core/schedule/round_reasons.h"
 #include "core/schedule/schedule_run.h"
 #include "core/schedule/schedule_setup.h"
 #include "headless/headless_ports.h"
@@ -220,6 +221,11 @@ json Output(const AppState& state, const RecordingMessenger& messages,
                            {"text", Windows1252ToUtf8(reason.Text)}});
     }
     out["reasons"] = reasons;
+    // The same reasons as the set-up window lists them, one line per failed round.
+    json lines = json::array();
+    for (const std::string& line : RoundReasonLines(store))
+        lines.push_back(Windows1252ToUtf8(line));
+    out["reasonLines"] = lines;
     out["candidates"] = store.Candidates;
     out["stopped"] = store.RunStopped;
     return out;

@@ -31,10 +31,11 @@ bool StopAsked(RunPorts& ports) {
     return ports.Control.StopAsked();
 }
 
-// A failed round's reason goes to the run's list and to the computing memo.
-void NoteRoundReason(ScheduleStore& store, RunPorts& ports, int group, int round) {
+// A failed round's reason goes to the run's list and to the set-up window.
+void NoteRoundReason(ScheduleStore& store, RunPorts& ports, int group, int round, int courts) {
     if (store.RoundReasonText.empty()) return;
-    store.Reasons.push_back({group, round, store.RoundReasonText});
+    const bool ownCounts = courts <= 0 || store.TooManyCourts || ports.Control.StopAsked();
+    store.Reasons.push_back({group, round, store.RoundReasonText, !ownCounts});
     ports.View.ShowRoundReason(group, round, store.RoundReasonText);
 }
 
@@ -61,7 +62,7 @@ bool DoublesPhase(AppState& state, RunPorts& ports, Group g) {
             const int courts = g == Men ? store.CourtsMen[r] : store.CourtsWomen[r];
             SelectDoublesRound(store, ports, g, r, courts);
             if (!store.RoundValid) ReportRoundFlags(state, ports, prefix, r);
-            NoteRoundReason(store, ports, g, r);
+            NoteRoundReason(store, ports, g, r, courts);
             if (StopAsked(ports)) return false;
             ArrangeMatches(store, g, r);
             RecordRound(store, g, r);
@@ -88,7 +89,7 @@ bool MixedPhase(AppState& state, RunPorts& ports) {
             if (store.MixedResult.Count < 2 * courts)
                 ReportRound(state, ports, PrefixMixed, MsgSelectionFailed, round);
             if (!store.RoundValid) ReportRoundFlags(state, ports, PrefixMixed, round);
-            NoteRoundReason(store, ports, 2, round);
+            NoteRoundReason(store, ports, 2, round, courts);
             if (StopAsked(ports)) return false;
             RecordMixedRound(store, m);
             AfterMixedRound(store, m);
