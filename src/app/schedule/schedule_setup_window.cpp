@@ -60,6 +60,7 @@ TSchemaForm::TSchemaForm(AppState& state, const WindowPorts& ports, QWidget* par
     setWindowTitle("Schema Opzet");
     setProperty("helpContext", 240);
     BuildControls();
+    BuildFitControls();
     PasFormAan(this);
 }
 
@@ -280,6 +281,7 @@ bool TSchemaForm::PrepareShow(int nr) {
     QFont windowFont = font();
     windowFont.setPointSize(State.ScreenFontSize);
     setFont(windowFont);
+    HideReasonList();
     resize(541, 540);
     for (QWidget* w :
          std::initializer_list<QWidget*>{BanenBox, RekenTxtMemo, FoutregelLabel, RekenProgress,

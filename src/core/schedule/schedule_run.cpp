@@ -31,10 +31,26 @@ bool StopAsked(RunPorts& ports) {
     return ports.Control.StopAsked();
 }
 
+// Whether a group has fewer players who can play the round than its courts have places: a
+// cause in the round's own counts, whatever the earlier rounds did.
+bool TooFewToFill(const ScheduleStore& store, int group, int round, int courts) {
+    auto available = [&](Group g, bool mixed) {
+        StatusRecord record = store.Of(g).StatusTable[round];
+        if (mixed) MixedRoundStatusUpdate(store, g, record);
+        int n = 0;
+        for (int p = 1; p <= store.CountOf(g); ++p)
+            if (IsAvailable(record.Status[p])) ++n;
+        return n;
+    };
+    if (group == 2) return available(Men, true) < 2 * courts || available(Women, true) < 2 * courts;
+    return available(static_cast<Group>(group), false) < 4 * courts;
+}
+
 // A failed round's reason goes to the run's list and to the set-up window.
 void NoteRoundReason(ScheduleStore& store, RunPorts& ports, int group, int round, int courts) {
     if (store.RoundReasonText.empty()) return;
-    const bool ownCounts = courts <= 0 || store.TooManyCourts || ports.Control.StopAsked();
+    const bool ownCounts = courts <= 0 || store.TooManyCourts || ports.Control.StopAsked() ||
+                           TooFewToFill(store, group, round, courts);
     store.Reasons.push_back({group, round, store.RoundReasonText, !ownCounts});
     ports.View.ShowRoundReason(group, round, store.RoundReasonText);
 }
