@@ -5,9 +5,12 @@
 // proposed courts, how many got a complete plan (and how many of those are proved to give the
 // most games), how many cannot work, and the time of the search per evening (median, slowest).
 // With --check every plan found is run again through the ordinary run and must give a schedule
-// without a failed round.
+// without a failed round. With --compare N the search runs a second time with a candidate limit
+// of N per trial run, and the evenings where that finds more games (or a plan where the default
+// found none) are counted.
 //
 //   ninja -C build tolvex_court_plan_bench && build/bench/tolvex_court_plan_bench [--check]
+//       [--names] [--compare N]
 
 #include "core/app_state.h"
 #include "core/schedule/court_plan_search.h"
@@ -18,6 +21,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -101,6 +105,7 @@ bool RunFails(AppState& state) {
 struct Tally {
     int Evenings = 0, ProposalFailed = 0, Found = 0, Proved = 0, CannotWork = 0, Unknown = 0;
     int CheckFailed = 0;
+    int Better = 0;              // evenings a wider candidate limit gives more games (--compare)
     uint64_t PlanCandidates = 0; // the most candidates a found plan's run needed (--check)
     std::vector<double> Millis;
     std::vector<int> Trials;
@@ -116,14 +121,20 @@ double Median(std::vector<double> v) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool check = argc > 1 && std::strcmp(argv[1], "--check") == 0;
+    bool check = false, namesOnly = false;
+    uint64_t compare = 0;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--check") == 0) check = true;
+        if (std::strcmp(argv[i], "--names") == 0) namesOnly = true;
+        if (std::strcmp(argv[i], "--compare") == 0 && i + 1 < argc)
+            compare = std::strtoull(argv[++i], nullptr, 10);
+    }
     // plan: a complete plan found (proved: no plan gives more games); cannot: no plan exists
     // (ruled out by the counts or every choice tried); open: the trial budget ended the search
     // before it found a plan or tried every choice.
     std::printf("%-6s %6s %8s %13s %5s %6s %6s %5s %9s %10s %6s  %s\n", "kind", "courts",
                 "evenings", "proposal-fail", "plan", "proved", "cannot", "open", "median-ms",
                 "slowest-ms", "trials", "slowest evening");
-    const bool namesOnly = argc > 2 && std::strcmp(argv[2], "--names") == 0;
     for (bool names : {false, true}) {
         if (namesOnly && !names) continue;
         for (int courts : {4, 6, 8}) {
@@ -156,6 +167,18 @@ int main(int argc, char** argv) {
                     if (ms >= *std::max_element(t.Millis.begin(), t.Millis.end()))
                         t.Slowest = std::to_string(men) + "h/" + std::to_string(women) + "d " +
                                     (plan.Found ? "plan" : "geen plan");
+                    if (compare != 0) {
+                        CourtPlanLimits wide;
+                        wide.TrialCandidates = compare;
+                        const CourtPlanOutcome other = FitCourts(*state, ports, wide);
+                        if (other.Found && (!plan.Found || other.Games > plan.Games)) {
+                            ++t.Better;
+                            std::printf("  with %llu candidates per trial: %dh/%dd %d courts %d "
+                                        "games instead of %d\n",
+                                        static_cast<unsigned long long>(compare), men, women,
+                                        courts, other.Games, plan.Found ? plan.Games : 0);
+                        }
+                    }
                     if (plan.Found) {
                         ++t.Found;
                         if (plan.MostGamesProved) ++t.Proved;
@@ -186,6 +209,8 @@ int main(int argc, char** argv) {
                 std::printf("       check: %d plans failed, the longest run of a plan %llu "
                             "candidates\n",
                             t.CheckFailed, static_cast<unsigned long long>(t.PlanCandidates));
+            if (compare != 0)
+                std::printf("       compare: %d evenings with more games\n", t.Better);
             std::fflush(stdout);
         }
     }

@@ -86,6 +86,12 @@ std::vector<std::string> ExplainNoPlan(const NoPlanFacts& f) {
             lines.push_back("Het zoeken is na " + N(f.Trials) +
                             " proefberekeningen gestopt; een indeling die meer probeert, kan "
                             "er nog zijn.");
+        else if (f.LimitStops > 0)
+            lines.push_back(
+                N(f.LimitStops) +
+                (f.LimitStops == 1 ? " proefberekening is" : " proefberekeningen zijn") +
+                " afgebroken omdat een ronde te lang zocht; met die banen kan het "
+                "misschien toch.");
     } else {
         lines.push_back("Geen indeling van de banen gevonden waarmee elke ronde lukt.");
     }

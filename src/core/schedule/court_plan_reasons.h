@@ -29,6 +29,7 @@ struct NoPlanFacts {
     std::string StuckReason; // the failed round's own reason, "Heren: ..."
     bool BudgetSpent = false;
     int Trials = 0;
+    int LimitStops = 0; // trial runs stopped by their candidate limit
 
     // What would work: the fewest courts, the most doubles and mixed rounds with which a plan
     // was found (-1: none found).

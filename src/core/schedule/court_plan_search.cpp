@@ -167,14 +167,15 @@ public:
             out.Plan = Best;
             out.Games = BestGames;
             out.Distance = BestDistance;
-            out.MostGamesProved = !BudgetSpent && !Pump.UserStop;
+            out.MostGamesProved = !BudgetSpent && !Pump.UserStop && LimitStops == 0;
             return out;
         }
         if (out.Stopped) return out;
-        out.NoPlanProved = !BudgetSpent;
+        out.NoPlanProved = !BudgetSpent && LimitStops == 0;
         facts.StuckRound = RoundOfSlot(std::max(DeepestSlot, 0));
         facts.StuckReason = DeepestReason;
         facts.BudgetSpent = BudgetSpent;
+        facts.LimitStops = LimitStops;
         facts.Trials = Trials;
         return Finish(out, facts);
     }
@@ -194,6 +195,8 @@ private:
         Work->ErrorCode = 0;
         Work->StopKey = 0;
         StartRun(*Work, Ports);
+        // A trial the candidate limit stopped counts as failed, without proof that it fails.
+        if (s.RunStopped && !Pump.UserStop) ++LimitStops;
         Last = plan;
         HaveLast = true;
         return !Pump.UserStop;
@@ -557,6 +560,7 @@ private:
     std::vector<int> MostAfter;
 
     int Trials = 0;
+    int LimitStops = 0;
     bool BudgetSpent = false;
     CourtPlan Last;
     bool HaveLast = false;

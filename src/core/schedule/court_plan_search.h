@@ -16,9 +16,10 @@
 // who sat out need. After the first plan the search goes on as branch and bound: a choice is
 // left out when even the most games the remaining rounds could hold cannot beat the best plan.
 //
-// What is guaranteed: a returned plan works (a last ordinary run checks it). When the search
-// ran to its end (MostGamesProved) no working plan has more games, and none with as many games
-// is closer to the grid. When the trial budget ends it first, the plan is the best found: the
+// What is guaranteed: a returned plan works (an ordinary run of the whole plan checks it).
+// When the search ran to its end without a trial stopped by its candidate limit
+// (MostGamesProved) no working plan has more games, and none with as many games is closer to
+// the grid. When the trial budget ends it first, the plan is the best found: the
 // first plan found is the one that gives each round, in order, the most games that still let
 // the search complete the rounds after it. Deterministic: limits count trials and candidates,
 // never time, so the same set-up gives the same plan.
@@ -52,7 +53,7 @@ struct CourtPlanOutcome {
     // No working plan gives more games (or as many, closer to the grid's courts).
     bool MostGamesProved = false;
     // No plan works: the counts rule every plan out, or the search tried every choice (not
-    // when its trial budget ended it first).
+    // when its trial budget ended it first or a trial was stopped by its candidate limit).
     bool NoPlanProved = false;
     // The user stopped the search ("S&top", Esc).
     bool Stopped = false;
