@@ -82,7 +82,6 @@ public:
     void ResetProgress(int maximum) override;
     void StepProgress(uint64_t steps) override;
     void ShowRoundProgress(int line, std::string_view text) override;
-    void ShowRoundReason(int group, int round, std::string_view text) override;
     void ShowPlanProgress(int round, int rounds) override;
 
     bool RunInProgress() const { return Running; }

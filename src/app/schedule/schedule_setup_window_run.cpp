@@ -107,9 +107,6 @@ void TSchemaForm::ShowRoundProgress(int line, std::string_view text) {
     RekenTxtMemo->show();
 }
 
-// The reasons are listed when the run has ended, in round order (RoundReasonLines).
-void TSchemaForm::ShowRoundReason(int, int, std::string_view) {}
-
 void TSchemaForm::ShowWarning(std::string_view text) {
     FoutregelLabel->setText(ToQt(text));
     FoutregelLabel->show();
