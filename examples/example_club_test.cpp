@@ -1,8 +1,10 @@
 // The example club as a new user meets it: opened as "&Open" opens it and computed with what
 // the set-up window proposes, the club night gives a complete schedule without a message; the
-// evening with many late arrivals does so with the courts its README names.
+// evening with many late arrivals does so with the courts its README names, or with the courts
+// the program finds for it.
 
 #include "core/members/member_file.h"
+#include "core/schedule/court_plan_search.h"
 #include "core/schedule/schedule_run.h"
 #include "core/schedule/schedule_setup.h"
 #include "headless/headless_ports.h"
@@ -105,4 +107,25 @@ TEST(ExampleClub, TheLateEveningNeedsFewerCourtsInItsFirstTwoRounds) {
     EXPECT_EQ(e.Texts(), std::vector<std::string>{});
     EXPECT_TRUE(e.Complete());
     EXPECT_EQ(e.State->Schedule->CourtsMixed[2], 6);
+}
+
+// "&Passende banen" after the failed run: one search finds courts with which every round works,
+// with at least as many games as the courts above, and "&Start" then computes the schedule
+// without a message.
+TEST(ExampleClub, TheLateEveningIsFittedInOnePress) {
+    Evening e("tc_de_kastanjelaan_laat");
+    e.Compute();
+    ASSERT_FALSE(e.Texts().empty());
+    RunControl control{e.State->StopKey};
+    RunPorts ports{e.Messages, e.Pump, e.Bell, e.View, control};
+    const CourtPlanOutcome plan = FitCourts(*e.State, ports);
+    ASSERT_TRUE(plan.Found);
+    EXPECT_GE(plan.Games, 2 + 2 + 3 + 3 + 2 + 2 + 3 + 3 + 6 + 6);
+
+    e.Messages.Shown.clear();
+    ApplyCourtPlan(*e.State->Schedule, plan.Plan);
+    StartRun(*e.State, ports);
+    EXPECT_EQ(e.Texts(), std::vector<std::string>{});
+    EXPECT_TRUE(e.State->Schedule->Reasons.empty());
+    EXPECT_TRUE(e.Complete());
 }

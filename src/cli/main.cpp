@@ -1,6 +1,6 @@
 // tolvex-cli: the core without windows, for scripts and checks.
 //   tolvex-cli dump FILE.tvs
-//   tolvex-cli schedule SETUP.json [--literal] [--max-candidates N]
+//   tolvex-cli schedule SETUP.json [--literal] [--max-candidates N] [--fit-courts]
 //   tolvex-cli report SETUP.json --kind K [--summary] [--export FILE]
 // "--help", alone or after a command, prints the usage on standard output; a wrong call prints
 // it on standard error and fails.
@@ -17,7 +17,7 @@ constexpr const char* ReportUsage =
     "gebruik: tolvex-cli report OPZET.json --kind 1..5 [--summary] [--export BESTAND]\n";
 constexpr const char* Usage =
     "gebruik: tolvex-cli dump BESTAND.tvs\n"
-    "         tolvex-cli schedule OPZET.json [--literal] [--max-candidates N]\n"
+    "         tolvex-cli schedule OPZET.json [--literal] [--max-candidates N] [--fit-courts]\n"
     "         tolvex-cli report OPZET.json --kind 1..5 [--summary] [--export BESTAND]\n"
     "         tolvex-cli [OPDRACHT] --help\n";
 

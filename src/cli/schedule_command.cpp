@@ -1,5 +1,8 @@
-// tolvex-cli schedule SETUP.json [--literal] [--max-candidates N]: one complete schedule
-// computed as the set-up window's "&Start" computes it, printed as one JSON object. With
+// tolvex-cli schedule SETUP.json [--literal] [--max-candidates N] [--fit-courts]: one complete
+// schedule computed as the set-up window's "&Start" computes it, printed as one JSON object.
+// --fit-courts first searches courts per round with which every round succeeds, as "Passende
+// banen" in the set-up window does, and computes the schedule with them (exit status 3 and the
+// reasons when no plan works). With
 // "memberFile" the rounds and courts come from that file's configuration unless the set-up
 // gives them. The question " Wilt U stoppen" is answered "Nee"; --max-candidates N presses the
 // stop button after N candidates of the chosen search; --literal examines every candidate as
@@ -11,6 +14,8 @@
 #include "core/common/windows1252.h"
 #include "core/config/config_dialog_fields.h"
 #include "core/members/member_file.h"
+#include "core/schedule/court_plan_search.h"
+#include "core/schedule/round_reasons.h"
 #include "core/schedule/schedule_run.h"
 #include "core/schedule/schedule_setup.h"
 #include "headless/headless_ports.h"
@@ -52,13 +57,20 @@ std::string TextField(const json& object, const char* key) {
 namespace {
 
 const char* const Usage =
-    "gebruik: tolvex-cli schedule OPZET.json [--literal] [--max-candidates N]\n"
+    "gebruik: tolvex-cli schedule OPZET.json [--literal] [--max-candidates N] [--fit-courts]\n"
     "  Berekent een schema zoals \"&Start\" in het opzetvenster en schrijft het als JSON.\n"
     "  --literal           onderzoekt elke kandidaat (de letterlijke zoekmethode); zonder\n"
     "                      deze optie slaat de zoektocht over waar geen selectie kan liggen\n"
     "                      (zelfde schema, minder kandidaten)\n"
     "  --max-candidates N  stopt de gekozen zoekmethode na N kandidaten (als \"S&top\")\n"
-    "  --help              deze tekst\n";
+    "  --fit-courts        zoekt eerst banen per ronde waarmee elke ronde lukt (als \"Passende\n"
+    "                      banen\"): de meeste wedstrijden, dan zo dicht mogelijk bij de\n"
+    "                      opgegeven of voorgestelde banen; \"fitCourts\" in de uitvoer zegt\n"
+    "                      wat er gevonden is, of waarom geen indeling past\n"
+    "  --help              deze tekst\n"
+    "  Afloop: 0 een schema (met --fit-courts: een schema zonder mislukte ronde), 1 foute\n"
+    "  invoer, 2 gestopt na --max-candidates, 3 met --fit-courts: geen indeling van de banen\n"
+    "  waarmee elke ronde lukt.\n";
 
 json MessagesJson(const RecordingMessenger& messenger) {
     json shown = json::array();
@@ -209,6 +221,11 @@ json Output(const AppState& state, const RecordingMessenger& messages,
                            {"text", Windows1252ToUtf8(reason.Text)}});
     }
     out["reasons"] = reasons;
+    // The same reasons as the set-up window lists them, one line per failed round.
+    json lines = json::array();
+    for (const std::string& line : RoundReasonLines(store))
+        lines.push_back(Windows1252ToUtf8(line));
+    out["reasonLines"] = lines;
     out["candidates"] = store.Candidates;
     out["stopped"] = store.RunStopped;
     return out;
@@ -218,6 +235,7 @@ int Run(int argc, char** argv) {
     std::string setupFile;
     uint64_t maxCandidates = 0;
     bool literal = false;
+    bool fitCourts = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -226,6 +244,8 @@ int Run(int argc, char** argv) {
         }
         if (arg == "--literal") {
             literal = true;
+        } else if (arg == "--fit-courts") {
+            fitCourts = true;
         } else if (arg == "--max-candidates") {
             if (i + 1 >= argc) throw BadInput("--max-candidates verwacht een aantal");
             std::string value = argv[++i];
@@ -261,9 +281,32 @@ int Run(int argc, char** argv) {
     PrepareSchedule(*state, input, messages, bell, view);
 
     ScheduleStore& store = *state->Schedule;
+    json fit;
+    if (fitCourts) {
+        // The candidate limit of the command stops each trial run of the search.
+        CourtPlanLimits limits;
+        if (maxCandidates != 0) limits.TrialCandidates = maxCandidates;
+        const CourtPlanOutcome plan = FitCourts(*state, ports, limits);
+        json why = json::array();
+        for (const std::string& line : plan.Why) why.push_back(Windows1252ToUtf8(line));
+        fit = {{"found", plan.Found},       {"games", plan.Games},
+               {"distance", plan.Distance}, {"mostGamesProved", plan.MostGamesProved},
+               {"trials", plan.Trials},     {"why", why}};
+        if (!plan.Found) {
+            std::string text = json{{"fitCourts", fit}}.dump();
+            std::fwrite(text.data(), 1, text.size(), stdout);
+            std::fputc('\n', stdout);
+            return 3;
+        }
+        ApplyCourtPlan(store, plan.Plan);
+        // The plan's own run has its limit lifted: the search has run it already.
+        control.CandidateLimit = 0;
+    }
     StartRun(*state, ports);
 
-    std::string text = Output(*state, messages, view).dump();
+    json out = Output(*state, messages, view);
+    if (fitCourts) out["fitCourts"] = fit;
+    std::string text = out.dump();
     std::fwrite(text.data(), 1, text.size(), stdout);
     std::fputc('\n', stdout);
     return store.RunStopped ? 2 : 0;

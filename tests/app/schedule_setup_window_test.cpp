@@ -4,6 +4,7 @@
 #include "app/schedule/schedule_setup_window.h"
 #include "app/shell/main_window.h"
 #include "app/shell/start_up.h"
+#include "core/schedule/schedule_setup_fields.h"
 #include "recording_print_canvas.h"
 #include "scripted_ports.h"
 
@@ -15,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -479,25 +481,90 @@ private slots:
         QCOMPARE(s.Form->RekenProgress->value(), 64 % 5); // the bar wraps past its maximum
     }
 
-    // A round that cannot be filled says why below the progress lines, and the memo grows to
-    // hold it.
-    void AFailedRoundShowsItsReasonInTheMemo() {
-        Setup s(true);
-        s.Members(17, 0);
-        s.State->MemberList[17].LidRecord.StatCode = "63";
-        s.State->Config.CfgRec.NBanen = 4;
+    // Nine men and four who arrive in round 2 on 3 courts: round 1 has too few players and
+    // round 2 too many who must play. Every failed round gets its line in the list below the
+    // progress bar, which covers nothing; the memo keeps its own texts and the outcome messages
+    // stay as they are. "&Passende banen" puts courts in the grid with which the next "&Start"
+    // leaves no failed round, and that "&Start" takes the list away.
+    void FailedRoundsAreListedAndFittingCourtsMakeEveryRoundWork() {
+        Setup s;
+        s.Members(13, 8);
+        for (int i = 10; i <= 13; ++i) s.State->MemberList[i].LidRecord.StatCode = "X1";
+        s.State->Config.CfgRec.NBanen = 6;
         s.Open(1);
-        s.Form->TolvexEdit->setText("4");
+        s.Form->TolvexEdit->setText("2");
         s.Form->Mixedit->setText("0");
+        s.Form->BanenEdit->setText("6");
+        s.Form->MoreBtn->click();
+        for (int row : {1, 2})
+            for (int column : {1, 2}) s.Form->Cell(CellTag(row, column))->setText("3");
+        const int plainHeight = s.Form->height();
+        s.Form->StartSchemaBtnClick();
+
+        QCOMPARE(ToQt(s.Fakes.Messages.Shown.front().Text),
+                 QString("Geen oplossing heren-tolvex      in ronde : 1"));
+        QListWidget* list = s.Form->RedenLijst;
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(0)->text(),
+                 QString("Ronde 1, heren: er zijn 9 spelers beschikbaar (4 pauzeren of komen "
+                         "later); 3 banen vragen er 12."));
+        QVERIFY(list->item(1)->text().startsWith(
+            "Ronde 2, heren: mislukt omdat ronde 1 niet lukte (13 spelers moeten spelen"));
+        QCOMPARE(s.Form->RekenTxtMemo->toPlainText(), QString(" Klaar met rekenen .... "));
+        const QRect listArea = list->geometry();
+        QVERIFY(!listArea.intersects(s.Form->BanenBox->geometry()));
+        QVERIFY(!listArea.intersects(s.Form->RekenProgress->geometry()));
+        QVERIFY(!listArea.intersects(s.Form->BottomPanel->geometry()));
+        QVERIFY(s.Form->BottomPanel->geometry().bottom() < s.Form->height());
+        QVERIFY(s.Form->height() > plainHeight);
+        QVERIFY(s.Form->PassendeBanenBtn->isVisible());
+
+        QTest::mouseClick(s.Form->PassendeBanenBtn, Qt::LeftButton);
+        const ScheduleStore& store = *s.State->Schedule;
+        QVERIFY(list->item(list->count() - 1)->text().startsWith("Passende banen: "));
+        QCOMPARE(s.Form->Cell(CellTag(1, 1))->text(), QString::number(store.CourtsMen[1]));
+        QCOMPARE(s.Form->Cell(CellTag(2, 1))->text(), QString::number(store.CourtsMen[2]));
+        QVERIFY(store.CourtsMen[1] + store.CourtsWomen[1] <= 6);
+        QVERIFY(store.CourtsMen[2] + store.CourtsWomen[2] <= 6);
+
+        s.Fakes.Messages.Clear();
+        s.Form->StartSchemaBtnClick();
+        QVERIFY(store.Reasons.empty());
+        QCOMPARE(s.Fakes.Messages.Shown.size(), size_t(0));
+        QVERIFY(!list->isVisible());
+        QVERIFY(!s.Form->PassendeBanenBtn->isVisible());
+        QCOMPARE(s.Form->height(), plainHeight);
+    }
+
+    // 48 players on 4 courts: no plan works, and the window says why and what would.
+    void FittingCourtsSaysWhyNoPlanWorks() {
+        Setup s;
+        s.State->MemberCount = 60;
+        s.State->Config.CfgRec.NBanen = 8;
+        s.Open(2);
+        s.Form->HerenEdit->setText("24");
+        s.Form->DamesEdit->setText("24");
+        s.Form->TolvexEdit->setText("4");
+        s.Form->Mixedit->setText("2");
         s.Form->BanenEdit->setText("4");
         s.Form->MoreBtn->click();
         s.Form->StartSchemaBtnClick();
-        const auto& reasons = s.State->Schedule->Reasons;
-        QVERIFY(!reasons.empty());
-        const QStringList lines = s.Form->RekenTxtMemo->toPlainText().split('\n');
-        QCOMPARE(lines.value(0), QString(" Klaar met rekenen .... "));
-        QVERIFY(lines.contains(ToQt(reasons.front().Text)));
-        QVERIFY(s.Form->RekenTxtMemo->height() > 25);
+        QVERIFY(s.Form->PassendeBanenBtn->isVisible());
+        s.Fakes.Messages.Clear();
+        s.Form->PassendeBanenBtnClick();
+        QCOMPARE(s.Fakes.Messages.Shown.size(), size_t(1));
+        const QString why =
+            "Met 48 spelers op 4 banen spelen er per ronde hoogstens 16 en zitten er 32 uit; wie "
+            "uitzit moet de volgende ronde spelen, maar daar zijn maar 16 plaatsen, dus kan niet "
+            "iedereen die uitzat in ronde 2 spelen.";
+        const QString works = "Wel mogelijk: met 6 banen (en voor de rest dezelfde opzet).";
+        QCOMPARE(ToQt(s.Fakes.Messages.Last().Text), why + "\r" + works);
+        QCOMPARE(int(s.Fakes.Messages.Last().Kind), int(KindInformatie));
+        QListWidget* list = s.Form->RedenLijst;
+        QCOMPARE(list->item(list->count() - 2)->text(), why);
+        QCOMPARE(list->item(list->count() - 1)->text(), works);
+        QCOMPARE(s.Form->Cell(CellTag(1, 1))->text(), QString("2")); // the grid is left alone
     }
 
     // A run that searches every possibility in its fourth round (the literal search: the
@@ -660,6 +727,19 @@ private slots:
         s.Form->MoreBtn->click();
         s.Form->StartSchemaBtn->click();
         s.Form->grab().save(folder + "/schema_opzet_klaar.png");
+        // A late-arrivals evening whose rounds fail on the grid's courts, then fitted.
+        s.Members(13, 8);
+        for (int i = 10; i <= 13; ++i) s.State->MemberList[i].LidRecord.StatCode = "X1";
+        s.State->Config.CfgRec.NBanen = 6;
+        s.Open(1);
+        s.Form->TolvexEdit->setText("4");
+        s.Form->Mixedit->setText("2");
+        s.Form->BanenEdit->setText("6");
+        s.Form->MoreBtn->click();
+        s.Form->StartSchemaBtnClick();
+        s.Form->grab().save(folder + "/schema_opzet_redenen.png");
+        s.Form->PassendeBanenBtnClick();
+        s.Form->grab().save(folder + "/schema_opzet_passend.png");
         s.Banen->PrepareShow(6);
         s.Banen->show();
         s.Banen->grab().save(folder + "/banen_dlg.png");

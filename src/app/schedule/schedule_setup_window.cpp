@@ -62,6 +62,7 @@ TSchemaForm::TSchemaForm(AppState& state, const WindowPorts& ports, QWidget* par
     setProperty("helpContext", 240);
     BuildControls();
     PressFocusedButtonsOnEnter(this);
+    BuildFitControls();
     PasFormAan(this);
 }
 
@@ -282,6 +283,7 @@ bool TSchemaForm::PrepareShow(int nr) {
     QFont windowFont = font();
     windowFont.setPointSize(State.ScreenFontSize);
     setFont(windowFont);
+    HideReasonList();
     resize(541, 540);
     for (QWidget* w :
          std::initializer_list<QWidget*>{BanenBox, RekenTxtMemo, FoutregelLabel, RekenProgress,

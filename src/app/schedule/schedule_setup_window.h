@@ -21,6 +21,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
@@ -58,6 +59,9 @@ public:
     void MoreBtnClick();
     void StartSchemaBtnClick();
     void StopSchemaBtnClick();
+    // "&Passende banen": searches courts per round with which every round succeeds and puts
+    // them in the grid; "&Start" then computes the schedule with them.
+    void PassendeBanenBtnClick();
     void SluitBtnClick();
     void ChangeCourtPage(int d);
     void PauzeEdit1Change(int tag);
@@ -79,7 +83,7 @@ public:
     void ResetProgress(int maximum) override;
     void StepProgress(uint64_t steps) override;
     void ShowRoundProgress(int line, std::string_view text) override;
-    void ShowRoundReason(int group, int round, std::string_view text) override;
+    void ShowPlanProgress(int round, int rounds) override;
 
     bool RunInProgress() const { return Running; }
     // When not 0, a run acts as if "S&top" was pressed after this many candidates (tests).
@@ -130,6 +134,10 @@ public:
     QPushButton* RondeMinBtn = nullptr;
     QPushButton* Rondeplusbtn = nullptr;
     QTimer* DelayTimer = nullptr;
+    // Why rounds failed, one line per round, and what the search for fitting courts found; below
+    // the progress bar, shown after a run with a failed round until the next "&Start".
+    QListWidget* RedenLijst = nullptr;
+    QPushButton* PassendeBanenBtn = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -141,6 +149,13 @@ private:
     class RunPump;
 
     void BuildControls();
+    void BuildFitControls();
+    // Every field into the store and the set-up, as "&Start" takes them; false when a field is
+    // no number.
+    bool TakeAllFields();
+    // The list with these lines, scrolled to its first line or (fromEnd) to its last.
+    void ShowReasonList(const QStringList& lines, bool fromEnd = false);
+    void HideReasonList();
     void BuildCourtGrid();
     void ShowCountFields();
     void ShowCourtPageOnScreen();
@@ -158,6 +173,9 @@ private:
     WindowPorts Ports;
     TBanenDlg* BanenDlg = nullptr;
     bool Running = false;
+    bool FittingCourts = false;
+    // The height the reasons list added to the window (0 while it is hidden).
+    int ReasonListHeight = 0;
     std::optional<int> PendingResult;
     int ProgressMax = 0;
     uint64_t ProgressPosition = 0;
@@ -167,6 +185,4 @@ private:
     // The run asked for the focus on "&OK" while the fields were locked: it goes there when the
     // run has ended.
     bool FocusOKAfterRun = false;
-    // Why rounds of the current run failed, one memo line each below the progress lines.
-    QStringList RoundReasons;
 };

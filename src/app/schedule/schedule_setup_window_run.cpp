@@ -4,6 +4,7 @@
 #include "app/schedule/schedule_setup_window.h"
 
 #include "app/common/qt_text.h"
+#include "core/schedule/round_reasons.h"
 #include "core/schedule/schedule_run.h"
 #include "core/schedule/schedule_setup.h"
 #include "core/schedule/schedule_setup_fields.h"
@@ -40,32 +41,12 @@ private:
 void TSchemaForm::StartSchemaBtnClick() {
     if (Running) return;
     ScheduleStore& store = *State.Schedule;
-    ScheduleParams& params = store.Params;
-    State.ErrorCode = 0;
-    // A field whose text is no number keeps the run from starting: the user corrects it first.
-    for (int tag = 1; tag <= LastCellTag; ++tag)
-        if (!TakeFieldToRun(tag)) return;
-    if (Banengekozen) ::SaveCourtPage(store, RndIndx);
-
-    ScheduleSetupInput input;
-    input.Kind = State.ScheduleKind;
-    input.NHeren = params.NHeren;
-    input.NDames = params.NDames;
-    input.NDubRonden = params.NDubRonden;
-    input.NMixRonden = params.NMixRonden;
-    input.NBanen = params.NBanen;
-    input.SpeelDatum = params.SpeelDatum;
-    input.CourtsMen = store.CourtsMen;
-    input.CourtsWomen = store.CourtsWomen;
-    input.CourtsMixed = store.CourtsMixed;
-    input.PairingOptions = params.PairingOptions;
-    input.PauseOptions = params.PauseOptions;
-    ApplyScheduleSetup(State, input, Ports.Bell, *this);
+    if (!TakeAllFields()) return;
 
     RunPump pump(Ports.Pump, *DelayTimer);
     RunControl control{State.StopKey, CandidateLimit, 1, LiteralSearch};
     RunPorts run{Ports.Msg, pump, Ports.Bell, *this, control};
-    RoundReasons.clear();
+    HideReasonList();
     Running = true;
     SetFieldsLocked(true);
     StartRun(State, run);
@@ -73,6 +54,12 @@ void TSchemaForm::StartSchemaBtnClick() {
     SetFieldsLocked(false);
     if (std::exchange(FocusOKAfterRun, false)) SluitBtn->setFocus();
     if (store.RoundValid) StopSchemaBtn->hide();
+    if (!store.Reasons.empty()) {
+        QStringList lines;
+        for (const std::string& line : RoundReasonLines(store)) lines << ToQt(line);
+        ShowReasonList(lines);
+        PassendeBanenBtn->show();
+    }
     if (PendingResult) done(*std::exchange(PendingResult, std::nullopt));
 }
 
@@ -90,6 +77,11 @@ bool TSchemaForm::TakeFieldToRun(int tag) {
 }
 
 void TSchemaForm::StopSchemaBtnClick() {
+    // While fitting courts "S&top" ends the search only; the window stays.
+    if (FittingCourts) {
+        State.StopKey = 27;
+        return;
+    }
     RekenTxtMemo->hide();
     RekenProgress->setValue(0);
     State.StopKey = 27;
@@ -108,16 +100,7 @@ void TSchemaForm::SetMemoLine(int line, const QString& text, int height) {
     const int last = std::clamp((height - 25) / 20, 0, 2);
     QStringList lines;
     for (int i = 0; i <= last; ++i) lines << MemoLines[i];
-    lines << RoundReasons;
-    const QString shown = lines.join('\n');
-    RekenTxtMemo->setPlainText(shown);
-    if (!RoundReasons.isEmpty()) {
-        // The reasons are long: the memo grows to hold them, wrapped at its width.
-        const int width = RekenTxtMemo->width() - 12;
-        const QRect needed = RekenTxtMemo->fontMetrics().boundingRect(QRect(0, 0, width, 10000),
-                                                                      Qt::TextWordWrap, shown);
-        height = std::max(height, needed.height() + 12);
-    }
+    RekenTxtMemo->setPlainText(lines.join('\n'));
     RekenTxtMemo->setGeometry(135, 200, RekenTxtMemo->width(), height);
     RekenTxtMemo->raise();
 }
@@ -135,12 +118,6 @@ void TSchemaForm::WriteCompu(int compindx) {
 
 void TSchemaForm::ShowRoundProgress(int line, std::string_view text) {
     SetMemoLine(line, ToQt(text), 20 * line + 25);
-    RekenTxtMemo->show();
-}
-
-void TSchemaForm::ShowRoundReason(int, int, std::string_view text) {
-    RoundReasons << ToQt(text);
-    SetMemoLine(0, MemoLines[0], 25);
     RekenTxtMemo->show();
 }
 

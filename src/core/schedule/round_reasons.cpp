@@ -1,5 +1,7 @@
 #include "core/schedule/round_reasons.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string Trimmed(std::string_view text) {
@@ -92,4 +94,52 @@ std::string ExplainRound(const ScheduleStore& store, const RoundFacts& f) {
         return group + "geen selectie met " + f.FirstPair +
                " als eerste paar voldoet aan alle regels.";
     return group + "geen selectie voldoet aan alle regels.";
+}
+
+namespace {
+
+// "Heren: 14 spelers ..." -> "14 spelers ...", without the final full stop when asked.
+std::string CauseOf(const ScheduleStore& store, const RoundReasonEntry& entry, bool stopless) {
+    std::string text = entry.Text;
+    const std::string prefix = GroupName(store, entry.Group) + ": ";
+    if (text.compare(0, prefix.size(), prefix) == 0) text.erase(0, prefix.size());
+    if (stopless && !text.empty() && text.back() == '.') text.pop_back();
+    return text;
+}
+
+std::string LowerFirst(std::string text) {
+    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z')
+        text[0] = static_cast<char>(text[0] + 32);
+    return text;
+}
+
+} // namespace
+
+std::vector<std::string> RoundReasonLines(const ScheduleStore& store) {
+    std::vector<const RoundReasonEntry*> entries;
+    for (const RoundReasonEntry& entry : store.Reasons) entries.push_back(&entry);
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const RoundReasonEntry* a, const RoundReasonEntry* b) {
+                         if (a->Round != b->Round) return a->Round < b->Round;
+                         return a->Group < b->Group;
+                     });
+    std::vector<std::string> lines;
+    for (const RoundReasonEntry* entry : entries) {
+        // The latest earlier failed round this round builds on: the group's own doubles rounds;
+        // for a mixed round every earlier round.
+        int earlier = 0;
+        for (const RoundReasonEntry& other : store.Reasons)
+            if (other.Round < entry->Round && other.Round > earlier &&
+                (entry->Group == 2 || other.Group == entry->Group))
+                earlier = other.Round;
+        std::string line =
+            "Ronde " + N(entry->Round) + ", " + LowerFirst(GroupName(store, entry->Group)) + ": ";
+        if (entry->DependsOnEarlierRounds && earlier > 0)
+            line += "mislukt omdat ronde " + N(earlier) + " niet lukte (" +
+                    CauseOf(store, *entry, true) + ").";
+        else
+            line += CauseOf(store, *entry, false);
+        lines.push_back(line);
+    }
+    return lines;
 }

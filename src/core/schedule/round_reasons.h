@@ -7,6 +7,7 @@
 #include "core/schedule/schedule_store.h"
 
 #include <string>
+#include <vector>
 
 // The group label without its blanks ("Heren", "Dames", "Mixed", "Groep A").
 std::string GroupName(const ScheduleStore& store, int g);
@@ -36,3 +37,9 @@ struct RoundFacts {
 };
 
 std::string ExplainRound(const ScheduleStore& store, const RoundFacts& facts);
+
+// The run's failed rounds as the set-up window lists them: one line per failed round, by round
+// and then men, ladies, mixed: "Ronde 2, heren: ...". A round whose cause lies in what earlier
+// rounds left, after an earlier round of its group failed (for a mixed round: any earlier
+// round), says that it failed because of that round.
+std::vector<std::string> RoundReasonLines(const ScheduleStore& store);

@@ -32,10 +32,27 @@ bool StopAsked(RunPorts& ports) {
     return ports.Control.StopAsked();
 }
 
-// A failed round's reason goes to the run's list and to the computing memo.
-void NoteRoundReason(ScheduleStore& store, RunPorts& ports, int group, int round) {
+// Whether a group has fewer players who can play the round than its courts have places: a
+// cause in the round's own counts, whatever the earlier rounds did.
+bool TooFewToFill(const ScheduleStore& store, int group, int round, int courts) {
+    auto available = [&](Group g, bool mixed) {
+        StatusRecord record = store.Of(g).StatusTable[round];
+        if (mixed) MixedRoundStatusUpdate(store, g, record);
+        int n = 0;
+        for (int p = 1; p <= store.CountOf(g); ++p)
+            if (IsAvailable(record.Status[p])) ++n;
+        return n;
+    };
+    if (group == 2) return available(Men, true) < 2 * courts || available(Women, true) < 2 * courts;
+    return available(static_cast<Group>(group), false) < 4 * courts;
+}
+
+// A failed round's reason goes to the run's list and to the set-up window.
+void NoteRoundReason(ScheduleStore& store, RunPorts& ports, int group, int round, int courts) {
     if (store.RoundReasonText.empty()) return;
-    store.Reasons.push_back({group, round, store.RoundReasonText});
+    const bool ownCounts = courts <= 0 || store.TooManyCourts || ports.Control.StopAsked() ||
+                           TooFewToFill(store, group, round, courts);
+    store.Reasons.push_back({group, round, store.RoundReasonText, !ownCounts});
     ports.View.ShowRoundReason(group, round, store.RoundReasonText);
 }
 
@@ -62,7 +79,7 @@ bool DoublesPhase(AppState& state, RunPorts& ports, Group g) {
             const int courts = g == Men ? store.CourtsMen[r] : store.CourtsWomen[r];
             SelectDoublesRound(store, ports, g, r, courts);
             if (!store.RoundValid) ReportRoundFlags(state, ports, prefix, r);
-            NoteRoundReason(store, ports, g, r);
+            NoteRoundReason(store, ports, g, r, courts);
             if (StopAsked(ports)) return false;
             ArrangeMatches(store, g, r);
             RecordRound(store, g, r);
@@ -89,7 +106,7 @@ bool MixedPhase(AppState& state, RunPorts& ports) {
             if (store.MixedResult.Count < 2 * courts)
                 ReportRound(state, ports, PrefixMixed, MsgSelectionFailed, round);
             if (!store.RoundValid) ReportRoundFlags(state, ports, PrefixMixed, round);
-            NoteRoundReason(store, ports, 2, round);
+            NoteRoundReason(store, ports, 2, round, courts);
             if (StopAsked(ports)) return false;
             RecordMixedRound(store, m);
             AfterMixedRound(store, m);

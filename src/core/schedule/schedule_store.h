@@ -165,6 +165,9 @@ struct RoundReasonEntry {
     int Group = 0;
     int Round = 0;
     std::string Text;
+    // The cause lies in what the earlier rounds left (who sat out, games, pairs used), not in
+    // the round's own counts (no courts, too few players present) or a stop.
+    bool DependsOnEarlierRounds = false;
 };
 
 struct ScheduleStore {

@@ -34,6 +34,8 @@ public:
     // Why a round failed (group 0 men, 1 women, 2 mixed; the round of the whole schedule), one
     // line per failed round in the computing memo, shown right after the round's messages.
     virtual void ShowRoundReason(int /*group*/, int /*round*/, std::string_view /*text*/) {}
+    // The search for fitting courts is deciding round `round` of `rounds`.
+    virtual void ShowPlanProgress(int /*round*/, int /*rounds*/) {}
 };
 
 // Everything a run reaches outside the store.
