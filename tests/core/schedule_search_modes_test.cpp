@@ -16,8 +16,10 @@ namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr int DefaultSetUps = 150; // the sanitizer run checks memory, not coverage
+constexpr bool CheckCoverage = false;
 #else
 constexpr int DefaultSetUps = 2500;
+constexpr bool CheckCoverage = true;
 #endif
 constexpr uint64_t LiteralCap = 300'000; // a literal run beyond this is skipped
 
@@ -262,6 +264,7 @@ TEST(SearchModes, TheBoundedSearchGivesTheLiteralSearchsSchedules) {
     const auto& [compared, rounds, fewer, doublesPartial, mixedEnded, mixedSearchedOn, mixedGaveUp,
                  cuts] = c;
     // The evenings reach every rule the comparison is about.
+    if (!CheckCoverage) return;
     EXPECT_GT(compared, setUps * 8 / 10);
     EXPECT_GT(rounds, compared * 4);
     EXPECT_GT(fewer, compared / 10);
@@ -285,6 +288,7 @@ TEST(SearchModes, VaryPairsEveningsOfAClubGiveTheLiteralSchedules) {
     // Many of these evenings end within the literal cap (the others search for long without the
     // bounds); near-impossible mixed rounds, the half-filled court and the table of dead ends
     // all occur.
+    if (!CheckCoverage) return;
     EXPECT_GT(c.Compared, setUps / 3);
     EXPECT_GT(c.MixedGaveUp, 0);
     for (auto v : {BoundVerdict::Balance, BoundVerdict::NoOpponent, BoundVerdict::Known})
