@@ -1,3 +1,4 @@
+#include "app/common/print_dialogs.h"
 #include "app/common/qt_chooser.h"
 #include "app/common/qt_event_pump.h"
 #include "app/common/qt_messenger.h"
@@ -39,9 +40,13 @@ int main(int argc, char** argv) {
     QtChooser chooser(printer);
     // The member file's dialogs: a case-insensitive ".tvs" filter, no second overwrite question.
     MemberFileChooser memberFiles(chooser, nullptr);
+    // The PDF file of the "PDF-bestand" printer and the print preview.
+    PrintDialogs printDialogs(canvas, chooser);
     app.Reporter = &messenger;
 
-    WindowPorts ports{messenger, pump, beeper, clock, chooser, canvas, help, &memberFiles};
+    WindowPorts ports{messenger, pump, beeper, clock, chooser, canvas, help};
+    ports.MemberFiles = &memberFiles;
+    ports.Printing = &printDialogs;
     ProgramWindows windows = CreateWindows(state, ports);
     chooser.SetParent(windows.Main.get());
     memberFiles.SetParent(windows.Main.get());

@@ -1,4 +1,5 @@
 #include "../core/report_test_store.h"
+#include "app/common/print_dialogs.h"
 #include "app/common/qt_print_canvas.h"
 #include "app/common/qt_print_preview.h"
 #include "app/members/member_grid.h"
@@ -115,8 +116,11 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         QtPrintCanvas canvas(printer);
         NoHelp help;
-        TTolvex12 window(state, WindowPorts{fakes.Messages, fakes.Pump, fakes.Bell, fakes.Time,
-                                            chooser, canvas, help});
+        PrintDialogs dialogs(canvas, chooser);
+        WindowPorts ports{fakes.Messages, fakes.Pump, fakes.Bell, fakes.Time,
+                          chooser,        canvas,     help};
+        ports.Printing = &dialogs;
+        TTolvex12 window(state, ports);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.OpenLedenInput();
@@ -170,8 +174,11 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         QtPrintCanvas canvas(printer);
         NoHelp help;
-        TTolvex12 window(state, WindowPorts{fakes.Messages, fakes.Pump, fakes.Bell, fakes.Time,
-                                            chooser, canvas, help});
+        PrintDialogs dialogs(canvas, chooser);
+        WindowPorts ports{fakes.Messages, fakes.Pump, fakes.Bell, fakes.Time,
+                          chooser,        canvas,     help};
+        ports.Printing = &dialogs;
+        TTolvex12 window(state, ports);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.OpenLedenInput();
@@ -239,9 +246,11 @@ private slots:
         QtPrintCanvas canvas(printer);
         NoHelp help;
         state.PrnCfg.PrntInstel = static_cast<int32_t>(canvas.Printers().size()) - 1;
-        ProgramWindows windows =
-            CreateWindows(state, WindowPorts{fakes.Messages, fakes.Pump, fakes.Bell, fakes.Time,
-                                             chooser, canvas, help});
+        PrintDialogs dialogs(canvas, chooser);
+        WindowPorts ports{fakes.Messages, fakes.Pump, fakes.Bell, fakes.Time,
+                          chooser,        canvas,     help};
+        ports.Printing = &dialogs;
+        ProgramWindows windows = CreateWindows(state, ports);
         windows.Main->show();
         windows.Main->EnableUitVoerItems(true);
         windows.Main->findChild<QAction*>("PaarSchema")->trigger();

@@ -1,12 +1,6 @@
 // The report window's "&Export" and "&Print" on a computed schedule, with real clicks.
 
-#include "../core/report_test_store.h"
-#include "app/reports/results_form.h"
-#include "app/shell/main_window.h"
-#include "app/shell/start_up.h"
-#include "file_test_support.h"
-#include "recording_print_canvas.h"
-#include "scripted_ports.h"
+#include "report_window_fixture.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -19,20 +13,9 @@ std::string Blanks(int n) {
     return std::string(static_cast<std::size_t>(n), ' ');
 }
 
-struct Fixture {
-    ScratchFolder Folder;
-    HandStore S;
-    TestPorts Fakes;
-    ScriptedChooser Choose;
-    RecordingPrintCanvas Printer;
-    NoHelp Help;
-    ProgramWindows Windows =
-        CreateWindows(*S.State, WindowPorts{Fakes.Messages, Fakes.Pump, Fakes.Bell, Fakes.Time,
-                                            Choose, Printer, Help});
-    TResultsForm* Form = Windows.ResultsForm.get();
-
+// The report of the times played, with the club's print settings.
+struct Fixture : ReportWindowFixture {
     Fixture() {
-        FillClubSchedule(S);
         AppState& state = *S.State;
         state.Config.CfgRec.ClubNaam = "TC Oost";
         state.PrnCfg.LeftMarge = 20; // two blanks in front of every exported line
@@ -40,9 +23,7 @@ struct Fixture {
         state.PrnCfg.LineHeight = 50;
         state.PrnCfg.LinespPage = 61;
         state.PrnCfg.PrntInstel = 0;
-        Windows.Main->show();
-        Windows.Main->EnableUitVoerItems(true);
-        Windows.Main->findChild<QAction*>("AantalGespeeld")->trigger();
+        Action("AantalGespeeld")->trigger();
     }
 };
 

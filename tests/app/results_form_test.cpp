@@ -10,6 +10,7 @@
 #include "core/reports/court_schedule.h"
 #include "file_test_support.h"
 #include "recording_print_canvas.h"
+#include "report_window_fixture.h"
 #include "scripted_ports.h"
 
 #include <QAction>
@@ -25,58 +26,6 @@
 #include <random>
 
 namespace {
-
-struct Fixture {
-    HandStore S;
-    TestPorts Fakes;
-    ScriptedChooser Choose;
-    RecordingPrintCanvas Printer;
-    NoHelp Help;
-    ProgramWindows Windows =
-        CreateWindows(*S.State, WindowPorts{Fakes.Messages, Fakes.Pump, Fakes.Bell, Fakes.Time,
-                                            Choose, Printer, Help});
-    TResultsForm* Form = Windows.ResultsForm.get();
-
-    Fixture() {
-        FillClubSchedule(S);
-        Windows.Main->show();
-        Windows.Main->EnableUitVoerItems(true);
-    }
-    QAction* Action(const char* name) const {
-        auto* action = Windows.Main->findChild<QAction*>(name);
-        if (!action) qFatal("no action %s", name);
-        return action;
-    }
-    int BeeldEntries() const {
-        int n = 0;
-        for (QAction* a : Windows.Main->findChild<QMenu*>("BeeldMenu")->actions())
-            if (a->property("tag").isValid()) ++n;
-        return n;
-    }
-    QStringList Headers() const {
-        QStringList captions;
-        for (int i = 0; i < Form->ListView->columnCount(); ++i)
-            captions << Form->ListView->headerItem()->text(i);
-        return captions;
-    }
-    QStringList Row(int i) const {
-        QStringList texts;
-        QTreeWidgetItem* item = Form->ListView->topLevelItem(i);
-        for (int c = 0; c < item->columnCount(); ++c) texts << item->text(c);
-        return texts;
-    }
-    void ClickCell(int row, int col) { ClickGridCell(Form->BewerkGrid, row, col); }
-    static void ClickGridCell(QTableWidget* grid, int row, int col) {
-        grid->scrollTo(grid->model()->index(row, col));
-        const QRect cell = grid->visualRect(grid->model()->index(row, col));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-    }
-    QStringList ListLines() const {
-        QStringList lines;
-        for (const TResultObj& line : Form->UitLijst) lines << QString::fromStdString(line.Regel);
-        return lines;
-    }
-};
 
 QStringList LinesOf(const ReportOpening& opening) {
     QStringList lines;
@@ -111,7 +60,7 @@ class ResultsFormTest : public QObject {
     Q_OBJECT
 private slots:
     void StartUpCreatesTheWindowHidden() {
-        Fixture f;
+        ReportWindowFixture f;
         QVERIFY(!f.Form->isVisible());
         QCOMPARE(f.Form->windowTitle(), QString("Schema Resultaten"));
         QCOMPARE(f.Form->StopBtn->text(), QString("&Sluit"));
@@ -156,7 +105,7 @@ private slots:
              {"1", "J. Smit", "", "3", "2", "2", "    2 ( 2)"}},
         };
         for (const Case& c : cases) {
-            Fixture f;
+            ReportWindowFixture f;
             f.Action(c.action)->trigger();
             QVERIFY(f.Form->isVisible());
             QCOMPARE(f.Form->Resulthead->text(), c.title);
@@ -185,7 +134,7 @@ private slots:
     }
 
     void ChoosingAReportAfterANewRunShowsItOfTheNewSchedule() {
-        Fixture f;
+        ReportWindowFixture f;
         f.Action("Kruistabel")->trigger();
         const QStringList before = f.ListLines();
         ComputePairs(*f.S.State, f.Fakes, 8, 4);
@@ -206,7 +155,7 @@ private slots:
     }
 
     void TheEditorOfAnEarlierScheduleIsClosedNotApplied() {
-        Fixture f;
+        ReportWindowFixture f;
         f.Action("Wijzigen")->trigger();
         QVERIFY(f.Form->BewerkGrid->isVisible());
         ComputePairs(*f.S.State, f.Fakes, 8, 4);
@@ -222,7 +171,7 @@ private slots:
     }
 
     void StartingASetUpClosesTheWindowAndLeavingItWithoutARunShowsNoReport() {
-        Fixture f;
+        ReportWindowFixture f;
         f.Action("BaanSchema")->trigger();
         QVERIFY(f.Form->isVisible());
         bool openDuringSetUp = true;
@@ -247,7 +196,7 @@ private slots:
     }
 
     void OpeningAnotherMemberFileClosesTheWindow() {
-        Fixture f;
+        ReportWindowFixture f;
         ScratchFolder folder;
         const std::string file = folder.Path("club.tvs");
         WriteBytes(file, HeaderBytes(0, "2") + MemberBytes(1, 4, "Kees", "Bos", "h", "X") +
@@ -306,8 +255,8 @@ private slots:
                     model.Places[g1][r][p1].Court != model.Places[g2][r][p2].Court;
                 fakes.Messages.Clear();
                 if (random() % 2) {
-                    Fixture::ClickGridCell(grid, row1, 3 + r);
-                    Fixture::ClickGridCell(grid, row2, 3 + r);
+                    ReportWindowFixture::ClickGridCell(grid, row1, 3 + r);
+                    ReportWindowFixture::ClickGridCell(grid, row2, 3 + r);
                 } else {
                     ++byKeys;
                     ArrowTo(grid, row1, 3 + r);
@@ -336,7 +285,7 @@ private slots:
     }
 
     void ColumnsFollowTheReportAndTheCrossTableLabel() {
-        Fixture f;
+        ReportWindowFixture f;
         f.Action("Kruistabel")->trigger();
         QVERIFY(f.Form->GroepKopLab1->isVisible());
         QCOMPARE(f.Form->GroepKopLab1->text(), QString("Tegenspelers"));
@@ -352,7 +301,7 @@ private slots:
     }
 
     void HintsFollowTheMouse() {
-        Fixture f;
+        ReportWindowFixture f;
         f.Action("PaarSchema")->trigger();
         QWidget* viewport = f.Form->ListView->viewport();
         QTest::mouseMove(viewport, QPoint(20, 10));
@@ -364,7 +313,7 @@ private slots:
     }
 
     void NothingBeforeAScheduleAndNoEditorForPairs() {
-        Fixture f;
+        ReportWindowFixture f;
         f.S.State->ScheduleKind = 0;
         f.Action("PaarSchema")->trigger();
         QVERIFY(!f.Form->isVisible());
@@ -378,7 +327,7 @@ private slots:
     }
 
     void PopupOpensAnotherReportAndLinesChangeOnlyInTheList() {
-        Fixture f;
+        ReportWindowFixture f;
         f.Action("PaarSchema")->trigger();
         const std::size_t lines = f.Form->UitLijst.size();
         f.Form->ListView->setCurrentItem(f.Form->ListView->topLevelItem(2));
@@ -404,7 +353,7 @@ private slots:
     }
 
     void MinimisedStaysListedClosedLeavesTheList() {
-        Fixture f;
+        ReportWindowFixture f;
         f.Action("BaanSchema")->trigger();
         f.Form->showMinimized();
         QCoreApplication::processEvents();
@@ -429,7 +378,7 @@ private slots:
     }
 
     void DelBeeldMenuSearchesFromTheFirstEntryAndEndsOnTheLast() {
-        Fixture f;
+        ReportWindowFixture f;
         f.Action("PaarSchema")->trigger();
         QWidget other;
         other.setWindowTitle("Opties");
@@ -447,7 +396,7 @@ private slots:
     }
 
     void EditorSwapsThroughClicksAndEnter() {
-        Fixture f;
+        ReportWindowFixture f;
         f.Action("Wijzigen")->trigger();
         QTableWidget* grid = f.Form->BewerkGrid;
         QVERIFY(grid->isVisible());

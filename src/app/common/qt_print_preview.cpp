@@ -59,17 +59,9 @@ bool ChoosePdfFile(QtPrintCanvas& canvas, Chooser& chooser) {
     return true;
 }
 
-bool ChoosePrintTarget(PrintCanvas& canvas, Chooser& chooser) {
-    auto* qtCanvas = dynamic_cast<QtPrintCanvas*>(&canvas);
-    if (!qtCanvas || !qtCanvas->PrintsToFile()) return true;
-    return ChoosePdfFile(*qtCanvas, chooser);
-}
-
-bool ShowPrintPreview(PrintCanvas& canvas, Messenger& messenger, QWidget* parent,
+bool ShowPrintPreview(QtPrintCanvas& canvas, Messenger& messenger, QWidget* parent,
                       std::string_view title, const std::function<void()>& layout) {
-    auto* qtCanvas = dynamic_cast<QtPrintCanvas*>(&canvas);
-    if (!qtCanvas) return false;
-    QPrintPreviewDialog dialog(&qtCanvas->Device(), parent);
+    QPrintPreviewDialog dialog(&canvas.Device(), parent);
     dialog.setObjectName("PrintPreview");
     dialog.setWindowTitle(QString("Afdrukvoorbeeld - ") + ToQt(title));
     std::string docTitle(title);

@@ -6,6 +6,8 @@
 #include "core/common/ports.h"
 #include "core/common/print_canvas.h"
 
+class PrintDialogs;
+
 struct WindowPorts {
     Messenger& Msg;
     EventPump& Pump;
@@ -17,4 +19,7 @@ struct WindowPorts {
     // The open and save dialogs of the member file; the plain chooser when none is given (the
     // tests answer both from one queue).
     Chooser* MemberFiles = nullptr;
+    // The print file and preview dialogs of the Qt printer; without them (a recording canvas in
+    // the tests) there is no file to ask for and no preview.
+    PrintDialogs* Printing = nullptr;
 };

@@ -1,7 +1,7 @@
 // "&Print", "&Export" and the print preview of the report window: the report list as it is
 // shown goes to the printer; the report's lines go to the text file.
 
-#include "app/common/qt_print_preview.h"
+#include "app/common/print_or_preview.h"
 #include "app/common/qt_text.h"
 #include "app/reports/results_form.h"
 #include "core/config/print_job.h"
@@ -39,28 +39,29 @@ ReportPrintout TResultsForm::ShownReportPrintout() {
 }
 
 void TResultsForm::PrintBtnClick() {
-    if (Opt < ReportPairSchedule || Opt > ReportCrossTable) return;
-    ReportPrintout report = ShownReportPrintout();
-    ReportPrintFields fields{PageLines, OrientFactor};
-    PrintReportCommand(State, Ports.Msg, Ports.Printer, report, fields,
-                       [this] { return ChoosePrintTarget(Ports.Printer, Ports.Choose); });
-    PageLines = fields.PageLines;
-    OrientFactor = fields.OrientFactor;
+    PrintReportAs(PrintMode::Print);
 }
 
 void TResultsForm::PreviewBtnClick() {
+    PrintReportAs(PrintMode::Preview);
+}
+
+void TResultsForm::PrintReportAs(PrintMode mode) {
     if (Opt < ReportPairSchedule || Opt > ReportCrossTable) return;
-    ReportPrintout report = ShownReportPrintout();
+    const ReportPrintout report = ShownReportPrintout();
     ReportPrintFields fields{PageLines, OrientFactor};
-    fields.OrientFactor = SelectPrinterForJob(State, Ports.Msg, Ports.Printer);
-    // Printing takes the printer's line height into the print settings; a preview keeps nothing.
-    const TPrnCFGRec settings = State.PrnCfg;
-    const bool print = ShowPrintPreview(Ports.Printer, Ports.Msg, this, report.Title,
-                                        [&] { PrintReport(State, Ports.Printer, report, fields); });
-    State.PrnCfg = settings;
+    PrintoutCommands printout;
+    printout.Title = report.Title;
+    printout.Print = [&](const std::function<bool()>& chooseTarget) {
+        PrintReportCommand(State, Ports.Msg, Ports.Printer, report, fields, chooseTarget);
+    };
+    printout.SelectPrinter = [&] {
+        fields.OrientFactor = SelectPrinterForJob(State, Ports.Msg, Ports.Printer);
+    };
+    printout.Layout = [&] { PrintReport(State, Ports.Printer, report, fields); };
+    PrintOrPreview(mode, printout, State.PrnCfg, Ports.Msg, Ports.Printing, this);
     PageLines = fields.PageLines;
     OrientFactor = fields.OrientFactor;
-    if (print) PrintBtnClick();
 }
 
 void TResultsForm::RedBtnClick() {

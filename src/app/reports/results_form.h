@@ -3,6 +3,7 @@
 // list, or the court-change editor in a grid. Created once at start-up and reused; every
 // opening rebuilds its contents from the current schedule.
 
+#include "app/common/print_or_preview.h"
 #include "app/common/window_ports.h"
 #include "core/app_state.h"
 #include "core/reports/court_editor.h"
@@ -54,6 +55,7 @@ public:
     void RedBtnClick();
     void PrintBtnClick();
     void PreviewBtnClick();
+    void PrintReportAs(PrintMode mode);
     static bool OutputCommandsBuilt();
     // What the report list shows, as it is printed.
     ReportPrintout ShownReportPrintout();

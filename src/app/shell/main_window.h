@@ -7,6 +7,7 @@
 //
 // The controls are private: tests find them by objectName.
 
+#include "app/common/print_or_preview.h"
 #include "app/common/window_ports.h"
 #include "core/app_state.h"
 #include "core/shell/window_states.h"
@@ -131,6 +132,7 @@ public:
     // The print commands (main_window_print_commands.cpp).
     void Print1Click();
     void PrintPreview1Click();
+    void PrintMemberListAs(PrintMode mode);
     MemberGridPrintout MemberGridAsShown();
     // Steps of the commands above that other windows carry out.
     void OpenResultaten(int opt);

@@ -3,7 +3,7 @@
 // options window "Opties".
 // ===========================================================================================
 
-#include "app/common/qt_print_preview.h"
+#include "app/common/print_or_preview.h"
 #include "app/common/qt_text.h"
 #include "app/config/options_window.h"
 #include "app/members/member_grid.h"
@@ -45,29 +45,29 @@ MemberGridPrintout TTolvex12::MemberGridAsShown() {
 }
 
 void TTolvex12::Print1Click() {
-    if (!State.MemberDataPresent && State.MemberCount == 0) return;
-    MemberGridPrintout grid = MemberGridAsShown();
-    MemberPrintFields fields{Orientatfact, Pagelines};
-    PrintMemberList(State, Ports.Msg, Ports.Printer, grid, fields,
-                    [this] { return ChoosePrintTarget(Ports.Printer, Ports.Choose); });
-    Orientatfact = fields.Orientatfact;
-    Pagelines = fields.Pagelines;
+    PrintMemberListAs(PrintMode::Print);
 }
 
 void TTolvex12::PrintPreview1Click() {
+    PrintMemberListAs(PrintMode::Preview);
+}
+
+void TTolvex12::PrintMemberListAs(PrintMode mode) {
     if (!State.MemberDataPresent && State.MemberCount == 0) return;
-    MemberGridPrintout grid = MemberGridAsShown();
+    const MemberGridPrintout grid = MemberGridAsShown();
     MemberPrintFields fields{Orientatfact, Pagelines};
-    fields.Orientatfact = SelectPrinterForJob(State, Ports.Msg, Ports.Printer);
-    // Laying out the list takes its own margin and line height into the print settings; a
-    // preview shows that but keeps nothing of it for the next save.
-    const TPrnCFGRec settings = State.PrnCfg;
-    const bool print = ShowPrintPreview(Ports.Printer, Ports.Msg, this, grid.Title,
-                                        [&] { PrintRecords(State, Ports.Printer, grid, fields); });
-    State.PrnCfg = settings;
+    PrintoutCommands printout;
+    printout.Title = grid.Title;
+    printout.Print = [&](const std::function<bool()>& chooseTarget) {
+        PrintMemberList(State, Ports.Msg, Ports.Printer, grid, fields, chooseTarget);
+    };
+    printout.SelectPrinter = [&] {
+        fields.Orientatfact = SelectPrinterForJob(State, Ports.Msg, Ports.Printer);
+    };
+    printout.Layout = [&] { PrintRecords(State, Ports.Printer, grid, fields); };
+    PrintOrPreview(mode, printout, State.PrnCfg, Ports.Msg, Ports.Printing, this);
     Orientatfact = fields.Orientatfact;
     Pagelines = fields.Pagelines;
-    if (print) Print1Click();
 }
 
 void TTolvex12::OpenOpties(int pgNr) {

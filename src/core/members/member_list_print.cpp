@@ -1,24 +1,25 @@
 #include "core/members/member_list_print.h"
 
 #include "core/common/file_names.h"
-#include "core/config/config_file.h"
+#include "core/config/page_layout.h"
 #include "core/config/print_job.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
-class MemberListLayout {
+// The grid's rows 1.. under a heading with the caption, the file name and the column headings,
+// framed by bars; a rule counts as a line.
+class MemberListTable : public PagedTable {
 public:
-    MemberListLayout(AppState& state, PrintCanvas& canvas, const MemberGridPrintout& grid,
-                     MemberPrintFields& fields)
-        : Prn(state.PrnCfg)
-        , CharWidth(state.Printer.PrnCharWidth)
-        , Canvas(canvas)
+    MemberListTable(const TPrnCFGRec& settings, int charWidth, int pageWidth,
+                    const MemberGridPrintout& grid, std::string fileName)
+        : Prn(settings)
+        , CharWidth(charWidth)
         , Grid(grid)
-        , Fields(fields) {
+        , FileName(std::move(fileName)) {
         K = static_cast<int>(grid.ColumnWidths.size()) - 1;
-        const int pageWidth = canvas.PageWidth();
         Widths.assign(static_cast<std::size_t>(std::max(K, 0)) + 1, 0);
         for (int i = 1; i <= K; ++i)
             Widths[static_cast<std::size_t>(i)] =
@@ -26,85 +27,76 @@ public:
                                  pageWidth / 800);
     }
 
-    void Print() {
-        PageHeading();
-        const int rows = static_cast<int>(Grid.Cells.size());
-        for (int r = 1; r < rows; ++r) {
-            PrintRow(r);
-            if (Fields.Orientatfact * Fields.Pagelines / 100 >= Prn.LinespPage - 1) NewPage();
+    std::size_t RowCount() const override { return Grid.Cells.empty() ? 0 : Grid.Cells.size() - 1; }
+
+    // Every page, the first included, starts its heading two lines down; the top margin is not
+    // used by this listing.
+    void PageHeading(PageLayout& page, bool) override {
+        X = Prn.LeftMarge;
+        page.MoveTo(2 * page.LineHeight());
+        PrintCanvas& canvas = page.Canvas();
+        canvas.TextOut(Prn.LeftMarge, page.Y(), Grid.Title);
+        canvas.TextOut(canvas.TextWidth(Grid.Title) + 2 * Prn.LeftMarge, page.Y(), FileName);
+        page.NextLine();
+        page.NextLine();
+        page.Count(2);
+        if (!Grid.Cells.empty()) {
+            PrintRow(page, 0);
+            page.Count(1);
         }
-        Rule();
+        Rule(page);
     }
 
-private:
-    int LineHeight() const { return Prn.LineHeight; }
+    void Row(PageLayout& page, std::size_t i) override { PrintRow(page, static_cast<int>(i) + 1); }
 
+    void Closing(PageLayout& page) override { Rule(page); }
+
+private:
     std::string Cell(int column, int r) const {
         const auto& row = Grid.Cells[static_cast<std::size_t>(r)];
         return column < static_cast<int>(row.size()) ? row[static_cast<std::size_t>(column)] : "";
     }
 
-    void PageHeading() {
-        X = Prn.LeftMarge;
-        Y = 2 * LineHeight();
-        Canvas.TextOut(Prn.LeftMarge, Y, Grid.Title);
-        Canvas.TextOut(Canvas.TextWidth(Grid.Title) + 2 * Prn.LeftMarge, Y, FileName);
-        Y += 2 * LineHeight();
-        Fields.Pagelines += 2;
-        if (!Grid.Cells.empty()) PrintRow(0);
-        Rule();
-    }
-
-    void PrintRow(int r) {
+    void PrintRow(PageLayout& page, int r) {
         X = Prn.LeftMarge;
         for (int i = 1; i <= K; ++i) {
-            Canvas.TextOut(X - CharWidth, Y, "|");
-            Canvas.TextOut(X, Y, r == 0 && i == 1 ? std::string(" Nr.") : Cell(i, r));
+            page.Canvas().TextOut(X - CharWidth, page.Y(), "|");
+            page.Canvas().TextOut(X, page.Y(), r == 0 && i == 1 ? std::string(" Nr.") : Cell(i, r));
             X += Widths[static_cast<std::size_t>(i)];
         }
-        Y += LineHeight();
-        ++Fields.Pagelines;
+        page.NextLine();
     }
 
-    void Rule() {
-        Canvas.Line(Prn.LeftMarge, Y, X, Y);
-        Y += LineHeight() / 2;
-        ++Fields.Pagelines;
+    // From the left margin to the end of the row printed last.
+    void Rule(PageLayout& page) {
+        page.Canvas().Line(Prn.LeftMarge, page.Y(), X, page.Y());
+        page.HalfLine();
+        page.Count(1);
     }
 
-    void NewPage() {
-        Canvas.NewPage();
-        Fields.Pagelines = 0;
-        PageHeading();
-    }
-
-public:
-    std::string FileName;
-
-private:
-    TPrnCFGRec& Prn;
+    const TPrnCFGRec& Prn;
     int CharWidth;
-    PrintCanvas& Canvas;
     const MemberGridPrintout& Grid;
-    MemberPrintFields& Fields;
+    std::string FileName;
     std::vector<int> Widths;
     int K = 0;
     int X = 0;
-    int Y = 0;
 };
 
 } // namespace
 
 void PrintRecords(AppState& state, PrintCanvas& canvas, const MemberGridPrintout& grid,
                   MemberPrintFields& fields) {
-    fields.Pagelines = 0;
-    // A printer that was never measured leaves the stored line height (never zero).
-    if (state.Printer.PrnLineHeight != 0) state.PrnCfg.LineHeight = state.Printer.PrnLineHeight;
-    if (state.PrnCfg.LineHeight == 0) state.PrnCfg.LineHeight = DefaultLineHeight;
+    PageRules rules;
+    rules.OrientFactor = fields.Orientatfact;
+    // A full page breaks after the last row too: the closing rule then stands on a page of its
+    // own.
+    rules.BreaksAfterLastRow = true;
+    PageLayout page(canvas, state.Printer, state.PrnCfg, rules, fields.Pagelines);
     state.PrnCfg.LeftMarge = static_cast<uint16_t>(state.Printer.PrnCharWidth * 3);
-    MemberListLayout layout(state, canvas, grid, fields);
-    layout.FileName = FileNameText(state.MemberFileName);
-    layout.Print();
+    MemberListTable table(state.PrnCfg, state.Printer.PrnCharWidth, canvas.PageWidth(), grid,
+                          FileNameText(state.MemberFileName));
+    page.Print(table);
 }
 
 bool PrintMemberList(AppState& state, Messenger& messenger, PrintCanvas& canvas,

@@ -1,7 +1,7 @@
 #include "core/reports/report_print.h"
 
 #include "core/common/error_report.h"
-#include "core/config/config_file.h"
+#include "core/config/page_layout.h"
 #include "core/config/print_job.h"
 #include "core/reports/report_lines.h"
 #include "core/reports/report_summary.h"
@@ -11,159 +11,123 @@
 namespace {
 
 constexpr uint16_t PrinterNotPresent = 21;
-// From this page length on, pages break by their height instead of by their line count.
-constexpr int PageLengthByHeight = 999;
 
 // A dash line of the pair schedule prints as a rule.
 bool IsRule(const ReportListItem& item) {
     return !item.Caption.empty() && item.Caption[0] == '-';
 }
 
-class ReportPage {
+// The report list's items as framed rows under the summary and title blocks; a court of the pair
+// schedule with names keeps its two rows on one page.
+class ReportTable : public PagedTable {
 public:
-    ReportPage(AppState& state, PrintCanvas& canvas, const ReportPrintout& report,
-               ReportPrintFields& fields)
-        : State(state)
-        , Prn(state.PrnCfg)
-        , Canvas(canvas)
-        , Report(report)
-        , Fields(fields) {
-        const long pageWidth = canvas.PageWidth();
+    ReportTable(const ConfigState& config, int charWidth, int pageWidth,
+                const ReportPrintout& report)
+        : Config(config)
+        , Prn(config.PrnCfg)
+        , CharWidth(charWidth)
+        , Report(report) {
         for (const ReportColumn& column : report.Columns) {
-            Widths.push_back(static_cast<int>(pageWidth * column.Width / 800));
+            Widths.push_back(static_cast<int>(static_cast<long>(pageWidth) * column.Width / 800));
             Total += Widths.back();
         }
     }
 
-    void Print() {
-        Fields.PageLines = 0;
+    // The page number stands under the right edge of the table.
+    int PageNumberX() const { return Prn.LeftMarge + Total - 3 * Prn.FontSizeTv; }
+
+    std::size_t RowCount() const override { return Report.Items.size(); }
+
+    // The title block and column heading open the first page; later pages repeat them only when
+    // asked.
+    void PageHeading(PageLayout& page, bool firstPage) override {
         X = Prn.LeftMarge;
-        Y = Prn.TopMarge;
-        if (State.PrintHeadOn) SummaryBlock();
-        TitleBlock();
-        const std::size_t count = Report.Items.size();
-        for (std::size_t i = 0; i < count; ++i) {
-            const bool courtFollows = FirstRowOfCourt(Report, i);
-            // A court whose second row would open the next page starts that page instead (unless
-            // the page holds nothing yet, where it could not do better).
-            if (courtFollows && RowsOnPage > 0 && PageFullAt(Fields.PageLines + 1)) NewPrintPage();
-            Row(Report.Items[i]);
-            ++Fields.PageLines;
-            ++RowsOnPage;
-            if (i + 1 == count) break;
-            if (courtFollows) continue;
-            if (PageFullByHeight(Fields.PageLines)) {
-                NewPrintPage();
-                continue;
-            }
-            if (PageFullByCount(Fields.PageLines)) NewPrintPage();
-        }
-        PageNumber();
-        if (State.PersDataOn) PersonalData();
+        page.MoveTo(Prn.TopMarge);
+        if (Config.PrintHeadOn) SummaryBlock(page);
+        if (firstPage || Config.PrintTitelOn) TitleBlock(page);
     }
 
-private:
-    int LineHeight() const { return Prn.LineHeight; }
-    int CharWidth() const { return State.Printer.PrnCharWidth; }
-
-    bool PageFullByHeight(int lines) const {
-        return Prn.LinespPage >= PageLengthByHeight &&
-               Canvas.PageHeight() - Prn.BottomMarge < lines * LineHeight();
-    }
-    bool PageFullByCount(int lines) const {
-        return Fields.OrientFactor * lines / 100 >= Prn.LinespPage - 1;
-    }
-    bool PageFullAt(int lines) const { return PageFullByHeight(lines) || PageFullByCount(lines); }
-
-    void Rule() {
-        Canvas.Line(Prn.LeftMarge, Y, Prn.LeftMarge + Total, Y);
-        Y += LineHeight() / 2;
-    }
-
-    void SummaryBlock() {
-        for (const std::string& line : Report.Summary) {
-            Canvas.TextOut(Prn.LeftMarge, Y, line);
-            Y += LineHeight();
-        }
-        Rule();
-        Fields.PageLines = static_cast<int16_t>(Fields.PageLines + Report.MixedRounds + 7);
-    }
-
-    void TitleBlock() {
-        for (std::string_view text : {std::string_view(Report.ClubNaam),
-                                      std::string_view(Report.Title), std::string_view(" ")}) {
-            Canvas.TextOut(Prn.LeftMarge, Y, text);
-            Y += LineHeight();
-        }
-        Fields.PageLines += 3;
-        Rule();
-        X = Prn.LeftMarge;
-        Canvas.TextOut(X - CharWidth(), Y, "|");
-        for (std::size_t i = 0; i < Report.Columns.size(); ++i) {
-            Canvas.TextOut(X, Y, Report.Columns[i].Caption);
-            X += Widths[i];
-        }
-        Canvas.TextOut(X, Y, "|");
-        Y += LineHeight();
-        Rule();
-        Fields.PageLines += 3;
-    }
-
-    void Row(const ReportListItem& item) {
+    void Row(PageLayout& page, std::size_t i) override {
+        const ReportListItem& item = Report.Items[i];
         if (IsRule(item)) {
-            Rule();
+            Rule(page);
             return;
         }
+        PrintCanvas& canvas = page.Canvas();
         X = Prn.LeftMarge;
-        Canvas.TextOut(X - CharWidth(), Y, "|");
-        Canvas.TextOut(X, Y, item.Caption);
+        canvas.TextOut(X - CharWidth, page.Y(), "|");
+        canvas.TextOut(X, page.Y(), item.Caption);
         if (!Widths.empty()) X += Widths[0];
         // Sub-items beyond the last column have no column to stand in.
         for (std::size_t j = 0; j < item.SubItems.size() && j + 1 < Widths.size(); ++j) {
-            Canvas.TextOut(X, Y, item.SubItems[j]);
+            canvas.TextOut(X, page.Y(), item.SubItems[j]);
             X += Widths[j + 1];
         }
-        Canvas.TextOut(Prn.LeftMarge + Total, Y, "|");
-        Y += LineHeight();
+        canvas.TextOut(Prn.LeftMarge + Total, page.Y(), "|");
+        page.NextLine();
     }
 
-    void PageNumber() {
-        std::string number = "-" + std::to_string(Canvas.PageNumber()) + "-";
-        Canvas.TextOut(Prn.LeftMarge + Total - 3 * Prn.FontSizeTv, Y, number);
-        Y += LineHeight();
+    bool KeptWithNext(std::size_t i) const override { return FirstRowOfCourt(Report, i); }
+
+    void Closing(PageLayout& page) override {
+        if (Config.PersDataOn) PersonalData(page);
     }
 
-    void NewPrintPage() {
-        PageNumber();
-        Canvas.NewPage();
-        Fields.PageLines = 0;
-        RowsOnPage = 0;
+private:
+    void Rule(PageLayout& page) {
+        page.Canvas().Line(Prn.LeftMarge, page.Y(), Prn.LeftMarge + Total, page.Y());
+        page.HalfLine();
+    }
+
+    // The block counts M + 7 lines, whatever it prints.
+    void SummaryBlock(PageLayout& page) {
+        for (const std::string& line : Report.Summary) {
+            page.Canvas().TextOut(Prn.LeftMarge, page.Y(), line);
+            page.NextLine();
+        }
+        Rule(page);
+        page.Count(Report.MixedRounds + 7);
+    }
+
+    void TitleBlock(PageLayout& page) {
+        PrintCanvas& canvas = page.Canvas();
+        for (std::string_view text : {std::string_view(Report.ClubNaam),
+                                      std::string_view(Report.Title), std::string_view(" ")}) {
+            canvas.TextOut(Prn.LeftMarge, page.Y(), text);
+            page.NextLine();
+        }
+        page.Count(3);
+        Rule(page);
         X = Prn.LeftMarge;
-        Y = Prn.TopMarge;
-        if (State.PrintHeadOn) SummaryBlock();
-        if (State.PrintTitelOn) TitleBlock();
+        canvas.TextOut(X - CharWidth, page.Y(), "|");
+        for (std::size_t i = 0; i < Report.Columns.size(); ++i) {
+            canvas.TextOut(X, page.Y(), Report.Columns[i].Caption);
+            X += Widths[i];
+        }
+        canvas.TextOut(X, page.Y(), "|");
+        page.NextLine();
+        Rule(page);
+        page.Count(3);
     }
 
-    void PersonalData() {
+    // Persoon[3] (the postcode) is not printed.
+    void PersonalData(PageLayout& page) {
         X = Prn.LeftMarge;
         const auto& p = Prn.Persoon;
         for (const std::string& line : {p[0].Str(), p[1].Str(), "   " + p[3].Str(), p[4].Str()}) {
-            Canvas.TextOut(X, Y, line);
-            Y += LineHeight();
+            page.Canvas().TextOut(X, page.Y(), line);
+            page.NextLine();
         }
-        Fields.PageLines += 6;
+        page.Count(6);
     }
 
-    AppState& State;
-    TPrnCFGRec& Prn;
-    PrintCanvas& Canvas;
+    const ConfigState& Config;
+    const TPrnCFGRec& Prn;
+    int CharWidth;
     const ReportPrintout& Report;
-    ReportPrintFields& Fields;
     std::vector<int> Widths;
     int Total = 0;
     int X = 0;
-    int Y = 0;
-    int RowsOnPage = 0; // items printed on the current page
 };
 
 } // namespace
@@ -211,11 +175,13 @@ ReportPrintout ReportPrintoutOf(const AppState& state, const OpenedReport& repor
 
 void PrintReport(AppState& state, PrintCanvas& canvas, const ReportPrintout& report,
                  ReportPrintFields& fields) {
-    // A printer that was never measured leaves the stored line height (never zero).
-    if (state.Printer.PrnLineHeight != 0) state.PrnCfg.LineHeight = state.Printer.PrnLineHeight;
-    if (state.PrnCfg.LineHeight == 0) state.PrnCfg.LineHeight = DefaultLineHeight;
-    ReportPage page(state, canvas, report, fields);
-    page.Print();
+    ReportTable table(state, state.Printer.PrnCharWidth, canvas.PageWidth(), report);
+    PageRules rules;
+    rules.OrientFactor = fields.OrientFactor;
+    rules.BreaksByHeight = true;
+    rules.PageNumberX = table.PageNumberX();
+    PageLayout page(canvas, state.Printer, state.PrnCfg, rules, fields.PageLines);
+    page.Print(table);
 }
 
 bool PrintReportCommand(AppState& state, Messenger& messenger, PrintCanvas& canvas,
