@@ -31,7 +31,8 @@ ReportPrintout TResultsForm::ShownReportPrintout() {
         while (!item.SubItems.empty() && item.SubItems.back().empty()) item.SubItems.pop_back();
         items.push_back(std::move(item));
     }
-    ReportPrintout printout = ReportPrintoutOf(State, report, std::move(items));
+    ReportPrintout printout = ReportPrintoutOf(
+        State.Common, State.Configuration, *State.Scheduling.Schedule, report, std::move(items));
     // The columns print as wide as they are shown, widened or narrowed by the user included.
     for (int c = 0; c < columns && c < static_cast<int>(printout.Columns.size()); ++c)
         printout.Columns[static_cast<std::size_t>(c)].Width = ListView->columnWidth(c);
@@ -42,7 +43,7 @@ void TResultsForm::PrintBtnClick() {
     if (Opt < ReportPairSchedule || Opt > ReportCrossTable) return;
     ReportPrintout report = ShownReportPrintout();
     ReportPrintFields fields{PageLines, OrientFactor};
-    PrintReportCommand(State, Ports.Msg, Ports.Printer, report, fields,
+    PrintReportCommand(State.Common, State.Configuration, Ports.Msg, Ports.Printer, report, fields,
                        [this] { return ChoosePrintTarget(Ports.Printer, Ports.Choose); });
     PageLines = fields.PageLines;
     OrientFactor = fields.OrientFactor;
@@ -52,12 +53,14 @@ void TResultsForm::PreviewBtnClick() {
     if (Opt < ReportPairSchedule || Opt > ReportCrossTable) return;
     ReportPrintout report = ShownReportPrintout();
     ReportPrintFields fields{PageLines, OrientFactor};
-    fields.OrientFactor = SelectPrinterForJob(State, Ports.Msg, Ports.Printer);
+    fields.OrientFactor =
+        SelectPrinterForJob(State.Common, State.Configuration, Ports.Msg, Ports.Printer);
     // Printing takes the printer's line height into the print settings; a preview keeps nothing.
-    const TPrnCFGRec settings = State.PrnCfg;
-    const bool print = ShowPrintPreview(Ports.Printer, Ports.Msg, this, report.Title,
-                                        [&] { PrintReport(State, Ports.Printer, report, fields); });
-    State.PrnCfg = settings;
+    const TPrnCFGRec settings = State.Configuration.PrnCfg;
+    const bool print = ShowPrintPreview(Ports.Printer, Ports.Msg, this, report.Title, [&] {
+        PrintReport(State.Common, State.Configuration, Ports.Printer, report, fields);
+    });
+    State.Configuration.PrnCfg = settings;
     PageLines = fields.PageLines;
     OrientFactor = fields.OrientFactor;
     if (print) PrintBtnClick();
@@ -70,7 +73,9 @@ void TResultsForm::RedBtnClick() {
     report.Variant = Variant;
     report.Counts = Counts;
     report.Lines = UitLijst;
-    if (auto written =
-            ExportReportCommand(State, Ports.Msg, Ports.Choose, ReportExportInputOf(State, report)))
+    if (auto written = ExportReportCommand(State.Common, State.Configuration, State.Members,
+                                           Ports.Msg, Ports.Choose,
+                                           ReportExportInputOf(State.Common, State.Configuration,
+                                                               *State.Scheduling.Schedule, report)))
         ExportFileName = *written;
 }

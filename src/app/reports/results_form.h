@@ -4,11 +4,11 @@
 // opening rebuilds its contents from the current schedule.
 
 #include "app/common/window_ports.h"
-#include "core/app_state.h"
 #include "core/reports/court_editor.h"
 #include "core/reports/report_layout.h"
 #include "core/reports/report_lines.h"
 #include "core/reports/report_print.h"
+#include "state/app_state.h"
 
 #include <QWidget>
 

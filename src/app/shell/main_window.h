@@ -8,8 +8,8 @@
 // The controls are private: tests find them by objectName.
 
 #include "app/common/window_ports.h"
-#include "core/app_state.h"
 #include "core/shell/window_states.h"
+#include "state/app_state.h"
 
 #include <QMainWindow>
 #include <QPointer>

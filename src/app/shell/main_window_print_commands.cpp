@@ -45,26 +45,29 @@ MemberGridPrintout TTolvex12::MemberGridAsShown() {
 }
 
 void TTolvex12::Print1Click() {
-    if (!State.MemberDataPresent && State.MemberCount == 0) return;
+    if (!State.Members.MemberDataPresent && State.Members.MemberCount == 0) return;
     MemberGridPrintout grid = MemberGridAsShown();
     MemberPrintFields fields{Orientatfact, Pagelines};
-    PrintMemberList(State, Ports.Msg, Ports.Printer, grid, fields,
+    PrintMemberList(State.Common, State.Configuration, State.Members, Ports.Msg, Ports.Printer,
+                    grid, fields,
                     [this] { return ChoosePrintTarget(Ports.Printer, Ports.Choose); });
     Orientatfact = fields.Orientatfact;
     Pagelines = fields.Pagelines;
 }
 
 void TTolvex12::PrintPreview1Click() {
-    if (!State.MemberDataPresent && State.MemberCount == 0) return;
+    if (!State.Members.MemberDataPresent && State.Members.MemberCount == 0) return;
     MemberGridPrintout grid = MemberGridAsShown();
     MemberPrintFields fields{Orientatfact, Pagelines};
-    fields.Orientatfact = SelectPrinterForJob(State, Ports.Msg, Ports.Printer);
+    fields.Orientatfact =
+        SelectPrinterForJob(State.Common, State.Configuration, Ports.Msg, Ports.Printer);
     // Laying out the list takes its own margin and line height into the print settings; a
     // preview shows that but keeps nothing of it for the next save.
-    const TPrnCFGRec settings = State.PrnCfg;
-    const bool print = ShowPrintPreview(Ports.Printer, Ports.Msg, this, grid.Title,
-                                        [&] { PrintRecords(State, Ports.Printer, grid, fields); });
-    State.PrnCfg = settings;
+    const TPrnCFGRec settings = State.Configuration.PrnCfg;
+    const bool print = ShowPrintPreview(Ports.Printer, Ports.Msg, this, grid.Title, [&] {
+        PrintRecords(State.Common, State.Configuration, State.Members, Ports.Printer, grid, fields);
+    });
+    State.Configuration.PrnCfg = settings;
     Orientatfact = fields.Orientatfact;
     Pagelines = fields.Pagelines;
     if (print) Print1Click();

@@ -10,10 +10,10 @@ namespace {
 
 class MemberListLayout {
 public:
-    MemberListLayout(AppState& state, PrintCanvas& canvas, const MemberGridPrintout& grid,
-                     MemberPrintFields& fields)
-        : Prn(state.PrnCfg)
-        , CharWidth(state.Printer.PrnCharWidth)
+    MemberListLayout(const CommonState& common, ConfigState& config, PrintCanvas& canvas,
+                     const MemberGridPrintout& grid, MemberPrintFields& fields)
+        : Prn(config.PrnCfg)
+        , CharWidth(common.Printer.PrnCharWidth)
         , Canvas(canvas)
         , Grid(grid)
         , Fields(fields) {
@@ -95,23 +95,23 @@ private:
 
 } // namespace
 
-void PrintRecords(AppState& state, PrintCanvas& canvas, const MemberGridPrintout& grid,
-                  MemberPrintFields& fields) {
+void PrintRecords(const CommonState& common, ConfigState& config, const MemberState& members,
+                  PrintCanvas& canvas, const MemberGridPrintout& grid, MemberPrintFields& fields) {
     fields.Pagelines = 0;
     // A printer that was never measured leaves the stored line height (never zero).
-    if (state.Printer.PrnLineHeight != 0) state.PrnCfg.LineHeight = state.Printer.PrnLineHeight;
-    if (state.PrnCfg.LineHeight == 0) state.PrnCfg.LineHeight = DefaultLineHeight;
-    state.PrnCfg.LeftMarge = static_cast<uint16_t>(state.Printer.PrnCharWidth * 3);
-    MemberListLayout layout(state, canvas, grid, fields);
-    layout.FileName = FileNameText(state.MemberFileName);
+    if (common.Printer.PrnLineHeight != 0) config.PrnCfg.LineHeight = common.Printer.PrnLineHeight;
+    if (config.PrnCfg.LineHeight == 0) config.PrnCfg.LineHeight = DefaultLineHeight;
+    config.PrnCfg.LeftMarge = static_cast<uint16_t>(common.Printer.PrnCharWidth * 3);
+    MemberListLayout layout(common, config, canvas, grid, fields);
+    layout.FileName = FileNameText(members.MemberFileName);
     layout.Print();
 }
 
-bool PrintMemberList(AppState& state, Messenger& messenger, PrintCanvas& canvas,
-                     const MemberGridPrintout& grid, MemberPrintFields& fields,
-                     const std::function<bool()>& chooseTarget) {
-    fields.Orientatfact = SelectPrinterForJob(state, messenger, canvas);
-    std::string printer = ChosenPrinterName(state, canvas);
+bool PrintMemberList(CommonState& common, ConfigState& config, MemberState& members,
+                     Messenger& messenger, PrintCanvas& canvas, const MemberGridPrintout& grid,
+                     MemberPrintFields& fields, const std::function<bool()>& chooseTarget) {
+    fields.Orientatfact = SelectPrinterForJob(common, config, messenger, canvas);
+    std::string printer = ChosenPrinterName(config, canvas);
     if (printer.empty()) {
         messenger.Show("Geen Printer aanwezig", KindFout, ButtonsOK);
         return false;
@@ -119,5 +119,5 @@ bool PrintMemberList(AppState& state, Messenger& messenger, PrintCanvas& canvas,
     if (!AskPrintConfirmation(messenger, printer)) return false;
     if (chooseTarget && !chooseTarget()) return false;
     return RunPrintJob(messenger, canvas, grid.Title,
-                       [&] { PrintRecords(state, canvas, grid, fields); });
+                       [&] { PrintRecords(common, config, members, canvas, grid, fields); });
 }

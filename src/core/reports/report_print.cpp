@@ -21,10 +21,11 @@ bool IsRule(const ReportListItem& item) {
 
 class ReportPage {
 public:
-    ReportPage(AppState& state, PrintCanvas& canvas, const ReportPrintout& report,
-               ReportPrintFields& fields)
-        : State(state)
-        , Prn(state.PrnCfg)
+    ReportPage(const CommonState& common, ConfigState& config, PrintCanvas& canvas,
+               const ReportPrintout& report, ReportPrintFields& fields)
+        : Common(common)
+        , Config(config)
+        , Prn(config.PrnCfg)
         , Canvas(canvas)
         , Report(report)
         , Fields(fields) {
@@ -39,7 +40,7 @@ public:
         Fields.PageLines = 0;
         X = Prn.LeftMarge;
         Y = Prn.TopMarge;
-        if (State.PrintHeadOn) SummaryBlock();
+        if (Config.PrintHeadOn) SummaryBlock();
         TitleBlock();
         const std::size_t count = Report.Items.size();
         for (std::size_t i = 0; i < count; ++i) {
@@ -59,12 +60,12 @@ public:
             if (PageFullByCount(Fields.PageLines)) NewPrintPage();
         }
         PageNumber();
-        if (State.PersDataOn) PersonalData();
+        if (Config.PersDataOn) PersonalData();
     }
 
 private:
     int LineHeight() const { return Prn.LineHeight; }
-    int CharWidth() const { return State.Printer.PrnCharWidth; }
+    int CharWidth() const { return Common.Printer.PrnCharWidth; }
 
     bool PageFullByHeight(int lines) const {
         return Prn.LinespPage >= PageLengthByHeight &&
@@ -140,8 +141,8 @@ private:
         RowsOnPage = 0;
         X = Prn.LeftMarge;
         Y = Prn.TopMarge;
-        if (State.PrintHeadOn) SummaryBlock();
-        if (State.PrintTitelOn) TitleBlock();
+        if (Config.PrintHeadOn) SummaryBlock();
+        if (Config.PrintTitelOn) TitleBlock();
     }
 
     void PersonalData() {
@@ -154,7 +155,8 @@ private:
         Fields.PageLines += 6;
     }
 
-    AppState& State;
+    const CommonState& Common;
+    const ConfigState& Config;
     TPrnCFGRec& Prn;
     PrintCanvas& Canvas;
     const ReportPrintout& Report;
@@ -193,42 +195,43 @@ std::vector<ReportListItem> ReportListItems(const ReportLines& lines) {
     return items;
 }
 
-ReportPrintout ReportPrintoutOf(const AppState& state, const OpenedReport& report,
+ReportPrintout ReportPrintoutOf(const CommonState& common, const ConfigState& config,
+                                const ScheduleStore& store, const OpenedReport& report,
                                 std::vector<ReportListItem> items) {
     ReportPrintout printout;
-    ReportSource source = ReportSourceOf(state);
+    ReportSource source = ReportSourceOf(common, store);
     source.Counts = report.Counts;
-    printout.Summary = SummaryBlock(source, state.Config.CfgRec);
+    printout.Summary = SummaryBlock(source, config.Config.CfgRec);
     printout.MixedRounds = report.Counts.Mixed;
-    printout.ClubNaam = state.Config.CfgRec.ClubNaam.Str();
+    printout.ClubNaam = config.Config.CfgRec.ClubNaam.Str();
     printout.Title = std::string(ReportTitle(report.Opt));
-    printout.Columns = LayoutReport(report.Opt, state.ScheduleKind, report.Counts).Columns;
+    printout.Columns = LayoutReport(report.Opt, common.ScheduleKind, report.Counts).Columns;
     printout.Items = std::move(items);
     printout.CourtsOnTwoRows =
         report.Variant == ReportVariant(ReportPairSchedule, ScheduleWithNames);
     return printout;
 }
 
-void PrintReport(AppState& state, PrintCanvas& canvas, const ReportPrintout& report,
-                 ReportPrintFields& fields) {
+void PrintReport(const CommonState& common, ConfigState& config, PrintCanvas& canvas,
+                 const ReportPrintout& report, ReportPrintFields& fields) {
     // A printer that was never measured leaves the stored line height (never zero).
-    if (state.Printer.PrnLineHeight != 0) state.PrnCfg.LineHeight = state.Printer.PrnLineHeight;
-    if (state.PrnCfg.LineHeight == 0) state.PrnCfg.LineHeight = DefaultLineHeight;
-    ReportPage page(state, canvas, report, fields);
+    if (common.Printer.PrnLineHeight != 0) config.PrnCfg.LineHeight = common.Printer.PrnLineHeight;
+    if (config.PrnCfg.LineHeight == 0) config.PrnCfg.LineHeight = DefaultLineHeight;
+    ReportPage page(common, config, canvas, report, fields);
     page.Print();
 }
 
-bool PrintReportCommand(AppState& state, Messenger& messenger, PrintCanvas& canvas,
-                        const ReportPrintout& report, ReportPrintFields& fields,
-                        const std::function<bool()>& chooseTarget) {
-    fields.OrientFactor = SelectPrinterForJob(state, messenger, canvas);
-    std::string printer = ChosenPrinterName(state, canvas);
+bool PrintReportCommand(CommonState& common, ConfigState& config, Messenger& messenger,
+                        PrintCanvas& canvas, const ReportPrintout& report,
+                        ReportPrintFields& fields, const std::function<bool()>& chooseTarget) {
+    fields.OrientFactor = SelectPrinterForJob(common, config, messenger, canvas);
+    std::string printer = ChosenPrinterName(config, canvas);
     if (printer.empty()) {
-        ReportError({messenger, state.ErrorCode}, "", PrinterNotPresent, 0, 0);
+        ReportError({messenger, common.ErrorCode}, "", PrinterNotPresent, 0, 0);
         return false;
     }
     if (!AskPrintConfirmation(messenger, printer)) return false;
     if (chooseTarget && !chooseTarget()) return false;
     return RunPrintJob(messenger, canvas, report.Title,
-                       [&] { PrintReport(state, canvas, report, fields); });
+                       [&] { PrintReport(common, config, canvas, report, fields); });
 }
