@@ -1,8 +1,8 @@
 #include "core/config/print_options.h"
 
 #include "core/common/printer_metrics.h"
+#include "core/common/typed_text.h"
 #include "core/config/config_file.h"
-#include "core/members/member_fields.h"
 
 #include <cmath>
 
