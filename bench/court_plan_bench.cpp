@@ -83,8 +83,8 @@ std::unique_ptr<AppState> Prepare(bool names, int men, int women, int courts, Me
         input.NHeren = men;
         input.NDames = women;
     }
-    PrepareSchedule(state->Common, state->Configuration, state->Members,
-                    *state->Scheduling.Schedule, input, msg, bell, view);
+    PrepareSchedule(state->Common, state->Configuration, state->Members, state->Store(), input, msg,
+                    bell, view);
     return state;
 }
 
@@ -98,9 +98,9 @@ bool RunFails(AppState& state) {
     ScheduleView view;
     RunControl control{state.Common.StopKey, 10'000'000, 1u << 20, false};
     RunPorts ports{msg, pump, bell, view, control};
-    StartRun(state.Common, state.Configuration, *state.Scheduling.Schedule, ports);
-    LastRunCandidates = state.Scheduling.Schedule->Candidates;
-    return !state.Scheduling.Schedule->Reasons.empty() || state.Scheduling.Schedule->RunStopped;
+    StartRun(state.Common, state.Configuration, state.Store(), ports);
+    LastRunCandidates = state.Store().Candidates;
+    return !state.Store().Reasons.empty() || state.Store().RunStopped;
 }
 
 struct Tally {
@@ -155,8 +155,8 @@ int main(int argc, char** argv) {
                     RunControl control{state->Common.StopKey, 0, 1u << 20, false};
                     RunPorts ports{msg, pump, bell, view, control};
                     const auto start = std::chrono::steady_clock::now();
-                    const CourtPlanOutcome plan = FitCourts(state->Common, state->Configuration,
-                                                            *state->Scheduling.Schedule, ports);
+                    const CourtPlanOutcome plan =
+                        FitCourts(state->Common, state->Configuration, state->Store(), ports);
                     const double ms = std::chrono::duration<double, std::milli>(
                                           std::chrono::steady_clock::now() - start)
                                           .count();
@@ -172,9 +172,8 @@ int main(int argc, char** argv) {
                     if (compare != 0) {
                         CourtPlanLimits wide;
                         wide.TrialCandidates = compare;
-                        const CourtPlanOutcome other =
-                            FitCourts(state->Common, state->Configuration,
-                                      *state->Scheduling.Schedule, ports, wide);
+                        const CourtPlanOutcome other = FitCourts(
+                            state->Common, state->Configuration, state->Store(), ports, wide);
                         if (other.Found && (!plan.Found || other.Games > plan.Games)) {
                             ++t.Better;
                             std::printf("  with %llu candidates per trial: %dh/%dd %d courts %d "
@@ -188,7 +187,7 @@ int main(int argc, char** argv) {
                         if (plan.MostGamesProved) ++t.Proved;
                         if (check) {
                             auto again = std::make_unique<AppState>(*state);
-                            ApplyCourtPlan(*again->Scheduling.Schedule, plan.Plan);
+                            ApplyCourtPlan(again->Store(), plan.Plan);
                             const bool failed = RunFails(*again);
                             t.PlanCandidates = std::max(t.PlanCandidates, LastRunCandidates);
                             if (failed) {

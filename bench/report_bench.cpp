@@ -24,8 +24,8 @@ std::unique_ptr<AppState> LargestSchedule(int men, int women) {
     state->Configuration.Config.CfgRec.Grpn[1] = "d";
     state->Configuration.Config.CfgRec.NBanen = 32;
     state->Common.ScheduleKind = 1;
-    SetGroupLabels(state->Configuration, *state->Scheduling.Schedule);
-    ScheduleStore& store = *state->Scheduling.Schedule;
+    SetGroupLabels(state->Configuration, state->Store());
+    ScheduleStore& store = state->Store();
     NewNameLists(store);
     const int doubles = women > 0 ? 16 : 24;
     const int mixed = women > 0 ? 8 : 0;
@@ -88,8 +88,8 @@ void OpenReport(benchmark::State& bench, int opt, int men, int women) {
     RecordingMessenger messages;
     std::size_t lines = 0;
     for (auto _ : bench) {
-        ReportOpening opening = PrepareReport(state->Common, state->Configuration,
-                                              *state->Scheduling.Schedule, messages, opt);
+        ReportOpening opening =
+            PrepareReport(state->Common, state->Configuration, state->Store(), messages, opt);
         lines = opening.Report ? opening.Report->Lines.size() : 0;
         benchmark::DoNotOptimize(opening);
     }

@@ -63,8 +63,8 @@ std::unique_ptr<AppState> Prepare(const Evening& e, Messenger& msg, Beeper& bell
             men[r + 1] = static_cast<uint8_t>(e.CourtsMen[r]);
         input.CourtsMen = men;
     }
-    PrepareSchedule(state->Common, state->Configuration, state->Members,
-                    *state->Scheduling.Schedule, input, msg, bell, view);
+    PrepareSchedule(state->Common, state->Configuration, state->Members, state->Store(), input, msg,
+                    bell, view);
     return state;
 }
 
@@ -80,18 +80,18 @@ void RunEvening(benchmark::State& bench, const Evening& e, uint32_t pumpInterval
     RunPorts ports{msg, pump, bell, view, control};
     // The run changes its parameters (pause settings, pairing bits) as the window's run does;
     // every iteration starts from the same set-up.
-    const ScheduleParams params = state->Scheduling.Schedule->Params;
-    const auto courtsMen = state->Scheduling.Schedule->CourtsMen;
-    const auto courtsWomen = state->Scheduling.Schedule->CourtsWomen;
-    const auto courtsMixed = state->Scheduling.Schedule->CourtsMixed;
+    const ScheduleParams params = state->Store().Params;
+    const auto courtsMen = state->Store().CourtsMen;
+    const auto courtsWomen = state->Store().CourtsWomen;
+    const auto courtsMixed = state->Store().CourtsMixed;
     uint64_t candidates = 0;
     for (auto _ : bench) {
-        ScheduleStore& store = *state->Scheduling.Schedule;
+        ScheduleStore& store = state->Store();
         store.Params = params;
         store.CourtsMen = courtsMen;
         store.CourtsWomen = courtsWomen;
         store.CourtsMixed = courtsMixed;
-        StartRun(state->Common, state->Configuration, *state->Scheduling.Schedule, ports);
+        StartRun(state->Common, state->Configuration, state->Store(), ports);
         msg.Shown.clear();
         candidates += store.Candidates;
         benchmark::DoNotOptimize(store.RoundTable[1].Courts[1][0]);

@@ -171,8 +171,8 @@ std::unique_ptr<AppState> Prepare(const Evening& e, RecordingMessenger& msg, Bee
     };
     if (!e.CourtsMen.empty()) input.CourtsMen = courts(e.CourtsMen);
     if (!e.CourtsMixed.empty()) input.CourtsMixed = courts(e.CourtsMixed);
-    PrepareSchedule(state->Common, state->Configuration, state->Members,
-                    *state->Scheduling.Schedule, input, msg, bell, view);
+    PrepareSchedule(state->Common, state->Configuration, state->Members, state->Store(), input, msg,
+                    bell, view);
     return state;
 }
 
@@ -197,9 +197,9 @@ Schedule RunOnce(const Evening& e, bool literal) {
     RunControl control{state->Common.StopKey, 0, 1u << 20, literal};
     RunPorts ports{msg, pump, bell, view, control};
     const auto start = std::chrono::steady_clock::now();
-    StartRun(state->Common, state->Configuration, *state->Scheduling.Schedule, ports);
+    StartRun(state->Common, state->Configuration, state->Store(), ports);
     const auto end = std::chrono::steady_clock::now();
-    const ScheduleStore& store = *state->Scheduling.Schedule;
+    const ScheduleStore& store = state->Store();
     Schedule s;
     s.Seconds = std::chrono::duration<double>(end - start).count();
     s.Candidates = store.Candidates;

@@ -45,10 +45,10 @@ struct Evening {
         input.CourtsMen = men;
         input.CourtsWomen = women;
         ASSERT_TRUE(PrepareSchedule(State->Common, State->Configuration, State->Members,
-                                    *State->Scheduling.Schedule, input, Messages, Bell, View));
+                                    State->Store(), input, Messages, Bell, View));
         RunControl control{State->Common.StopKey};
         RunPorts ports{Messages, Pump, Bell, View, control};
-        StartRun(State->Common, State->Configuration, *State->Scheduling.Schedule, ports);
+        StartRun(State->Common, State->Configuration, State->Store(), ports);
     }
 
     std::vector<std::string> Texts() const {
@@ -59,7 +59,7 @@ struct Evening {
 
     // Every court of every round holds four players.
     bool Complete() const {
-        const ScheduleStore& store = *State->Scheduling.Schedule;
+        const ScheduleStore& store = State->Store();
         for (int r = 1; r <= store.NumRounds; ++r) {
             const int courts = r <= store.NumDoublesRounds
                                    ? store.CourtsMen[r] + store.CourtsWomen[r]
@@ -86,7 +86,7 @@ TEST(ExampleClub, TheClubNightComputesCompletelyWithTheProposedCourts) {
     e.Compute();
     EXPECT_EQ(e.Texts(), std::vector<std::string>{});
     EXPECT_TRUE(e.View.Warnings.empty());
-    const ScheduleStore& store = *e.State->Scheduling.Schedule;
+    const ScheduleStore& store = e.State->Store();
     EXPECT_EQ(store.NumMen, 16);
     EXPECT_EQ(store.NumWomen, 16);
     EXPECT_EQ(store.NumRounds, 6);
@@ -109,7 +109,7 @@ TEST(ExampleClub, TheLateEveningNeedsFewerCourtsInItsFirstTwoRounds) {
     e.Compute(Courts({2, 2, 3, 3}), Courts({2, 2, 3, 3}));
     EXPECT_EQ(e.Texts(), std::vector<std::string>{});
     EXPECT_TRUE(e.Complete());
-    EXPECT_EQ(e.State->Scheduling.Schedule->CourtsMixed[2], 6);
+    EXPECT_EQ(e.State->Store().CourtsMixed[2], 6);
 }
 
 // "&Passende banen" after the failed run: one search finds courts with which every round works,
@@ -122,14 +122,14 @@ TEST(ExampleClub, TheLateEveningIsFittedInOnePress) {
     RunControl control{e.State->Common.StopKey};
     RunPorts ports{e.Messages, e.Pump, e.Bell, e.View, control};
     const CourtPlanOutcome plan =
-        FitCourts(e.State->Common, e.State->Configuration, *e.State->Scheduling.Schedule, ports);
+        FitCourts(e.State->Common, e.State->Configuration, e.State->Store(), ports);
     ASSERT_TRUE(plan.Found);
     EXPECT_GE(plan.Games, 2 + 2 + 3 + 3 + 2 + 2 + 3 + 3 + 6 + 6);
 
     e.Messages.Shown.clear();
-    ApplyCourtPlan(*e.State->Scheduling.Schedule, plan.Plan);
-    StartRun(e.State->Common, e.State->Configuration, *e.State->Scheduling.Schedule, ports);
+    ApplyCourtPlan(e.State->Store(), plan.Plan);
+    StartRun(e.State->Common, e.State->Configuration, e.State->Store(), ports);
     EXPECT_EQ(e.Texts(), std::vector<std::string>{});
-    EXPECT_TRUE(e.State->Scheduling.Schedule->Reasons.empty());
+    EXPECT_TRUE(e.State->Store().Reasons.empty());
     EXPECT_TRUE(e.Complete());
 }

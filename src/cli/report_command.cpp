@@ -103,18 +103,19 @@ constexpr const char* Usage =
 
 // The standard print settings of a new configuration, for the keys "config" leaves out.
 TPrnCFGRec StandardPrintSettings() {
-    auto fresh = std::make_unique<AppState>();
-    DefaultConfig(fresh->Common, fresh->Configuration);
-    return fresh->Configuration.PrnCfg;
+    CommonState common;
+    ConfigState config;
+    DefaultConfig(common, config);
+    return config.PrnCfg;
 }
 
-void TakePrintSettings(AppState& state) {
-    state.Configuration.PrnCfg = state.Configuration.Config.PrnCFGRecord;
-    const uint16_t pref = state.Configuration.PrnCfg.Preferent;
-    state.Configuration.PrintHeadOn = (pref & PrefPrintKop) != 0;
-    state.Configuration.PersDataOn = (pref & PrefEigenaar) != 0;
-    state.Configuration.LandscapeOn = (pref & PrefLiggend) != 0;
-    state.Configuration.PrintTitelOn = (pref & PrefPrintTitel) != 0;
+void TakePrintSettings(ConfigState& config) {
+    config.PrnCfg = config.Config.PrnCFGRecord;
+    const uint16_t pref = config.PrnCfg.Preferent;
+    config.PrintHeadOn = (pref & PrefPrintKop) != 0;
+    config.PersDataOn = (pref & PrefEigenaar) != 0;
+    config.LandscapeOn = (pref & PrefLiggend) != 0;
+    config.PrintTitelOn = (pref & PrefPrintTitel) != 0;
 }
 
 int Run(int argc, char** argv) {
@@ -169,7 +170,7 @@ int Run(int argc, char** argv) {
         playDate = *date;
     }
     file.Input.SpeelDatum = PlayDateSerial(playDate);
-    TakePrintSettings(*state);
+    TakePrintSettings(state->Configuration);
 
     RecordingMessenger messages;
     QuietPump pump;
@@ -177,28 +178,26 @@ int Run(int argc, char** argv) {
     WarningRecorder view;
     RunControl control{state->Common.StopKey, 0, 1u << 20};
     RunPorts ports{messages, pump, bell, view, control};
-    if (!PrepareSchedule(state->Common, state->Configuration, state->Members,
-                         *state->Scheduling.Schedule, file.Input, messages, bell, view)) {
+    if (!PrepareSchedule(state->Common, state->Configuration, state->Members, state->Store(),
+                         file.Input, messages, bell, view)) {
         PrintMessages(messages);
         return 1;
     }
-    StartRun(state->Common, state->Configuration, *state->Scheduling.Schedule, ports);
+    StartRun(state->Common, state->Configuration, state->Store(), ports);
 
-    const ReportOpening opening = PrepareReport(state->Common, state->Configuration,
-                                                *state->Scheduling.Schedule, messages, kind);
+    const ReportOpening opening =
+        PrepareReport(state->Common, state->Configuration, state->Store(), messages, kind);
     PrintMessages(messages);
     if (!opening.Report) return 2;
     if (summary)
-        for (const std::string& line :
-             SummaryBlock(ReportSourceOf(state->Common, *state->Scheduling.Schedule),
-                          state->Configuration.Config.CfgRec))
+        for (const std::string& line : SummaryBlock(ReportSourceOf(state->Common, state->Store()),
+                                                    state->Configuration.Config.CfgRec))
             PrintLine(line);
     if (!exportFile.empty()) {
-        WriteFileAtomically(
-            exportFile,
-            ExportReport(state->Configuration,
-                         ReportExportInputOf(state->Common, state->Configuration,
-                                             *state->Scheduling.Schedule, *opening.Report)));
+        WriteFileAtomically(exportFile,
+                            ExportReport(state->Configuration,
+                                         ReportExportInputOf(state->Common, state->Configuration,
+                                                             state->Store(), *opening.Report)));
         return 0;
     }
     for (const TResultObj& line : opening.Report->Lines) PrintLine(line.Regel);

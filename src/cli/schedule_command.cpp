@@ -156,7 +156,7 @@ json CourtsArray(const std::array<uint8_t, MaxRounds + 1>& courts) {
 
 json Output(const AppState& state, const RecordingMessenger& messages,
             const WarningRecorder& view) {
-    const ScheduleStore& store = *state.Scheduling.Schedule;
+    const ScheduleStore& store = state.Store();
     json out;
     out["messages"] = MessagesJson(messages);
     json warnings = json::array();
@@ -280,17 +280,17 @@ int Run(int argc, char** argv) {
     // stops them exactly.
     RunControl control{state->Common.StopKey, maxCandidates, 1u << 20, literal};
     RunPorts ports{messages, pump, bell, view, control};
-    PrepareSchedule(state->Common, state->Configuration, state->Members,
-                    *state->Scheduling.Schedule, input, messages, bell, view);
+    PrepareSchedule(state->Common, state->Configuration, state->Members, state->Store(), input,
+                    messages, bell, view);
 
-    ScheduleStore& store = *state->Scheduling.Schedule;
+    ScheduleStore& store = state->Store();
     json fit;
     if (fitCourts) {
         // The candidate limit of the command stops each trial run of the search.
         CourtPlanLimits limits;
         if (maxCandidates != 0) limits.TrialCandidates = maxCandidates;
-        const CourtPlanOutcome plan = FitCourts(state->Common, state->Configuration,
-                                                *state->Scheduling.Schedule, ports, limits);
+        const CourtPlanOutcome plan =
+            FitCourts(state->Common, state->Configuration, state->Store(), ports, limits);
         json why = json::array();
         for (const std::string& line : plan.Why) why.push_back(Windows1252ToUtf8(line));
         fit = {{"found", plan.Found},       {"games", plan.Games},
@@ -306,7 +306,7 @@ int Run(int argc, char** argv) {
         // The plan's own run has its limit lifted: the search has run it already.
         control.CandidateLimit = 0;
     }
-    StartRun(state->Common, state->Configuration, *state->Scheduling.Schedule, ports);
+    StartRun(state->Common, state->Configuration, state->Store(), ports);
 
     json out = Output(*state, messages, view);
     if (fitCourts) out["fitCourts"] = fit;

@@ -13,4 +13,8 @@ struct AppState {
     ConfigState Configuration;
     MemberState Members;
     ScheduleState Scheduling;
+
+    // The schedule store, as the engine and the reports take it.
+    ScheduleStore& Store() { return *Scheduling.Schedule; }
+    const ScheduleStore& Store() const { return *Scheduling.Schedule; }
 };

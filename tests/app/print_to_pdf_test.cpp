@@ -64,13 +64,12 @@ private slots:
         ScriptedChooser chooser;
         chooser.SaveAnswers = {folder.Path("paren")};
 
-        ReportOpening opening =
-            PrepareReport(state.Common, state.Configuration, *state.Scheduling.Schedule, s.Messages,
-                          ReportPairSchedule);
+        ReportOpening opening = PrepareReport(state.Common, state.Configuration, state.Store(),
+                                              s.Messages, ReportPairSchedule);
         QVERIFY(opening.Report);
         ReportPrintout report =
-            ReportPrintoutOf(state.Common, state.Configuration, *state.Scheduling.Schedule,
-                             *opening.Report, ReportListItems(opening.Report->Lines));
+            ReportPrintoutOf(state.Common, state.Configuration, state.Store(), *opening.Report,
+                             ReportListItems(opening.Report->Lines));
         ReportPrintFields fields;
         s.Messages.Answer(ResultYes);
         QVERIFY(PrintReportCommand(state.Common, state.Configuration, s.Messages, canvas, report,

@@ -95,9 +95,9 @@ void ComputePairs(AppState& state, TestPorts& ports, int men, int women) {
     input.Kind = 2;
     input.NHeren = men;
     input.NDames = women;
-    PrepareSchedule(state.Common, state.Configuration, state.Members, *state.Scheduling.Schedule,
-                    input, ports.Messages, ports.Bell, view);
-    StartRun(state.Common, state.Configuration, *state.Scheduling.Schedule, run);
+    PrepareSchedule(state.Common, state.Configuration, state.Members, state.Store(), input,
+                    ports.Messages, ports.Bell, view);
+    StartRun(state.Common, state.Configuration, state.Store(), run);
 }
 
 // Moves the editor grid's current cell with the arrow keys.
@@ -191,9 +191,9 @@ private slots:
         const QStringList before = f.ListLines();
         ComputePairs(*f.S.State, f.Fakes, 8, 4);
         QVERIFY(!f.S.Store().RunBlocked);
-        const QStringList now = LinesOf(PrepareReport(f.S.State->Common, f.S.State->Configuration,
-                                                      *f.S.State->Scheduling.Schedule,
-                                                      f.Fakes.Messages, ReportCrossTable));
+        const QStringList now =
+            LinesOf(PrepareReport(f.S.State->Common, f.S.State->Configuration, f.S.State->Store(),
+                                  f.Fakes.Messages, ReportCrossTable));
         QVERIFY(now != before);
         f.Action("Kruistabel")->trigger();
         QVERIFY(f.Form->isVisible());
@@ -244,9 +244,9 @@ private slots:
         ComputePairs(*f.S.State, f.Fakes, 8, 4);
         f.Action("PaarSchema")->trigger();
         QVERIFY(f.Form->isVisible());
-        QCOMPARE(f.ListLines(), LinesOf(PrepareReport(f.S.State->Common, f.S.State->Configuration,
-                                                      *f.S.State->Scheduling.Schedule,
-                                                      f.Fakes.Messages, ReportPairSchedule)));
+        QCOMPARE(f.ListLines(),
+                 LinesOf(PrepareReport(f.S.State->Common, f.S.State->Configuration,
+                                       f.S.State->Store(), f.Fakes.Messages, ReportPairSchedule)));
     }
 
     void OpeningAnotherMemberFileClosesTheWindow() {

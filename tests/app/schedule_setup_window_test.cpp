@@ -100,7 +100,7 @@ class ScheduleSetupWindowTest : public QObject {
             static_cast<QLineEdit*>(field)->setText(text);
             QTest::keyClick(field, Qt::Key_Return);
         }
-        ScheduleParams& Params() { return State->Scheduling.Schedule->Params; }
+        ScheduleParams& Params() { return State->Store().Params; }
         // Closes what the window left open and acts on it as SchemaOpzet does.
         int Close() {
             const int result = Form->result();
@@ -207,7 +207,7 @@ private slots:
         QCOMPARE(s.Form->NRonde[1]->text(), QString("ronde 2"));
         QCOMPARE(s.Form->Cell(12)->text(), QString("1"));
         QCOMPARE(s.Form->Cell(13)->text(), QString("3")); // what was typed is kept
-        QCOMPARE(s.State->Scheduling.Schedule->CourtsMen[3], uint8_t(3));
+        QCOMPARE(s.State->Store().CourtsMen[3], uint8_t(3));
     }
 
     // "&Meer" and "&Start" take the counts with their checks: a count below 0 or above its
@@ -254,7 +254,7 @@ private slots:
             QCOMPARE(s.Fakes.Messages.Shown.size(), size_t(2));
             QCOMPARE(ToQt(s.Fakes.Messages.Last().Text), c.Message);
             QVERIFY(!s.Form->RekenTxtMemo->isVisible());
-            QCOMPARE(s.State->Scheduling.Schedule->Candidates, uint64_t(0));
+            QCOMPARE(s.State->Store().Candidates, uint64_t(0));
             QVERIFY(s.Form->FieldOf(c.Field)->hasFocus());
         }
     }
@@ -315,7 +315,7 @@ private slots:
         QVERIFY(s.Form->BanenBox->isVisible());
         s.Form->StartSchemaBtn->setFocus();
         QTest::keyClick(s.Form->StartSchemaBtn, Qt::Key_Return);
-        QVERIFY(!s.State->Scheduling.Schedule->RunBlocked);
+        QVERIFY(!s.State->Store().RunBlocked);
         QCOMPARE(s.Form->RekenTxtMemo->toPlainText(), QString(" Klaar met rekenen .... "));
         QVERIFY(s.Form->SluitBtn->hasFocus());
         QTest::keyClick(s.Form->SluitBtn, Qt::Key_Return);
@@ -423,7 +423,7 @@ private slots:
         s.Form->BanenEdit->setText("4");
         s.Form->MoreBtn->click();
         QTest::mouseClick(s.Form->StartSchemaBtn, Qt::LeftButton);
-        const ScheduleStore& store = *s.State->Scheduling.Schedule;
+        const ScheduleStore& store = s.State->Store();
         QCOMPARE(store.NumRounds, 3);
         QVERIFY(!store.RunBlocked);
         QCOMPARE(s.Form->RekenTxtMemo->toPlainText(), QString(" Klaar met rekenen .... "));
@@ -521,7 +521,7 @@ private slots:
         QVERIFY(s.Form->PassendeBanenBtn->isVisible());
 
         QTest::mouseClick(s.Form->PassendeBanenBtn, Qt::LeftButton);
-        const ScheduleStore& store = *s.State->Scheduling.Schedule;
+        const ScheduleStore& store = s.State->Store();
         QVERIFY(list->item(list->count() - 1)->text().startsWith("Passende banen: "));
         QCOMPARE(s.Form->Cell(CellTag(1, 1))->text(), QString::number(store.CourtsMen[1]));
         QCOMPARE(s.Form->Cell(CellTag(2, 1))->text(), QString::number(store.CourtsMen[2]));
@@ -619,16 +619,16 @@ private slots:
         qInfo("the search stopped %.1f ms after the key press; the window closed %.1f ms after "
               "it (candidates %llu)",
               stopMs, (closedAt - postedAt) / 1e6,
-              static_cast<unsigned long long>(s.State->Scheduling.Schedule->Candidates));
+              static_cast<unsigned long long>(s.State->Store().Candidates));
         QVERIFY(lockedWhileRunning);
         QVERIFY(repainted);
         QVERIFY(progressSeen >= 0);
         QVERIFY(stopMs >= 0);
-        QVERIFY(s.State->Scheduling.Schedule->RunStopped);
-        QVERIFY(s.State->Scheduling.Schedule->Candidates < 60'000'000u); // the key, not the limit
+        QVERIFY(s.State->Store().RunStopped);
+        QVERIFY(s.State->Store().Candidates < 60'000'000u); // the key, not the limit
         QVERIFY(!s.Form->isVisible());
         QCOMPARE(s.Close(), StoppedResult);
-        QVERIFY(!s.State->Scheduling.Schedule->RunBlocked);
+        QVERIFY(!s.State->Store().RunBlocked);
         QCOMPARE(s.Accepted, 0);
         QVERIFY(!s.Form->RunInProgress());
     }

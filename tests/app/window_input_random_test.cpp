@@ -546,9 +546,9 @@ private slots:
 
 private:
     static void StartRun(Harness& h, TSchemaForm& form, AppState& state) {
-        state.Scheduling.Schedule->Candidates = 0;
+        state.Store().Candidates = 0;
         Press(h.Random, form.StartSchemaBtn);
-        if (state.Scheduling.Schedule->Candidates > 0) ++h.Runs;
+        if (state.Store().Candidates > 0) ++h.Runs;
     }
 
     static void SetUpStep(Harness& h, TSchemaForm& form, AppState& state) {

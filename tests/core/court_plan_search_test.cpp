@@ -63,7 +63,7 @@ std::vector<RoundReasonEntry> RunWith(const Evening& e, const CourtPlan& plan) {
 CourtPlanOutcome Fit(const Evening& e) {
     ScheduleSetup s;
     Prepare(s, e);
-    return FitCourts(s.State->Common, s.State->Configuration, *s.State->Scheduling.Schedule, s.Run);
+    return FitCourts(s.State->Common, s.State->Configuration, s.State->Store(), s.Run);
 }
 
 struct PlanCase {
@@ -124,7 +124,7 @@ TEST(FitCourts, KeepsTheGridsCourtsWhenTheyWork) {
     Prepare(s, night);
     ApplyCourtPlan(s.Store(), PlanOf({3, 3, 3, 3}, {2, 2, 2, 2}, {}));
     const CourtPlanOutcome fit =
-        FitCourts(s.State->Common, s.State->Configuration, *s.State->Scheduling.Schedule, s.Run);
+        FitCourts(s.State->Common, s.State->Configuration, s.State->Store(), s.Run);
     ASSERT_TRUE(fit.Found);
     EXPECT_TRUE(fit.MostGamesProved);
     EXPECT_EQ(fit.Distance, 0);
@@ -172,7 +172,7 @@ TEST(FitCourts, StopEndsTheSearch) {
         if (calls == 3) s.State->Common.StopKey = 27;
     };
     const CourtPlanOutcome fit =
-        FitCourts(s.State->Common, s.State->Configuration, *s.State->Scheduling.Schedule, s.Run);
+        FitCourts(s.State->Common, s.State->Configuration, s.State->Store(), s.Run);
     EXPECT_TRUE(fit.Stopped);
     EXPECT_FALSE(fit.Found);
     EXPECT_TRUE(fit.Why.empty());

@@ -266,9 +266,9 @@ TEST(CounterCaptions, NamesMenAndLadiesOrTheGroupMark) {
     EXPECT_EQ(captions.Group2, " Groep S");
     AppState state;
     state.Configuration.Config.CfgRec = cfg;
-    SetCounterCaptions(state.Configuration, *state.Scheduling.Schedule);
-    EXPECT_EQ(state.Scheduling.Schedule->GroupLabel[0].View(), " Groep jun");
-    EXPECT_EQ(state.Scheduling.Schedule->GroupLabel[1].View(), " Groep S");
+    SetCounterCaptions(state.Configuration, state.Store());
+    EXPECT_EQ(state.Store().GroupLabel[0].View(), " Groep jun");
+    EXPECT_EQ(state.Store().GroupLabel[1].View(), " Groep S");
 }
 
 TEST(CheckMemberLimit, RefusesTheFourHundredFirstMember) {

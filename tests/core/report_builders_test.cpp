@@ -259,7 +259,7 @@ TEST(SummaryBlock, CountsCourtsMixedRoundsAndDate) {
     HandStore s;
     FillClubSchedule(s);
     s.Store().Params.SpeelDatum = PlayDateSerial({2026, 12, 9});
-    const ReportSource source = ReportSourceOf(s.State->Common, *s.State->Scheduling.Schedule);
+    const ReportSource source = ReportSourceOf(s.State->Common, s.State->Store());
     EXPECT_EQ(SummaryBlock(source, s.State->Configuration.Config.CfgRec),
               (Lines{" U heeft gekozen voor :", " Aantal heren = 5", " Aantal dames = 4",
                      " Aantalbanen  = 2", " Aantaltolvex = 2   Aantal Gemengd tolvex = 1",
@@ -291,18 +291,16 @@ TEST(OpenReport, NothingBeforeAScheduleAndNoEditorForPairs) {
     pairs.Numbered(4, 0);
     pairs.Rounds(1, 0, 1);
     pairs.Doubles(1, Men, 1, {{1, 2, 3, 4}});
-    const ReportOpening opening =
-        PrepareReport(pairs.State->Common, pairs.State->Configuration,
-                      *pairs.State->Scheduling.Schedule, pairs.Messages, ReportEditor);
+    const ReportOpening opening = PrepareReport(pairs.State->Common, pairs.State->Configuration,
+                                                pairs.State->Store(), pairs.Messages, ReportEditor);
     EXPECT_FALSE(opening.Report);
     EXPECT_EQ(opening.Refused, ReportRefusal::EditorNeedsNames);
     EXPECT_EQ(pairs.Messages.Texts(), (Lines{"Alleen mogelijk voor Schema Op Naam "}));
 
     HandStore names;
     FillClubSchedule(names);
-    const ReportOpening editor =
-        PrepareReport(names.State->Common, names.State->Configuration,
-                      *names.State->Scheduling.Schedule, names.Messages, ReportEditor);
+    const ReportOpening editor = PrepareReport(names.State->Common, names.State->Configuration,
+                                               names.State->Store(), names.Messages, ReportEditor);
     ASSERT_TRUE(editor.Report);
     EXPECT_EQ(editor.Report->EditorHeading, "Ix,Voornaam,Achternaam,ronde: ,1,2,3");
     EXPECT_EQ(editor.Report->Variant, 5);

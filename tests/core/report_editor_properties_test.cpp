@@ -43,9 +43,8 @@ TEST(HandEditProperties, RandomSwapsInTheEditorKeepTheScheduleWhole) {
         RandomNight night(seed, ScheduleWithNames);
         if (!night.Ran) continue;
         ScheduleSetup& s = night.S;
-        ReportOpening opening =
-            PrepareReport(s.State->Common, s.State->Configuration, *s.State->Scheduling.Schedule,
-                          s.Ports.Messages, ReportEditor);
+        ReportOpening opening = PrepareReport(s.State->Common, s.State->Configuration,
+                                              s.State->Store(), s.Ports.Messages, ReportEditor);
         ASSERT_TRUE(opening.Report);
         PlaceModel model(s.Store());
         if (!Mismatch(s.Store(), model).empty()) continue;
@@ -53,7 +52,7 @@ TEST(HandEditProperties, RandomSwapsInTheEditorKeepTheScheduleWhole) {
 
         TableGrid grid;
         grid.Rows = EditorGridRows(opening.Report->EditorHeading, opening.Report->Lines);
-        CourtEditor editor(s.State->Common, *s.State->Scheduling.Schedule, s.Ports.Messages, grid);
+        CourtEditor editor(s.State->Common, s.State->Store(), s.Ports.Messages, grid);
         editor.Start({opening.Report->Counts, opening.Report->EditorRows, opening.Report->Edition});
         const auto rowPlayers = RowPlayers(s.Store(), true);
         const int rows = static_cast<int>(grid.Rows.size());
@@ -140,11 +139,11 @@ TEST(HandEditProperties, RandomSwapsOfPairsKeepTheScheduleWhole) {
         if (!night.Ran) continue;
         ScheduleSetup& s = night.S;
         // The editor is refused for pairs; the court schedule derives the same tables.
-        ASSERT_FALSE(PrepareReport(s.State->Common, s.State->Configuration,
-                                   *s.State->Scheduling.Schedule, s.Ports.Messages, ReportEditor)
+        ASSERT_FALSE(PrepareReport(s.State->Common, s.State->Configuration, s.State->Store(),
+                                   s.Ports.Messages, ReportEditor)
                          .Report);
         ReportOpening opening =
-            PrepareReport(s.State->Common, s.State->Configuration, *s.State->Scheduling.Schedule,
+            PrepareReport(s.State->Common, s.State->Configuration, s.State->Store(),
                           s.Ports.Messages, ReportCourtSchedule);
         ASSERT_TRUE(opening.Report);
         PlaceModel model(s.Store());

@@ -35,14 +35,13 @@ public:
 struct EditorFixture {
     HandStore S;
     TableGrid Grid;
-    CourtEditor Editor{S.State->Common, *S.State->Scheduling.Schedule, S.Messages, Grid};
+    CourtEditor Editor{S.State->Common, S.State->Store(), S.Messages, Grid};
 
     EditorFixture() { FillClubSchedule(S); }
 
     void Open() {
-        ReportOpening opening =
-            PrepareReport(S.State->Common, S.State->Configuration, *S.State->Scheduling.Schedule,
-                          S.Messages, ReportEditor);
+        ReportOpening opening = PrepareReport(S.State->Common, S.State->Configuration,
+                                              S.State->Store(), S.Messages, ReportEditor);
         Grid.Rows = EditorGridRows(opening.Report->EditorHeading, opening.Report->Lines);
         Editor.Start({opening.Report->Counts, opening.Report->EditorRows, opening.Report->Edition});
     }
@@ -212,7 +211,7 @@ TEST(CourtEditor, ClicksOutsideTheRoundsEnterAfterOneCellAndAStaleGrid) {
 struct OneGroupFixture {
     HandStore S;
     TableGrid Grid;
-    CourtEditor Editor{S.State->Common, *S.State->Scheduling.Schedule, S.Messages, Grid};
+    CourtEditor Editor{S.State->Common, S.State->Store(), S.Messages, Grid};
     Group G;
 
     explicit OneGroupFixture(Group g, bool ladiesFirst = false,
@@ -227,9 +226,8 @@ struct OneGroupFixture {
         S.PlayCounts(g, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0});
         S.Store().LadiesFirst = ladiesFirst;
         for (int k = 1; k <= 3; ++k) S.State->Common.BaanCode[k] = codes[k];
-        ReportOpening opening =
-            PrepareReport(S.State->Common, S.State->Configuration, *S.State->Scheduling.Schedule,
-                          S.Messages, ReportEditor);
+        ReportOpening opening = PrepareReport(S.State->Common, S.State->Configuration,
+                                              S.State->Store(), S.Messages, ReportEditor);
         Grid.Rows = EditorGridRows(opening.Report->EditorHeading, opening.Report->Lines);
         Editor.Start({opening.Report->Counts, opening.Report->EditorRows, opening.Report->Edition});
         S.Messages.Clear();
@@ -410,8 +408,8 @@ TEST(CourtEditor, AGridOfAnEarlierScheduleIsNeverApplied) {
     HandStore s;
     FillClubSchedule(s);
     ++s.Store().Edition;
-    EXPECT_FALSE(PrepareReport(s.State->Common, s.State->Configuration,
-                               *s.State->Scheduling.Schedule, s.Messages, ReportCourtSchedule)
+    EXPECT_FALSE(PrepareReport(s.State->Common, s.State->Configuration, s.State->Store(),
+                               s.Messages, ReportCourtSchedule)
                      .Report);
     EXPECT_TRUE(s.Messages.Shown.empty());
 }

@@ -137,12 +137,12 @@ TEST(ReportExport, SummaryBlockWithItsBlankLineAndThePersonalData) {
     state.Configuration.PersDataOn = true;
     const char* persoon[5] = {"J. Smit", "Laan 1", "1234 AB", "Oosterhout", "012-3456789"};
     for (int i = 0; i < 5; ++i) state.Configuration.PrnCfg.Persoon[i] = persoon[i];
-    ReportOpening opening = PrepareReport(state.Common, state.Configuration,
-                                          *state.Scheduling.Schedule, s.Messages, ReportPlayCounts);
+    ReportOpening opening = PrepareReport(state.Common, state.Configuration, state.Store(),
+                                          s.Messages, ReportPlayCounts);
     ASSERT_TRUE(opening.Report);
-    std::string text = ExportReport(
-        state.Configuration, ReportExportInputOf(state.Common, state.Configuration,
-                                                 *state.Scheduling.Schedule, *opening.Report));
+    std::string text =
+        ExportReport(state.Configuration, ReportExportInputOf(state.Common, state.Configuration,
+                                                              state.Store(), *opening.Report));
     const std::string head = "   U heeft gekozen voor :\r\n"
                              "   Aantal heren = 5\r\n"
                              "   Aantal dames = 4\r\n"

@@ -187,13 +187,12 @@ TEST(ReportPrinting, ThePairScheduleOfAStorePrintsItsDashLinesAsRules) {
     AppState& state = *s.State;
     DefaultConfig(state.Common, state.Configuration);
     state.Configuration.PrnCfg.PrntInstel = 0;
-    ReportOpening opening =
-        PrepareReport(state.Common, state.Configuration, *state.Scheduling.Schedule, s.Messages,
-                      ReportPairSchedule);
+    ReportOpening opening = PrepareReport(state.Common, state.Configuration, state.Store(),
+                                          s.Messages, ReportPairSchedule);
     ASSERT_TRUE(opening.Report);
     ReportPrintout report =
-        ReportPrintoutOf(state.Common, state.Configuration, *state.Scheduling.Schedule,
-                         *opening.Report, ReportListItems(opening.Report->Lines));
+        ReportPrintoutOf(state.Common, state.Configuration, state.Store(), *opening.Report,
+                         ReportListItems(opening.Report->Lines));
     EXPECT_EQ(report.Title, "PAREN INDELING");
     ASSERT_EQ(report.Columns.size(), 7u);
     EXPECT_EQ(report.Columns[0].Caption, "ronde");
@@ -274,13 +273,12 @@ TEST(ReportPrinting, TheTwoRowsOfACourtStayOnOnePage) {
     FillClubSchedule(s);
     AppState& state = *s.State;
     DefaultConfig(state.Common, state.Configuration);
-    ReportOpening opening =
-        PrepareReport(state.Common, state.Configuration, *state.Scheduling.Schedule, s.Messages,
-                      ReportPairSchedule);
+    ReportOpening opening = PrepareReport(state.Common, state.Configuration, state.Store(),
+                                          s.Messages, ReportPairSchedule);
     ASSERT_TRUE(opening.Report);
     ReportPrintout report =
-        ReportPrintoutOf(state.Common, state.Configuration, *state.Scheduling.Schedule,
-                         *opening.Report, ReportListItems(opening.Report->Lines));
+        ReportPrintoutOf(state.Common, state.Configuration, state.Store(), *opening.Report,
+                         ReportListItems(opening.Report->Lines));
     ASSERT_TRUE(report.CourtsOnTwoRows);
     // Every row gets a name of its own in its first name column, so its page can be found.
     std::vector<std::size_t> courtRows;
@@ -335,13 +333,12 @@ TEST(ReportPrinting, TheTwoRowsOfACourtStayOnOnePage) {
     EXPECT_GT(splitByCount, 0); // the line count alone would have split courts
 
     // The court schedule: a player and his rounds are one row, on one page.
-    ReportOpening courtsOpening =
-        PrepareReport(state.Common, state.Configuration, *state.Scheduling.Schedule, s.Messages,
-                      ReportCourtSchedule);
+    ReportOpening courtsOpening = PrepareReport(state.Common, state.Configuration, state.Store(),
+                                                s.Messages, ReportCourtSchedule);
     ASSERT_TRUE(courtsOpening.Report);
     ReportPrintout courtsReport =
-        ReportPrintoutOf(state.Common, state.Configuration, *state.Scheduling.Schedule,
-                         *courtsOpening.Report, ReportListItems(courtsOpening.Report->Lines));
+        ReportPrintoutOf(state.Common, state.Configuration, state.Store(), *courtsOpening.Report,
+                         ReportListItems(courtsOpening.Report->Lines));
     EXPECT_FALSE(courtsReport.CourtsOnTwoRows);
     state.Configuration.PrnCfg.LinespPage = 9;
     RecordingPrintCanvas canvas;

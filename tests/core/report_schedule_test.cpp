@@ -32,9 +32,8 @@ int GamesInTable(const ScheduleStore& store, Group g, int p) {
 // Every court schedule line against the round table, and the derived tables with it.
 void ExpectReportsMatchTable(ScheduleSetup& s) {
     const ScheduleStore& store = s.Store();
-    ReportOpening opening =
-        PrepareReport(s.State->Common, s.State->Configuration, *s.State->Scheduling.Schedule,
-                      s.Ports.Messages, ReportCourtSchedule);
+    ReportOpening opening = PrepareReport(s.State->Common, s.State->Configuration, s.State->Store(),
+                                          s.Ports.Messages, ReportCourtSchedule);
     ASSERT_TRUE(opening.Report);
     const ReportLines& lines = opening.Report->Lines;
     std::size_t line = 0;
@@ -104,13 +103,12 @@ TEST(ReportsOfAComputedSchedule, AgreeWithTheRoundTableBeforeAndAfterEveryKindOf
         ExpectReportsMatchTable(s);
 
         // Swap every pair of neighbouring rows of every round column, as the editor would.
-        ReportOpening opening =
-            PrepareReport(s.State->Common, s.State->Configuration, *s.State->Scheduling.Schedule,
-                          s.Ports.Messages, ReportEditor);
+        ReportOpening opening = PrepareReport(s.State->Common, s.State->Configuration,
+                                              s.State->Store(), s.Ports.Messages, ReportEditor);
         ASSERT_TRUE(opening.Report);
         EditGrid grid;
         grid.Rows = EditorGridRows(opening.Report->EditorHeading, opening.Report->Lines);
-        CourtEditor editor(s.State->Common, *s.State->Scheduling.Schedule, s.Ports.Messages, grid);
+        CourtEditor editor(s.State->Common, s.State->Store(), s.Ports.Messages, grid);
         editor.Start({opening.Report->Counts, opening.Report->EditorRows, opening.Report->Edition});
         const int rows = static_cast<int>(grid.Rows.size());
         for (int col = 4; col < 4 + s.Store().NumRounds; ++col)

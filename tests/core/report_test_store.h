@@ -22,12 +22,12 @@ struct HandStore {
     explicit HandStore(int kind = 1, const char* code1 = "h", const char* code2 = "d") {
         State->Configuration.Config.CfgRec.Grpn[0] = code1;
         State->Configuration.Config.CfgRec.Grpn[1] = code2;
-        SetGroupLabels(State->Configuration, *State->Scheduling.Schedule);
+        SetGroupLabels(State->Configuration, State->Store());
         NewNameLists(Store());
         State->Common.ScheduleKind = kind;
     }
 
-    ScheduleStore& Store() { return *State->Scheduling.Schedule; }
+    ScheduleStore& Store() { return State->Store(); }
 
     void Names(Group g, const std::vector<std::pair<std::string, std::string>>& names) {
         NameList& list = Store().Of(g).Names;
@@ -92,8 +92,8 @@ struct HandStore {
     }
 
     std::vector<std::string> Lines(int opt) {
-        ReportOpening opening = PrepareReport(State->Common, State->Configuration,
-                                              *State->Scheduling.Schedule, Messages, opt);
+        ReportOpening opening =
+            PrepareReport(State->Common, State->Configuration, State->Store(), Messages, opt);
         std::vector<std::string> lines;
         if (opening.Report)
             for (const TResultObj& line : opening.Report->Lines) lines.push_back(line.Regel);

@@ -208,13 +208,13 @@ public:
 
     void ShowRoundProgress(int, std::string_view text) override {
         if (Skipped) return;
-        const ScheduleStore& store = *State.Scheduling.Schedule;
+        const ScheduleStore& store = State.Store();
         Phase = text.find("Heren") != std::string_view::npos   ? 0
                 : text.find("Dames") != std::string_view::npos ? 1
                                                                : 2;
         Round = store.CurrentRound;
         Before = std::make_unique<AppState>(State);
-        ScheduleStore& copy = *Before->Scheduling.Schedule;
+        ScheduleStore& copy = Before->Store();
         if (Phase < 2) {
             Group g = static_cast<Group>(Phase);
             Courts = g == Men ? copy.CourtsMen[Round] : copy.CourtsWomen[Round];
@@ -236,7 +236,7 @@ public:
         if (!Pending || Skipped) return;
         Pending = false;
         ++Rounds;
-        const ScheduleStore& store = *State.Scheduling.Schedule;
+        const ScheduleStore& store = State.Store();
         const RoundResultList& result =
             Phase < 2 ? store.Of(static_cast<Group>(Phase)).RoundResult : store.MixedResult;
         std::vector<PlayerPair> got(result.Pairs.begin() + 1,
@@ -264,11 +264,11 @@ public:
 
     // A valid complete round keeps the must-play and balance rules.
     void CheckRules(const std::vector<PlayerPair>& got) {
-        const ScheduleStore& store = *State.Scheduling.Schedule;
+        const ScheduleStore& store = State.Store();
         if (!store.RoundValid || static_cast<int>(got.size()) != 2 * Courts) return;
         if (Phase < 2) {
             const Group g = static_cast<Group>(Phase);
-            const GroupTables& t = Before->Scheduling.Schedule->Of(g);
+            const GroupTables& t = Before->Store().Of(g);
             const StatusRecord& rec = store.Of(g).StatusTable[Round];
             std::set<int> placed;
             for (PlayerPair q : got) placed.insert({q.First, q.Second});
@@ -404,7 +404,7 @@ TEST(ScheduleProperties, RandomSetUpsAgreeWithThePlainSearchAndKeepTheRules) {
         s.Control.Literal = true;
         s.Ports.Pump.OnProcess = [&](long long) { view.AfterSearch(); };
         SCOPED_TRACE("seed " + std::to_string(seed));
-        StartRun(s.State->Common, s.State->Configuration, *s.State->Scheduling.Schedule, ports);
+        StartRun(s.State->Common, s.State->Configuration, s.State->Store(), ports);
         rounds += view.Rounds;
         if (!view.Skipped && !s.Store().RunStopped && !s.Store().RunBlocked) {
             ++completed;

@@ -206,7 +206,7 @@ TEST(RunSchedule, StopInTheMensRoundTwoEndsTheRun) {
     s.Pairs(8, 8, 4, 2, 4);
     AppState& state = *s.State;
     s.Ports.Pump.OnProcess = [&](long long) {
-        if (state.Scheduling.Schedule->CurrentRound == 2) state.Common.StopKey = 27;
+        if (state.Store().CurrentRound == 2) state.Common.StopKey = 27;
     };
     s.Start();
     ScheduleStore& store = s.Store();
@@ -285,7 +285,7 @@ TEST(RunSchedule, AFailureInsideARoundIsReportedAndTheNextRoundRuns) {
     RunPorts ports{s.Ports.Messages, s.Ports.Pump, s.Ports.Bell, view, s.Control};
     s.State->Configuration.Config.CfgRec.Cfgflags = 2 | 16;
     s.Pairs(8, 0, 3, 0, 2);
-    StartRun(s.State->Common, s.State->Configuration, *s.State->Scheduling.Schedule, ports);
+    StartRun(s.State->Common, s.State->Configuration, s.State->Store(), ports);
     EXPECT_EQ(s.Ports.Messages.Texts(),
               (std::vector<std::string>{
                   "Geen oplossing heren-tolvex     Selectie niet gelukt in ronde : 2"}));
@@ -299,9 +299,8 @@ TEST(RunSchedule, WhatIsNotARoundsOwnFailureGoesOnToTheCaller) {
     RunPorts ports{s.Ports.Messages, s.Ports.Pump, s.Ports.Bell, view, s.Control};
     s.State->Configuration.Config.CfgRec.Cfgflags = 2 | 16;
     s.Pairs(8, 0, 3, 0, 2);
-    EXPECT_THROW(
-        StartRun(s.State->Common, s.State->Configuration, *s.State->Scheduling.Schedule, ports),
-        std::runtime_error);
+    EXPECT_THROW(StartRun(s.State->Common, s.State->Configuration, s.State->Store(), ports),
+                 std::runtime_error);
     EXPECT_TRUE(s.Ports.Messages.Texts().empty());
 }
 

@@ -169,7 +169,7 @@ struct EveningRun {
             S.Store().CourtsWomen = e.CourtsWomen;
             S.Store().CourtsMixed = e.CourtsMixed;
         }
-        StartRun(S.State->Common, S.State->Configuration, *S.State->Scheduling.Schedule, Ports);
+        StartRun(S.State->Common, S.State->Configuration, S.State->Store(), Ports);
     }
 };
 

@@ -21,10 +21,10 @@ struct Fields {
         State->Configuration.Config.CfgRec.NMixRonden = 2;
         State->Configuration.Config.CfgRec.NBanen = 9;
     }
-    ScheduleParams& Params() { return State->Scheduling.Schedule->Params; }
+    ScheduleParams& Params() { return State->Store().Params; }
     TakeResult Take(int tag, const char* text) {
-        return TakeNumberField(State->Common, State->Configuration, State->Members,
-                               *State->Scheduling.Schedule, Messages, Bell, tag, text);
+        return TakeNumberField(State->Common, State->Configuration, State->Members, State->Store(),
+                               Messages, Bell, tag, text);
     }
 };
 
@@ -112,7 +112,7 @@ TEST(SetupFields, ValidValuesGoIntoTheCountsAndTheGridPage) {
 
 TEST(SetupFields, CourtPagesShowTheRoundsOfTheWholeSchedule) {
     auto state = std::make_unique<AppState>();
-    ScheduleStore& store = *state->Scheduling.Schedule;
+    ScheduleStore& store = state->Store();
     store.Params.NDubRonden = 4;
     store.Params.PauseOptions = 0x35;
     for (int r = 1; r <= 24; ++r) {
@@ -179,7 +179,7 @@ TEST(SetupFields, MoreTakesTheCountsInOrderAndStopsAtTheFirstWrongOne) {
         f.Params().NHeren = 3;
         const int refused =
             TakeCountFields(f.State->Common, f.State->Configuration, f.State->Members,
-                            *f.State->Scheduling.Schedule, f.Messages, f.Bell, c.Texts);
+                            f.State->Store(), f.Messages, f.Bell, c.Texts);
         EXPECT_EQ(refused, c.Refused) << c.Message;
         EXPECT_EQ(f.State->Common.ErrorCode, 0);
         if (c.Message.empty()) {
@@ -205,26 +205,20 @@ TEST(SetupFields, RoundsNeverPassTheTwentyFourTheScheduleHolds) {
     Fields f;
     f.State->Configuration.Config.CfgRec.NDubRonden = 99;
     f.State->Configuration.Config.CfgRec.NMixRonden = 99;
-    EXPECT_EQ(FieldErrorState(f.State->Configuration, f.State->Members,
-                              *f.State->Scheduling.Schedule, 3, 24),
+    EXPECT_EQ(FieldErrorState(f.State->Configuration, f.State->Members, f.State->Store(), 3, 24),
               0);
-    EXPECT_EQ(FieldErrorState(f.State->Configuration, f.State->Members,
-                              *f.State->Scheduling.Schedule, 3, 25),
+    EXPECT_EQ(FieldErrorState(f.State->Configuration, f.State->Members, f.State->Store(), 3, 25),
               13);
     f.Params().NDubRonden = 20;
-    EXPECT_EQ(FieldErrorState(f.State->Configuration, f.State->Members,
-                              *f.State->Scheduling.Schedule, 4, 4),
-              0);
-    EXPECT_EQ(FieldErrorState(f.State->Configuration, f.State->Members,
-                              *f.State->Scheduling.Schedule, 4, 5),
+    EXPECT_EQ(FieldErrorState(f.State->Configuration, f.State->Members, f.State->Store(), 4, 4), 0);
+    EXPECT_EQ(FieldErrorState(f.State->Configuration, f.State->Members, f.State->Store(), 4, 5),
               14);
     f.Params().NDubRonden = -2147483647 - 1;
-    EXPECT_EQ(FieldErrorState(f.State->Configuration, f.State->Members,
-                              *f.State->Scheduling.Schedule, 4, 24),
+    EXPECT_EQ(FieldErrorState(f.State->Configuration, f.State->Members, f.State->Store(), 4, 24),
               0);
-    EXPECT_EQ(FieldErrorState(f.State->Configuration, f.State->Members,
-                              *f.State->Scheduling.Schedule, 4, 2147483647),
-              14);
+    EXPECT_EQ(
+        FieldErrorState(f.State->Configuration, f.State->Members, f.State->Store(), 4, 2147483647),
+        14);
 }
 
 // The court pages read and write rounds 1..24 only, whatever the counts held when the page was
@@ -234,7 +228,7 @@ TEST(SetupFields, CourtPagesStayInsideTheTablesForEveryRoundsCount) {
     for (int32_t d : doubles) {
         for (int page = -1; page <= 5; ++page) {
             auto state = std::make_unique<AppState>();
-            ScheduleStore& store = *state->Scheduling.Schedule;
+            ScheduleStore& store = state->Store();
             store.CourtsMixed.fill(7);
             store.Params.NDubRonden = d;
             store.Params.PageCourtsMixed.fill(5);

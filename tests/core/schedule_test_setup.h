@@ -47,7 +47,7 @@ struct ScheduleSetup {
         State->Configuration.Config.CfgRec.Grpn[0] = "h";
         State->Configuration.Config.CfgRec.Grpn[1] = "d";
         State->Configuration.Config.CfgRec.Cfgflags = 17;
-        SetGroupLabels(State->Configuration, *State->Scheduling.Schedule);
+        SetGroupLabels(State->Configuration, State->Store());
         NewNameLists(Store());
     }
 
@@ -62,8 +62,8 @@ struct ScheduleSetup {
         return input;
     }
 
-    ScheduleStore& Store() { return *State->Scheduling.Schedule; }
-    ScheduleParams& Params() { return State->Scheduling.Schedule->Params; }
+    ScheduleStore& Store() { return State->Store(); }
+    ScheduleParams& Params() { return State->Store().Params; }
 
     // A schedule with pairs: men, women, doubles and mixed rounds, courts; the courts per round
     // as the set-up proposes them, then the given options.
@@ -73,8 +73,8 @@ struct ScheduleSetup {
         input.Kind = 2;
         input.NHeren = men;
         input.NDames = women;
-        PrepareSchedule(State->Common, State->Configuration, State->Members,
-                        *State->Scheduling.Schedule, input, Ports.Messages, Ports.Bell, View);
+        PrepareSchedule(State->Common, State->Configuration, State->Members, State->Store(), input,
+                        Ports.Messages, Ports.Bell, View);
     }
 
     // A schedule with names: members as (group, status code), numbered 1.. as club numbers.
@@ -93,14 +93,12 @@ struct ScheduleSetup {
         }
         State->Members.MemberCount = static_cast<int16_t>(members.size());
         State->Members.MemberDataPresent = true;
-        PrepareSchedule(State->Common, State->Configuration, State->Members,
-                        *State->Scheduling.Schedule, Input(doubles, mixed, courts, pairing, pause),
-                        Ports.Messages, Ports.Bell, View);
+        PrepareSchedule(State->Common, State->Configuration, State->Members, State->Store(),
+                        Input(doubles, mixed, courts, pairing, pause), Ports.Messages, Ports.Bell,
+                        View);
     }
 
-    void Start() {
-        StartRun(State->Common, State->Configuration, *State->Scheduling.Schedule, Run);
-    }
+    void Start() { StartRun(State->Common, State->Configuration, State->Store(), Run); }
 
     // Court c of round r as {pair 1 first, pair 1 second, pair 2 first, pair 2 second}.
     std::array<uint8_t, 4> Court(int r, int c) { return Store().RoundTable[r].Courts[c]; }

@@ -314,8 +314,7 @@ void TLedenGrid::CountActive() {
 }
 
 void TLedenGrid::SetCounterCaptions() {
-    CounterCaptions captions =
-        ::SetCounterCaptions(State.Configuration, *State.Scheduling.Schedule);
+    CounterCaptions captions = ::SetCounterCaptions(State.Configuration, State.Store());
     AantalHrntxt->setText(ToQt(TrimBlanks(captions.Group1)));
     AantalDmstxt->setText(ToQt(TrimBlanks(captions.Group2)));
 }

@@ -31,8 +31,8 @@ ReportPrintout TResultsForm::ShownReportPrintout() {
         while (!item.SubItems.empty() && item.SubItems.back().empty()) item.SubItems.pop_back();
         items.push_back(std::move(item));
     }
-    ReportPrintout printout = ReportPrintoutOf(
-        State.Common, State.Configuration, *State.Scheduling.Schedule, report, std::move(items));
+    ReportPrintout printout = ReportPrintoutOf(State.Common, State.Configuration, State.Store(),
+                                               report, std::move(items));
     // The columns print as wide as they are shown, widened or narrowed by the user included.
     for (int c = 0; c < columns && c < static_cast<int>(printout.Columns.size()); ++c)
         printout.Columns[static_cast<std::size_t>(c)].Width = ListView->columnWidth(c);
@@ -73,9 +73,8 @@ void TResultsForm::RedBtnClick() {
     report.Variant = Variant;
     report.Counts = Counts;
     report.Lines = UitLijst;
-    if (auto written = ExportReportCommand(State.Common, State.Configuration, State.Members,
-                                           Ports.Msg, Ports.Choose,
-                                           ReportExportInputOf(State.Common, State.Configuration,
-                                                               *State.Scheduling.Schedule, report)))
+    if (auto written = ExportReportCommand(
+            State.Common, State.Configuration, State.Members, Ports.Msg, Ports.Choose,
+            ReportExportInputOf(State.Common, State.Configuration, State.Store(), report)))
         ExportFileName = *written;
 }

@@ -68,8 +68,7 @@ TResultsForm::TResultsForm(AppState& state, const WindowPorts& ports, QWidget* p
     , State(state)
     , Ports(ports)
     , Grid(std::make_unique<GridAdapter>(*this))
-    , EditorPart(std::make_unique<CourtEditor>(state.Common, *state.Scheduling.Schedule, ports.Msg,
-                                               *Grid)) {
+    , EditorPart(std::make_unique<CourtEditor>(state.Common, state.Store(), ports.Msg, *Grid)) {
     setObjectName("ResultsForm");
     setWindowTitle("Schema Resultaten");
     setProperty("helpContext", 250);
@@ -196,8 +195,8 @@ void TResultsForm::OpenResultaten(uint16_t opt) {
     if (State.Common.ScheduleKind == ScheduleNone) return;
     VoeginRij->setEnabled(opt != ReportEditor);
     VerwijderRij->setEnabled(opt != ReportEditor);
-    ReportOpening opening = PrepareReport(State.Common, State.Configuration,
-                                          *State.Scheduling.Schedule, Ports.Msg, opt);
+    ReportOpening opening =
+        PrepareReport(State.Common, State.Configuration, State.Store(), Ports.Msg, opt);
     // A refused report leaves an open window as it was, title included.
     if (!opening.Report) return;
     Resulthead->setText(ToQt(ReportTitle(opt)));
@@ -312,7 +311,7 @@ void TResultsForm::ShowReportLines(int opt) {
 }
 
 bool TResultsForm::ShowsCurrentReport(int opt) const {
-    const ScheduleStore& store = *State.Scheduling.Schedule;
+    const ScheduleStore& store = State.Store();
     return isVisible() && Opt == opt && Edition == store.Edition && store.HoldsRunOfCurrentSetUp();
 }
 

@@ -276,7 +276,7 @@ void TSchemaForm::SchemaOpzet(int nr) {
 }
 
 bool TSchemaForm::PrepareShow(int nr) {
-    ScheduleStore& store = *State.Scheduling.Schedule;
+    ScheduleStore& store = State.Store();
     ScheduleParams& params = store.Params;
     const TCfgRec& cfg = State.Configuration.Config.CfgRec;
     State.Common.ErrorCode = 0;
@@ -314,8 +314,8 @@ bool TSchemaForm::PrepareShow(int nr) {
     }
     // A schedule with pairs keeps the previous date; before the first set-up there is none.
     if (params.SpeelDatum == 0) params.SpeelDatum = SerialDate(Ports.Time.Today());
-    if (!OpenScheduleSetup(State.Common, State.Configuration, State.Members,
-                           *State.Scheduling.Schedule, nr, Ports.Msg, Ports.Bell))
+    if (!OpenScheduleSetup(State.Common, State.Configuration, State.Members, State.Store(), nr,
+                           Ports.Msg, Ports.Bell))
         return false;
 
     // The labels follow the group codes (OpenScheduleSetup set them in the store).
@@ -352,7 +352,7 @@ bool TSchemaForm::PrepareShow(int nr) {
 }
 
 void TSchemaForm::ShowCountFields() {
-    const ScheduleParams& params = State.Scheduling.Schedule->Params;
+    const ScheduleParams& params = State.Store().Params;
     HerenEdit->setText(QString::number(params.NHeren));
     DamesEdit->setText(QString::number(params.NDames));
     TolvexEdit->setText(QString::number(params.NDubRonden));
@@ -361,7 +361,7 @@ void TSchemaForm::ShowCountFields() {
 }
 
 void TSchemaForm::AfterClose(int result) {
-    ScheduleStore& store = *State.Scheduling.Schedule;
+    ScheduleStore& store = State.Store();
     if (result == QDialog::Accepted) {
         ComputingText(true, false);
         store.RunBlocked = false;
@@ -419,12 +419,12 @@ void TSchemaForm::Finish(int result) {
 // --- Fields ---------------------------------------------------------------------------------
 
 bool TSchemaForm::TakeField(int tag) {
-    ScheduleParams& params = State.Scheduling.Schedule->Params;
+    ScheduleParams& params = State.Store().Params;
     if ((tag >= 1 && tag <= 5) || IsCellTag(tag)) {
         auto* edit = qobject_cast<QLineEdit*>(FieldOf(tag));
-        const TakeResult result = TakeNumberField(State.Common, State.Configuration, State.Members,
-                                                  *State.Scheduling.Schedule, Ports.Msg, Ports.Bell,
-                                                  tag, FromQt(edit->text()));
+        const TakeResult result =
+            TakeNumberField(State.Common, State.Configuration, State.Members, State.Store(),
+                            Ports.Msg, Ports.Bell, tag, FromQt(edit->text()));
         if (result != TakeResult::NotNumber) return true;
         // The text stays for the user to correct.
         edit->setFocus();
@@ -449,7 +449,7 @@ bool TSchemaForm::TakeField(int tag) {
 
 void TSchemaForm::MoreBtnClick() {
     if (Running) return;
-    ScheduleStore& store = *State.Scheduling.Schedule;
+    ScheduleStore& store = State.Store();
     ScheduleParams& params = store.Params;
     const std::array<QLineEdit*, 5> counts{HerenEdit, DamesEdit, TolvexEdit, Mixedit, BanenEdit};
     std::array<std::string, 5> texts;
@@ -478,7 +478,7 @@ void TSchemaForm::MoreBtnClick() {
     store.CourtsMen.fill(0);
     store.CourtsWomen.fill(0);
     store.CourtsMixed.fill(0);
-    DefaultCourts(*State.Scheduling.Schedule, Ports.Bell, *this);
+    DefaultCourts(State.Store(), Ports.Bell, *this);
     // The columns follow the counts of every press, so that a group added after the first press
     // gets its courts on screen too.
     const std::array<bool, 3> plays{params.NHeren > 0, params.NDames > 0, params.NMixRonden > 0};
@@ -511,7 +511,7 @@ void TSchemaForm::MoreBtnClick() {
 // stays selected in its field for the user to correct.
 bool TSchemaForm::TakeCountsForMore(const std::array<std::string, 5>& texts) {
     const int wrong = TakeCountFields(State.Common, State.Configuration, State.Members,
-                                      *State.Scheduling.Schedule, Ports.Msg, Ports.Bell, texts);
+                                      State.Store(), Ports.Msg, Ports.Bell, texts);
     if (wrong == 0) return true;
     auto* edit = qobject_cast<QLineEdit*>(FieldOf(wrong));
     edit->setFocus();
@@ -520,13 +520,13 @@ bool TSchemaForm::TakeCountsForMore(const std::array<std::string, 5>& texts) {
 }
 
 void TSchemaForm::ShowRoundButtons() {
-    const bool pages = State.Scheduling.Schedule->NumRounds > GridRows;
+    const bool pages = State.Store().NumRounds > GridRows;
     Rondeplusbtn->setVisible(pages);
     RondeMinBtn->setVisible(pages);
 }
 
 void TSchemaForm::ShowCourtPageOnScreen() {
-    const ScheduleParams& params = State.Scheduling.Schedule->Params;
+    const ScheduleParams& params = State.Store().Params;
     for (int row = 1; row <= GridRows; ++row) {
         NRonde[row - 1]->setText("ronde " + QString::number(GridRows * RndIndx + row));
         Nbaan[row - 1][0]->setText(QString::number(params.PageCourtsMen[row]));
@@ -540,14 +540,14 @@ void TSchemaForm::ChangeCourtPage(int d) {
     // What was typed on this page is kept: its cells are taken before the page goes.
     for (int tag = FirstCellTag; tag <= LastCellTag; ++tag)
         if (CellVisible(tag) && !TakeField(tag)) return;
-    ::SaveCourtPage(*State.Scheduling.Schedule, RndIndx);
+    ::SaveCourtPage(State.Store(), RndIndx);
     RndIndx = MovedCourtPage(RndIndx, d);
-    ::ShowCourtPage(*State.Scheduling.Schedule, RndIndx);
+    ::ShowCourtPage(State.Store(), RndIndx);
     ShowCourtPageOnScreen();
 }
 
 void TSchemaForm::PauzeEdit1Change(int tag) {
-    ScheduleParams& params = State.Scheduling.Schedule->Params;
+    ScheduleParams& params = State.Store().Params;
     if (tag == 1)
         params.PauseOptions =
             static_cast<uint16_t>(PauzeEdit1->value() + (params.PauseOptions & 12));
@@ -607,7 +607,7 @@ bool TSchemaForm::HerenEditKeyDown(QWidget* sender, int key) {
         return true;
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
-        if (IsCellTag(tag) && State.Scheduling.Schedule->NumRounds > GridRows)
+        if (IsCellTag(tag) && State.Store().NumRounds > GridRows)
             ChangeCourtPage(key == Qt::Key_PageUp ? -1 : 1);
         return IsCellTag(tag);
     default:

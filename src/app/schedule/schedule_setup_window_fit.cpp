@@ -75,7 +75,7 @@ void TSchemaForm::HideReasonList() {
 }
 
 bool TSchemaForm::TakeAllFields() {
-    ScheduleStore& store = *State.Scheduling.Schedule;
+    ScheduleStore& store = State.Store();
     ScheduleParams& params = store.Params;
     State.Common.ErrorCode = 0;
     // A field refused or not a whole number keeps the run from starting: the user corrects it
@@ -97,13 +97,13 @@ bool TSchemaForm::TakeAllFields() {
     input.CourtsMixed = store.CourtsMixed;
     input.PairingOptions = params.PairingOptions;
     input.PauseOptions = params.PauseOptions;
-    ApplyScheduleSetup(State.Common, *State.Scheduling.Schedule, input, Ports.Bell, *this);
+    ApplyScheduleSetup(State.Common, State.Store(), input, Ports.Bell, *this);
     return true;
 }
 
 void TSchemaForm::PassendeBanenBtnClick() {
     if (Running) return;
-    ScheduleStore& store = *State.Scheduling.Schedule;
+    ScheduleStore& store = State.Store();
     if (!TakeAllFields()) return;
 
     QStringList lines;
@@ -119,7 +119,7 @@ void TSchemaForm::PassendeBanenBtnClick() {
     SetFieldsLocked(true);
     ShowStopButton(true);
     const CourtPlanOutcome outcome =
-        FitCourts(State.Common, State.Configuration, *State.Scheduling.Schedule, run, limits);
+        FitCourts(State.Common, State.Configuration, State.Store(), run, limits);
     Running = false;
     FittingCourts = false;
     SetFieldsLocked(false);

@@ -40,7 +40,7 @@ private:
 
 void TSchemaForm::StartSchemaBtnClick() {
     if (Running) return;
-    ScheduleStore& store = *State.Scheduling.Schedule;
+    ScheduleStore& store = State.Store();
     if (!TakeAllFields()) return;
 
     RunPump pump(Ports.Pump, *DelayTimer);
@@ -49,7 +49,7 @@ void TSchemaForm::StartSchemaBtnClick() {
     HideReasonList();
     Running = true;
     SetFieldsLocked(true);
-    StartRun(State.Common, State.Configuration, *State.Scheduling.Schedule, run);
+    StartRun(State.Common, State.Configuration, State.Store(), run);
     Running = false;
     SetFieldsLocked(false);
     if (std::exchange(FocusOKAfterRun, false)) SluitBtn->setFocus();
@@ -68,9 +68,8 @@ void TSchemaForm::StartSchemaBtnClick() {
 bool TSchemaForm::TakeFieldToRun(int tag) {
     if (!(tag >= 1 && tag <= 5) && !IsCellTag(tag)) return TakeField(tag);
     auto* edit = qobject_cast<QLineEdit*>(FieldOf(tag));
-    if (TakeNumberField(State.Common, State.Configuration, State.Members,
-                        *State.Scheduling.Schedule, Ports.Msg, Ports.Bell, tag,
-                        FromQt(edit->text())) == TakeResult::Stored)
+    if (TakeNumberField(State.Common, State.Configuration, State.Members, State.Store(), Ports.Msg,
+                        Ports.Bell, tag, FromQt(edit->text())) == TakeResult::Stored)
         return true;
     edit->setFocus();
     edit->selectAll();
@@ -132,7 +131,7 @@ void TSchemaForm::HideWarning() {
 }
 
 void TSchemaForm::SaveCourtPage() {
-    if (Banengekozen) ::SaveCourtPage(*State.Scheduling.Schedule, RndIndx);
+    if (Banengekozen) ::SaveCourtPage(State.Store(), RndIndx);
 }
 
 void TSchemaForm::ShowPauseEdits(int threeTimes, int twoTimes) {
