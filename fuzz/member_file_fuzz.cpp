@@ -28,8 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         size >= 2 ? static_cast<int16_t>(data[size - 2] | (data[size - 1] << 8)) % 600 : 24;
 
     int16_t count = 0;
-    bool loaded = LoadLedenFromBytes(state.Common, state.Configuration, state.Members, messenger,
-                                     bytes, &count);
+    bool loaded = LoadLedenFromBytes({messenger, state.Common.ErrorCode}, state.Configuration,
+                                     state.Members, bytes, &count);
     Require(state.Members.MemberList.size() ==
             static_cast<std::size_t>(state.Members.MemberCount) + 1);
     Require(loaded ? state.Members.MemberCount > 0 && messenger.Shown.size() == 0
@@ -70,7 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
     AppState again;
     RecordingMessenger quiet;
-    Require(LoadLedenFromBytes(again.Common, again.Configuration, again.Members, quiet, *image));
+    Require(LoadLedenFromBytes({quiet, again.Common.ErrorCode}, again.Configuration, again.Members,
+                               *image));
     Require(again.Members.MemberCount == state.Members.MemberCount);
     return 0;
 }

@@ -98,8 +98,8 @@ TEST(LoadLedenFromBytes, ZeroCountIsReportedAndLeavesOnlyTheHeader) {
     AppState state;
     ScriptedMessenger messages;
     state.Configuration.Config.CfgRec.NLeden = 30;
-    EXPECT_FALSE(LoadLedenFromBytes(state.Common, state.Configuration, state.Members, messages,
-                                    HeaderBytes(0, "vijf") + ThreeMembers()));
+    EXPECT_FALSE(LoadLedenFromBytes({messages, state.Common.ErrorCode}, state.Configuration,
+                                    state.Members, HeaderBytes(0, "vijf") + ThreeMembers()));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Fout in data bestand:  Aantalleden=0"});
     EXPECT_EQ(messages.Last().Kind, KindFout);
     EXPECT_EQ(state.Members.MemberList.size(), 1u);
@@ -111,8 +111,8 @@ TEST(LoadLedenFromBytes, NegativeCountIsRefusedLikeZero) {
     AppState state;
     ScriptedMessenger messages;
     int16_t count = 0;
-    EXPECT_FALSE(LoadLedenFromBytes(state.Common, state.Configuration, state.Members, messages,
-                                    HeaderBytes(-3, "") + ThreeMembers(), &count));
+    EXPECT_FALSE(LoadLedenFromBytes({messages, state.Common.ErrorCode}, state.Configuration,
+                                    state.Members, HeaderBytes(-3, "") + ThreeMembers(), &count));
     EXPECT_EQ(count, -3);
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Fout in data bestand:  Aantalleden=-3"});
     EXPECT_EQ(state.Members.MemberCount, 0);

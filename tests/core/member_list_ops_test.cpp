@@ -101,7 +101,7 @@ TEST(RowToRecord, StoresTrimmedUpperCaseStatusAndCutsTexts) {
     AppState state = ClubOf({{1, "", "", "h"}});
     ScriptedMessenger messages;
     GridRow row{"1", " 7 ", std::string(30, 'v'), "Smit", " d ", " x ", "nieuw"};
-    RowToRecord(state.Common, state.Configuration, state.Members, messages, 1, row,
+    RowToRecord({messages, state.Common.ErrorCode}, state.Configuration, state.Members, 1, row,
                 GridView::Normal);
     EXPECT_TRUE(messages.Shown.empty());
     EXPECT_EQ(Rec(state, 1).ClubNo, 7);
@@ -117,7 +117,7 @@ TEST(RowToRecord, ReplacesBadCellsAndReportsEachInOrder) {
     AppState state = ClubOf({{1, "", "", "h"}, {2, "", "", "h"}, {3, "", "", "h"}});
     ScriptedMessenger messages;
     GridRow row{"3", "  ", "Piet", "Jong", "x", "J", ""};
-    RowToRecord(state.Common, state.Configuration, state.Members, messages, 3, row,
+    RowToRecord({messages, state.Common.ErrorCode}, state.Configuration, state.Members, 3, row,
                 GridView::Normal);
     EXPECT_EQ(messages.Texts(),
               (std::vector<std::string>{
@@ -138,11 +138,11 @@ TEST(RowToRecord, EmptyGroupIsAcceptedOnlyWithStatusDash) {
     AppState state = ClubOf({{1, "", "", "h"}});
     ScriptedMessenger messages;
     GridRow row{"1", "1", "", "", "", "-", ""};
-    RowToRecord(state.Common, state.Configuration, state.Members, messages, 1, row,
+    RowToRecord({messages, state.Common.ErrorCode}, state.Configuration, state.Members, 1, row,
                 GridView::Normal);
     EXPECT_TRUE(messages.Shown.empty());
     row[5] = "1";
-    RowToRecord(state.Common, state.Configuration, state.Members, messages, 1, row,
+    RowToRecord({messages, state.Common.ErrorCode}, state.Configuration, state.Members, 1, row,
                 GridView::Normal);
     EXPECT_EQ(messages.Texts(),
               (std::vector<std::string>{
@@ -153,7 +153,7 @@ TEST(RowToRecord, OneLetterTypedOverALongerStatusLeavesNoOldByteBehind) {
     AppState state = ClubOf({{1, "", "", "h", "C2"}});
     ScriptedMessenger messages;
     GridRow row{"1", "1", "", "", "h", "a", ""};
-    RowToRecord(state.Common, state.Configuration, state.Members, messages, 1, row,
+    RowToRecord({messages, state.Common.ErrorCode}, state.Configuration, state.Members, 1, row,
                 GridView::Normal);
     EXPECT_EQ(std::string(Rec(state, 1).StatCode.Chars, 3), "A  ");
 }
@@ -163,7 +163,7 @@ TEST(RowToRecord, AddressViewLeavesGroupStatusAndRemarkAlone) {
     state.Members.MemberList[1].LidRecord.Opmerking = "blijft";
     ScriptedMessenger messages;
     GridRow row{"1", "1", "Jan", "Smit", "Laan 2", "1234 ABCDE", "Ede", "0318"};
-    RowToRecord(state.Common, state.Configuration, state.Members, messages, 1, row,
+    RowToRecord({messages, state.Common.ErrorCode}, state.Configuration, state.Members, 1, row,
                 GridView::Address);
     EXPECT_EQ(Rec(state, 1).Adres.View(), "Laan 2");
     EXPECT_EQ(Rec(state, 1).PostCode.View(), "1234 ABC");
@@ -176,14 +176,14 @@ TEST(RowToRecord, ANumberCellThatIsNoWholeNumberStopsTheCommit) {
     AppState state = ClubOf({{1, "Jan", "", "h"}});
     ScriptedMessenger messages;
     GridRow row{"1", "12a", "Klaas", "", "h", "A", ""};
-    EXPECT_THROW(RowToRecord(state.Common, state.Configuration, state.Members, messages, 1, row,
-                             GridView::Normal),
+    EXPECT_THROW(RowToRecord({messages, state.Common.ErrorCode}, state.Configuration, state.Members,
+                             1, row, GridView::Normal),
                  CellConversionError);
     EXPECT_EQ(Rec(state, 1).ClubNo, 1);
     EXPECT_EQ(Rec(state, 1).Voornaam.View(), "Jan");
     row[1] = "40000";
-    EXPECT_THROW(RowToRecord(state.Common, state.Configuration, state.Members, messages, 1, row,
-                             GridView::Normal),
+    EXPECT_THROW(RowToRecord({messages, state.Common.ErrorCode}, state.Configuration, state.Members,
+                             1, row, GridView::Normal),
                  CellConversionError);
 }
 
@@ -196,7 +196,7 @@ TEST(GridToList, CapsStatusesWithTwoBeepsAndNamesTheLastCappedClubNumber) {
     rows[2][5] = "b9";
     rows[3][5] = "c3c";
     state.Common.ErrorCode = 9;
-    GridToList(state.Common, state.Configuration, state.Members, messages, bell, rows,
+    GridToList({messages, state.Common.ErrorCode}, state.Configuration, state.Members, bell, rows,
                GridView::Normal);
     EXPECT_EQ(Rec(state, 1).StatCode.View(), "A2X");
     EXPECT_EQ(Rec(state, 2).StatCode.View(), "B9");
@@ -215,7 +215,7 @@ TEST(GridToList, StatusShortenedToOneLetterGetsBlankSpareBytes) {
     CountingBeeper bell;
     std::vector<GridRow> rows = RowsOf(state, GridView::Normal);
     rows[1][5] = "b";
-    GridToList(state.Common, state.Configuration, state.Members, messages, bell, rows,
+    GridToList({messages, state.Common.ErrorCode}, state.Configuration, state.Members, bell, rows,
                GridView::Normal);
     const auto& status = Rec(state, 1).StatCode;
     EXPECT_EQ(status.Length, 1);
@@ -231,8 +231,8 @@ TEST(GridToList, StopsAtTheFirstBadNumberWithEarlierRowsCommitted) {
     rows[1][2] = "Een";
     rows[2][1] = "twee";
     rows[3][2] = "Drie";
-    EXPECT_THROW(GridToList(state.Common, state.Configuration, state.Members, messages, bell, rows,
-                            GridView::Normal),
+    EXPECT_THROW(GridToList({messages, state.Common.ErrorCode}, state.Configuration, state.Members,
+                            bell, rows, GridView::Normal),
                  CellConversionError);
     EXPECT_EQ(Rec(state, 1).Voornaam.View(), "Een");
     EXPECT_EQ(Rec(state, 3).Voornaam.View(), "");
@@ -275,11 +275,11 @@ TEST(CheckMemberLimit, RefusesTheFourHundredFirstMember) {
     ScriptedMessenger messages;
     CountingBeeper bell;
     AppState state = ClubOfSize(399);
-    EXPECT_FALSE(CheckMemberLimit(state.Common, state.Members, messages, bell));
+    EXPECT_FALSE(CheckMemberLimit({messages, state.Common.ErrorCode}, state.Members, bell));
     EXPECT_TRUE(messages.Shown.empty());
     state = ClubOfSize(400);
     state.Common.ErrorCode = 3;
-    EXPECT_TRUE(CheckMemberLimit(state.Common, state.Members, messages, bell));
+    EXPECT_TRUE(CheckMemberLimit({messages, state.Common.ErrorCode}, state.Members, bell));
     EXPECT_EQ(
         messages.Texts(),
         (std::vector<std::string>{

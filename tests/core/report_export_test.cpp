@@ -176,11 +176,11 @@ TEST(ReportExport, TheCommandWritesTheFileOrSaysWhyNot) {
     ReportExportInput input = Input(3, 3, {"Voornaam", "Achternaam", "Aantal"}, lines, false);
 
     chooser.SaveAnswers = {std::nullopt, folder.Path("uit"), folder.Path("geen/map/uit.txt")};
-    EXPECT_FALSE(ExportReportCommand(state.Common, state.Configuration, state.Members, messages,
-                                     chooser, input));
+    EXPECT_FALSE(ExportReportCommand({messages, state.Common.ErrorCode}, state.Configuration,
+                                     state.Members, chooser, input));
     EXPECT_TRUE(messages.Shown.empty());
-    EXPECT_EQ(ExportReportCommand(state.Common, state.Configuration, state.Members, messages,
-                                  chooser, input),
+    EXPECT_EQ(ExportReportCommand({messages, state.Common.ErrorCode}, state.Configuration,
+                                  state.Members, chooser, input),
               folder.Path("uit.txt"));
     EXPECT_EQ(ReadBytes(folder.Path("uit.txt")), ExportReport(state.Configuration, input));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Bewaren overzicht(en) gelukt"});
@@ -188,8 +188,8 @@ TEST(ReportExport, TheCommandWritesTheFileOrSaysWhyNot) {
     EXPECT_EQ(chooser.Requests[0].InitialName, "*.txt");
 
     messages.Clear();
-    EXPECT_FALSE(ExportReportCommand(state.Common, state.Configuration, state.Members, messages,
-                                     chooser, input));
+    EXPECT_FALSE(ExportReportCommand({messages, state.Common.ErrorCode}, state.Configuration,
+                                     state.Members, chooser, input));
     ASSERT_EQ(messages.Shown.size(), 1u);
     EXPECT_EQ(messages.Last().Kind, KindFout);
     EXPECT_NE(messages.Last().Text.find("uit.txt"), std::string::npos);
@@ -209,8 +209,8 @@ TEST(ReportExport, AnExistingFileIsOverwrittenOnlyWhenTheUserAgrees) {
     // "verslag" is written as "verslag.txt": the question is about that name.
     chooser.SaveAnswers = {folder.Path("verslag"), folder.Path("verslag")};
     messages.Answer(ResultNo);
-    EXPECT_FALSE(ExportReportCommand(state.Common, state.Configuration, state.Members, messages,
-                                     chooser, input));
+    EXPECT_FALSE(ExportReportCommand({messages, state.Common.ErrorCode}, state.Configuration,
+                                     state.Members, chooser, input));
     const std::string question =
         "Bestand bestaat al\rbestand:" + folder.Path("verslag.txt") + " overschrijven?";
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{question});
@@ -219,8 +219,8 @@ TEST(ReportExport, AnExistingFileIsOverwrittenOnlyWhenTheUserAgrees) {
 
     messages.Clear();
     messages.Answer(ResultYes);
-    EXPECT_EQ(ExportReportCommand(state.Common, state.Configuration, state.Members, messages,
-                                  chooser, input),
+    EXPECT_EQ(ExportReportCommand({messages, state.Common.ErrorCode}, state.Configuration,
+                                  state.Members, chooser, input),
               folder.Path("verslag.txt"));
     EXPECT_EQ(messages.Texts(),
               (std::vector<std::string>{question, "Bewaren overzicht(en) gelukt"}));

@@ -23,8 +23,8 @@ struct Fields {
     }
     ScheduleParams& Params() { return State->Store().Params; }
     TakeResult Take(int tag, const char* text) {
-        return TakeNumberField(State->Common, State->Configuration, State->Members, State->Store(),
-                               Messages, Bell, tag, text);
+        return TakeNumberField({Messages, State->Common.ErrorCode}, State->Configuration,
+                               State->Members, State->Store(), Bell, tag, text);
     }
 };
 
@@ -178,8 +178,8 @@ TEST(SetupFields, MoreTakesTheCountsInOrderAndStopsAtTheFirstWrongOne) {
         Fields f;
         f.Params().NHeren = 3;
         const int refused =
-            TakeCountFields(f.State->Common, f.State->Configuration, f.State->Members,
-                            f.State->Store(), f.Messages, f.Bell, c.Texts);
+            TakeCountFields({f.Messages, f.State->Common.ErrorCode}, f.State->Configuration,
+                            f.State->Members, f.State->Store(), f.Bell, c.Texts);
         EXPECT_EQ(refused, c.Refused) << c.Message;
         EXPECT_EQ(f.State->Common.ErrorCode, 0);
         if (c.Message.empty()) {

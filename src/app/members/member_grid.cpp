@@ -262,7 +262,8 @@ bool TLedenGrid::RowToRecord(int r) {
     if (r < 1 || r > Grid->rowCount()) return true;
     GridRow cells = RowCells(r);
     try {
-        ::RowToRecord(State.Common, State.Configuration, State.Members, Msg, r, cells, View());
+        ::RowToRecord({Msg, State.Common.ErrorCode}, State.Configuration, State.Members, r, cells,
+                      View());
     } catch (const CellConversionError& error) {
         Msg.Show(ConversionErrorText(error.CellText), KindFout, ButtonsOK);
         return false;
@@ -289,7 +290,8 @@ void TLedenGrid::CommitGrid() {
         for (int r = 1; r < static_cast<int>(rows.size()); ++r) WriteRow(r, rows[r]);
     };
     try {
-        ::GridToList(State.Common, State.Configuration, State.Members, Msg, Bell, rows, View());
+        ::GridToList({Msg, State.Common.ErrorCode}, State.Configuration, State.Members, Bell, rows,
+                     View());
     } catch (const CellConversionError&) {
         showStored();
         throw;
@@ -487,7 +489,7 @@ TNewLidDlg& TLedenGrid::Dialog() {
 }
 
 bool TLedenGrid::CheckMemberLimit() {
-    return ::CheckMemberLimit(State.Common, State.Members, Msg, Bell);
+    return ::CheckMemberLimit({Msg, State.Common.ErrorCode}, State.Members, Bell);
 }
 
 void TLedenGrid::InsertBlankMember(int row) {

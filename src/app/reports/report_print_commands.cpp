@@ -74,7 +74,7 @@ void TResultsForm::RedBtnClick() {
     report.Counts = Counts;
     report.Lines = UitLijst;
     if (auto written = ExportReportCommand(
-            State.Common, State.Configuration, State.Members, Ports.Msg, Ports.Choose,
+            {Ports.Msg, State.Common.ErrorCode}, State.Configuration, State.Members, Ports.Choose,
             ReportExportInputOf(State.Common, State.Configuration, State.Store(), report)))
         ExportFileName = *written;
 }

@@ -423,8 +423,8 @@ bool TSchemaForm::TakeField(int tag) {
     if ((tag >= 1 && tag <= 5) || IsCellTag(tag)) {
         auto* edit = qobject_cast<QLineEdit*>(FieldOf(tag));
         const TakeResult result =
-            TakeNumberField(State.Common, State.Configuration, State.Members, State.Store(),
-                            Ports.Msg, Ports.Bell, tag, FromQt(edit->text()));
+            TakeNumberField({Ports.Msg, State.Common.ErrorCode}, State.Configuration, State.Members,
+                            State.Store(), Ports.Bell, tag, FromQt(edit->text()));
         if (result != TakeResult::NotNumber) return true;
         // The text stays for the user to correct.
         edit->setFocus();
@@ -510,8 +510,8 @@ void TSchemaForm::MoreBtnClick() {
 // The counts are taken with their checks; a wrong one keeps "&Meer" from proposing, and its text
 // stays selected in its field for the user to correct.
 bool TSchemaForm::TakeCountsForMore(const std::array<std::string, 5>& texts) {
-    const int wrong = TakeCountFields(State.Common, State.Configuration, State.Members,
-                                      State.Store(), Ports.Msg, Ports.Bell, texts);
+    const int wrong = TakeCountFields({Ports.Msg, State.Common.ErrorCode}, State.Configuration,
+                                      State.Members, State.Store(), Ports.Bell, texts);
     if (wrong == 0) return true;
     auto* edit = qobject_cast<QLineEdit*>(FieldOf(wrong));
     edit->setFocus();

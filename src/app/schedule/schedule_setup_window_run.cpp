@@ -68,8 +68,8 @@ void TSchemaForm::StartSchemaBtnClick() {
 bool TSchemaForm::TakeFieldToRun(int tag) {
     if (!(tag >= 1 && tag <= 5) && !IsCellTag(tag)) return TakeField(tag);
     auto* edit = qobject_cast<QLineEdit*>(FieldOf(tag));
-    if (TakeNumberField(State.Common, State.Configuration, State.Members, State.Store(), Ports.Msg,
-                        Ports.Bell, tag, FromQt(edit->text())) == TakeResult::Stored)
+    if (TakeNumberField({Ports.Msg, State.Common.ErrorCode}, State.Configuration, State.Members,
+                        State.Store(), Ports.Bell, tag, FromQt(edit->text())) == TakeResult::Stored)
         return true;
     edit->setFocus();
     edit->selectAll();

@@ -125,8 +125,8 @@ void NewMemberList(const ConfigState& config, MemberState& members) {
     }
 }
 
-bool LoadLedenFromBytes(CommonState& common, ConfigState& config, MemberState& members,
-                        Messenger& messenger, std::string_view bytes, int16_t* headerCount) {
+bool LoadLedenFromBytes(ErrorSink errors, ConfigState& config, MemberState& members,
+                        std::string_view bytes, int16_t* headerCount) {
     ByteReader in{bytes};
     members.MemberList.assign(1, TLedenObj{});
     ReadfromStream(members.MemberList[0], in);
@@ -136,8 +136,7 @@ bool LoadLedenFromBytes(CommonState& common, ConfigState& config, MemberState& m
         // A negative count is refused like a zero one: no part of the program can show or save
         // a list of fewer than no members.
         members.MemberCount = 0;
-        ReportError({messenger, common.ErrorCode}, Join({" Aantalleden=", std::to_string(n)}), 6, 0,
-                    0);
+        ReportError(errors, Join({" Aantalleden=", std::to_string(n)}), 6, 0, 0);
         return false;
     }
     members.MemberCount = n;
@@ -148,11 +147,11 @@ bool LoadLedenFromBytes(CommonState& common, ConfigState& config, MemberState& m
     return true;
 }
 
-bool LoadLeden(CommonState& common, ConfigState& config, MemberState& members, Messenger& messenger,
+bool LoadLeden(ErrorSink errors, ConfigState& config, MemberState& members,
                const std::string& fileName, int16_t* headerCount) {
     // The file is read whole before the list is touched, so a read error leaves it as it was.
     std::string bytes = ReadFilePrefix(fileName, MaxMemberFileSize);
-    return LoadLedenFromBytes(common, config, members, messenger, bytes, headerCount);
+    return LoadLedenFromBytes(errors, config, members, bytes, headerCount);
 }
 
 bool CheckUniqueClubNumbers(const MemberState& members, Messenger& messenger) {
@@ -223,8 +222,8 @@ OpenOutcome OpenNamedMemberFile(CommonState& common, ConfigState& config, Member
     members.MemberFileName = fileName;
     try {
         LoadConfig(common, config, messenger, configHost, fileName);
-        outcome.Loaded =
-            LoadLeden(common, config, members, messenger, fileName, &outcome.HeaderCount);
+        outcome.Loaded = LoadLeden({messenger, common.ErrorCode}, config, members, fileName,
+                                   &outcome.HeaderCount);
     } catch (const FileError& e) {
         ReportFileError({messenger, common.ErrorCode}, e, FileAction::Reading);
         outcome.Loaded = false;
@@ -290,17 +289,17 @@ bool SelectBestand(MemberState& members, Messenger& messenger, Chooser& chooser,
     return true;
 }
 
-bool SaveLidData(CommonState& common, MemberState& members, Messenger& messenger,
-                 MemberFileView& view, bool bevestig, FileSystem& files) {
+bool SaveLidData(ErrorSink errors, MemberState& members, MemberFileView& view, bool bevestig,
+                 FileSystem& files) {
     view.GridToList();
     const std::string& name = members.MemberFileName;
     bool written = false;
     bool writeFailed = false;
-    if (CheckUniqueClubNumbers(members, messenger)) {
-        common.ErrorCode = 0;
+    if (CheckUniqueClubNumbers(members, errors.Msg)) {
+        errors.ErrorCode = 0;
         std::optional<std::string> image = MemberFileImage(members);
         if (!image) {
-            common.ErrorCode = 1;
+            errors.ErrorCode = 1;
             writeFailed = true;
         } else {
             try {
@@ -308,22 +307,22 @@ bool SaveLidData(CommonState& common, MemberState& members, Messenger& messenger
                 // The old file becomes the backup only now that the new one is on disk.
                 bool existed = FileExists(name, files);
                 bool backedUp = existed && (members.BackupPending || members.BackupRequested) &&
-                                MakeBackup({messenger, common.ErrorCode}, name, 1, files);
+                                MakeBackup(errors, name, 1, files);
                 CommitOrRestore(writer, name, backedUp, files);
                 if (existed) members.BackupPending = false;
                 written = true;
             } catch (const FileError& e) {
-                ReportFileError({messenger, common.ErrorCode}, e, FileAction::Writing);
+                ReportFileError(errors, e, FileAction::Writing);
                 writeFailed = true;
             }
         }
     }
     members.BackupRequested = false;
     if (bevestig) {
-        ShowInfo(messenger,
+        ShowInfo(errors.Msg,
                  Join({"Wegschrijven van ", name, written ? " gelukt" : " niet gelukt"}));
-    } else if (writeFailed && common.ErrorCode == 1) {
-        ReportError({messenger, common.ErrorCode}, name, 0, 8, 4);
+    } else if (writeFailed && errors.ErrorCode == 1) {
+        ReportError(errors, name, 0, 8, 4);
     }
     view.ShowMemberFileName(SplitFileName(name));
     view.SetNieuwEnabled(true);
@@ -337,7 +336,7 @@ bool RunSaveCommand(CommonState& common, ConfigState& config, MemberState& membe
     if (!SelectBestand(members, messenger, chooser, members.MemberFileName, redals, redals, "tvs"))
         return false;
     const bool bevestig = command == SaveCommand::BewarenAls || command == SaveCommand::Red;
-    bool written = SaveLidData(common, members, messenger, view, bevestig, files);
+    bool written = SaveLidData({messenger, common.ErrorCode}, members, view, bevestig, files);
     try {
         SaveConfig(common, config, messenger, members.MemberFileName, files);
     } catch (const FileError& e) {

@@ -4,6 +4,7 @@
 
 #include "core/common/byte_reader.h"
 #include "core/common/common_state.h"
+#include "core/common/error_report.h"
 #include "core/common/file_system.h"
 #include "core/common/ports.h"
 #include "core/config/config_host.h"
@@ -37,12 +38,11 @@ void NewMemberList(const ConfigState& config, MemberState& members);
 
 // Replaces MemberList and MemberCount by the content of a member file image. Returns whether the
 // load succeeded (a count of 0 or below is reported and leaves only the header).
-bool LoadLedenFromBytes(CommonState& common, ConfigState& config, MemberState& members,
-                        Messenger& messenger, std::string_view bytes,
-                        int16_t* headerCount = nullptr);
+bool LoadLedenFromBytes(ErrorSink errors, ConfigState& config, MemberState& members,
+                        std::string_view bytes, int16_t* headerCount = nullptr);
 // The same from a file; a file that cannot be read raises FileError and leaves the list as it
 // was.
-bool LoadLeden(CommonState& common, ConfigState& config, MemberState& members, Messenger& messenger,
+bool LoadLeden(ErrorSink errors, ConfigState& config, MemberState& members,
                const std::string& fileName, int16_t* headerCount = nullptr);
 
 bool CheckUniqueClubNumbers(const MemberState& members, Messenger& messenger);
@@ -74,8 +74,8 @@ bool SelectBestand(MemberState& members, Messenger& messenger, Chooser& chooser,
                    std::string& fileName, bool redals, bool bevestig, std::string_view ext);
 
 // Writes MemberList to MemberFileName; returns whether the save succeeded.
-bool SaveLidData(CommonState& common, MemberState& members, Messenger& messenger,
-                 MemberFileView& view, bool bevestig, FileSystem& files = SystemFiles());
+bool SaveLidData(ErrorSink errors, MemberState& members, MemberFileView& view, bool bevestig,
+                 FileSystem& files = SystemFiles());
 
 // The four save commands of the main window.
 enum class SaveCommand {

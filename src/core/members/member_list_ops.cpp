@@ -86,15 +86,15 @@ GridRow RecordToRow(const TLidRec& rec, GridView view) {
     return row;
 }
 
-void RowToRecord(CommonState& common, ConfigState& config, MemberState& members,
-                 Messenger& messenger, int r, GridRow& row, GridView view) {
+void RowToRecord(ErrorSink errors, ConfigState& config, MemberState& members, int r, GridRow& row,
+                 GridView view) {
     if (r < 1 || r >= static_cast<int>(members.MemberList.size())) return;
     row.resize(std::max<std::size_t>(row.size(), GridColumnCount(view)));
     TLidRec& rec = members.MemberList[r].LidRecord;
 
     rec.Indx = static_cast<uint16_t>(CellNumber(row[0], 0, std::numeric_limits<uint16_t>::max()));
     if (!CheckClubNr(row[1])) {
-        ReportError({messenger, common.ErrorCode}, std::to_string(r), 0, 5, 5);
+        ReportError(errors, std::to_string(r), 0, 5, 5);
         row[1] = std::to_string(r);
     }
     rec.ClubNo = static_cast<int16_t>(CellNumber(row[1], std::numeric_limits<int16_t>::min(),
@@ -112,12 +112,12 @@ void RowToRecord(CommonState& common, ConfigState& config, MemberState& members,
     StoreStatusCode(rec, UpperAscii(TrimBlanks(row[5])));
     if (!CheckNewGroep(rec.Groep.View(), rec.StatCode.View(), config.Config.CfgRec)) {
         rec.Groep = " ";
-        ReportError({messenger, common.ErrorCode}, "Groep ", 0, 2, 5);
+        ReportError(errors, "Groep ", 0, 2, 5);
     }
     row[4] = rec.Groep.Str();
     if (!CheckNewStat(rec.StatCode.View())) {
         StoreStatusCode(rec, "X");
-        ReportError({messenger, common.ErrorCode}, "ActieStatus ", 0, 0, 5);
+        ReportError(errors, "ActieStatus ", 0, 0, 5);
     }
     row[5] = rec.StatCode.Str();
     rec.Opmerking = row[6];
@@ -133,15 +133,15 @@ bool NormaliseStatus(MemberState& members, Beeper& bell, int r) {
     return capped;
 }
 
-void GridToList(CommonState& common, ConfigState& config, MemberState& members,
-                Messenger& messenger, Beeper& bell, std::vector<GridRow>& rows, GridView view) {
-    common.ErrorCode = 0;
+void GridToList(ErrorSink errors, ConfigState& config, MemberState& members, Beeper& bell,
+                std::vector<GridRow>& rows, GridView view) {
+    errors.ErrorCode = 0;
     bool capped = false;
     int16_t cappedClubNo = 0;
     int last = std::min<int>(members.MemberCount, static_cast<int>(rows.size()) - 1);
     last = std::min<int>(last, static_cast<int>(members.MemberList.size()) - 1);
     for (int r = 1; r <= last; ++r) {
-        RowToRecord(common, config, members, messenger, r, rows[r], view);
+        RowToRecord(errors, config, members, r, rows[r], view);
         if (NormaliseStatus(members, bell, r)) {
             capped = true;
             cappedClubNo = members.MemberList[r].LidRecord.ClubNo;
@@ -149,9 +149,7 @@ void GridToList(CommonState& common, ConfigState& config, MemberState& members,
         // The cell shows what was stored, so the grid does not keep a status the file lacks.
         if (view == GridView::Normal) rows[r][5] = members.MemberList[r].LidRecord.StatCode.Str();
     }
-    if (capped)
-        ReportError({messenger, common.ErrorCode}, "ActieStatus: " + std::to_string(cappedClubNo),
-                    0, 2, 5);
+    if (capped) ReportError(errors, "ActieStatus: " + std::to_string(cappedClubNo), 0, 2, 5);
 }
 
 void Renumber(MemberState& members) {
@@ -183,14 +181,12 @@ CounterCaptions MakeCounterCaptions(const TCfgRec& cfg) {
     return {label(cfg.Grpn[0].View(), "H", " Heren "), label(cfg.Grpn[1].View(), "D", " Dames ")};
 }
 
-bool CheckMemberLimit(CommonState& common, const MemberState& members, Messenger& messenger,
-                      Beeper& bell) {
-    common.ErrorCode = 0;
+bool CheckMemberLimit(ErrorSink errors, const MemberState& members, Beeper& bell) {
+    errors.ErrorCode = 0;
     if (members.MemberCount < MemberLimit) return false;
-    ReportError({messenger, common.ErrorCode},
-                "Aantal leden groter dan " + std::to_string(MemberLimit), 0, 10, 5);
+    ReportError(errors, "Aantal leden groter dan " + std::to_string(MemberLimit), 0, 10, 5);
     bell.Beep();
-    common.ErrorCode = 0;
+    errors.ErrorCode = 0;
     return true;
 }
 

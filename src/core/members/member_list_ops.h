@@ -6,7 +6,7 @@
 // Rows hold Windows-1252 cell texts. A grid of N members is a vector of N + 1 rows whose row 0
 // is the heading, so row r shows MemberList item r.
 
-#include "core/common/common_state.h"
+#include "core/common/error_report.h"
 #include "core/common/ports.h"
 #include "core/config/config_state.h"
 #include "core/members/member_records.h"
@@ -34,8 +34,8 @@ GridRow RecordToRow(const TLidRec& rec, GridView view);
 // Commits row r into item r's record, with the checks and reports of the grid; cells that a check
 // replaced are written back into the row. Throws CellConversionError for an "Ix" or club number
 // cell that is not a whole number: what was stored before stays stored.
-void RowToRecord(CommonState& common, ConfigState& config, MemberState& members,
-                 Messenger& messenger, int r, GridRow& row, GridView view);
+void RowToRecord(ErrorSink errors, ConfigState& config, MemberState& members, int r, GridRow& row,
+                 GridView view);
 
 // Item r's status in upper case with its second character capped; two beeps when capped.
 bool NormaliseStatus(MemberState& members, Beeper& bell, int r);
@@ -43,8 +43,8 @@ bool NormaliseStatus(MemberState& members, Beeper& bell, int r);
 // Commits rows 1..N and reports the last capped status. Stops at the first conversion error
 // (CellConversionError), rows before it committed. In the normal view the status cells show the
 // stored statuses afterwards.
-void GridToList(CommonState& common, ConfigState& config, MemberState& members,
-                Messenger& messenger, Beeper& bell, std::vector<GridRow>& rows, GridView view);
+void GridToList(ErrorSink errors, ConfigState& config, MemberState& members, Beeper& bell,
+                std::vector<GridRow>& rows, GridView view);
 
 // Every member's Indx := its position.
 void Renumber(MemberState& members);
@@ -63,8 +63,7 @@ struct CounterCaptions {
 CounterCaptions MakeCounterCaptions(const TCfgRec& cfg);
 
 // True when adding is refused (the register is full), after the report and a beep.
-bool CheckMemberLimit(CommonState& common, const MemberState& members, Messenger& messenger,
-                      Beeper& bell);
+bool CheckMemberLimit(ErrorSink errors, const MemberState& members, Beeper& bell);
 
 // Adds a member before position curr, or after the last member when curr is N.
 void AddMemberAt(MemberState& members, int curr, const TLidRec& rec);

@@ -156,9 +156,9 @@ std::string ExportInitialName(const std::string& memberFileName) {
     return memberFileName.substr(0, slash + 1) + "*.txt";
 }
 
-std::optional<std::string> ExportReportCommand(CommonState& common, const ConfigState& config,
-                                               const MemberState& members, Messenger& messenger,
-                                               Chooser& chooser, const ReportExportInput& input) {
+std::optional<std::string> ExportReportCommand(ErrorSink errors, const ConfigState& config,
+                                               const MemberState& members, Chooser& chooser,
+                                               const ReportExportInput& input) {
     FileDialogRequest request;
     request.Title = "Bewaren overzicht";
     request.InitialName = ExportInitialName(members.MemberFileName);
@@ -169,17 +169,17 @@ std::optional<std::string> ExportReportCommand(CommonState& common, const Config
     if (!chosen) return std::nullopt;
     const std::string fileName = ExportFileName(*chosen);
     if (FileExists(fileName)) {
-        const int answer = messenger.Show("Bestand bestaat al\rbestand:" + FileNameText(fileName) +
-                                              " overschrijven?",
-                                          KindBevestig, ButtonsJaNee);
+        const int answer = errors.Msg.Show("Bestand bestaat al\rbestand:" + FileNameText(fileName) +
+                                               " overschrijven?",
+                                           KindBevestig, ButtonsJaNee);
         if (answer != ResultYes) return std::nullopt;
     }
     try {
         WriteFileAtomically(fileName, ExportReport(config, input));
     } catch (const FileError& e) {
-        ReportFileError({messenger, common.ErrorCode}, e, FileAction::Writing);
+        ReportFileError(errors, e, FileAction::Writing);
         return std::nullopt;
     }
-    messenger.Show("Bewaren overzicht(en) gelukt", KindInformatie, ButtonsOK);
+    errors.Msg.Show("Bewaren overzicht(en) gelukt", KindInformatie, ButtonsOK);
     return fileName;
 }

@@ -5,6 +5,7 @@
 // not reach the file.
 
 #include "core/common/common_state.h"
+#include "core/common/error_report.h"
 #include "core/common/ports.h"
 #include "core/config/config_state.h"
 #include "core/members/member_state.h"
@@ -44,6 +45,6 @@ std::string ExportInitialName(const std::string& memberFileName);
 // "&Export": asks for the file (and before overwriting the name actually written), writes it in one
 // piece and says "Bewaren overzicht(en) gelukt"; a file that cannot be written is reported and
 // nothing else is said. Returns the name written.
-std::optional<std::string> ExportReportCommand(CommonState& common, const ConfigState& config,
-                                               const MemberState& members, Messenger& messenger,
-                                               Chooser& chooser, const ReportExportInput& input);
+std::optional<std::string> ExportReportCommand(ErrorSink errors, const ConfigState& config,
+                                               const MemberState& members, Chooser& chooser,
+                                               const ReportExportInput& input);

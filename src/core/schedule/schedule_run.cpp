@@ -194,7 +194,7 @@ void StartRun(CommonState& common, const ConfigState& config, ScheduleStore& sto
     if (tooManyPlayers || tooManyCourts) return;
     // The store holds 24 rounds; negative counts cannot be computed. The set-up window keeps
     // the counts inside these bounds, so this only guards against a damaged set-up.
-    if (!RunCountsFit(common, store, ports.Msg)) return;
+    if (!RunCountsFit({ports.Msg, common.ErrorCode}, store)) return;
 
     store.NumPlayers = params.NHeren + params.NDames;
     if (params.NHeren == 0)

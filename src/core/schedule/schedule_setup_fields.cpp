@@ -86,22 +86,19 @@ int FieldErrorState(const ConfigState& config, const MemberState& members,
     return 0;
 }
 
-TakeResult TakeNumberField(CommonState& common, const ConfigState& config,
-                           const MemberState& members, ScheduleStore& store, Messenger& messenger,
-                           Beeper& bell, int tag, std::string_view text) {
+TakeResult TakeNumberField(ErrorSink errors, const ConfigState& config, const MemberState& members,
+                           ScheduleStore& store, Beeper& bell, int tag, std::string_view text) {
     const std::string shown(Trim(text));
     const std::optional<int> value = WholeNumber(shown);
     // A text that is no number is a value that does not exist, in a grid cell too.
     const int error = value ? FieldErrorState(config, members, store, tag, *value) : 1;
     if (error != 0) {
         if (error < 10)
-            ReportError({messenger, common.ErrorCode},
-                        "Aantal " + FieldCaption(tag) + "foutief: " + shown, 0, 1, 5);
+            ReportError(errors, "Aantal " + FieldCaption(tag) + "foutief: " + shown, 0, 1, 5);
         else
-            ReportError({messenger, common.ErrorCode},
-                        "Aantal " + FieldCaption(tag) + "te groot: " + shown, 0, 10, 5);
+            ReportError(errors, "Aantal " + FieldCaption(tag) + "te groot: " + shown, 0, 10, 5);
         bell.Beep();
-        common.ErrorCode = 0;
+        errors.ErrorCode = 0;
         return value ? TakeResult::Refused : TakeResult::NotNumber;
     }
     ScheduleParams& params = store.Params;
@@ -132,30 +129,29 @@ TakeResult TakeNumberField(CommonState& common, const ConfigState& config,
     return TakeResult::Stored;
 }
 
-int TakeCountFields(CommonState& common, const ConfigState& config, const MemberState& members,
-                    ScheduleStore& store, Messenger& messenger, Beeper& bell,
-                    const std::array<std::string, 5>& texts) {
+int TakeCountFields(ErrorSink errors, const ConfigState& config, const MemberState& members,
+                    ScheduleStore& store, Beeper& bell, const std::array<std::string, 5>& texts) {
     for (int tag = 1; tag <= 5; ++tag)
-        if (TakeNumberField(common, config, members, store, messenger, bell, tag, texts[tag - 1]) !=
+        if (TakeNumberField(errors, config, members, store, bell, tag, texts[tag - 1]) !=
             TakeResult::Stored)
             return tag;
     return 0;
 }
 
-bool RunCountsFit(CommonState& common, ScheduleStore& store, Messenger& messenger) {
+bool RunCountsFit(ErrorSink errors, ScheduleStore& store) {
     const ScheduleParams& params = store.Params;
     const int32_t counts[] = {params.NHeren, params.NDames, params.NDubRonden, params.NMixRonden,
                               params.NBanen};
     for (int tag = 1; tag <= 5; ++tag) {
         if (counts[tag - 1] >= 0) continue;
-        ReportError({messenger, common.ErrorCode},
+        ReportError(errors,
                     "Aantal " + FieldCaption(tag) + "foutief: " + std::to_string(counts[tag - 1]),
                     0, 1, 5);
-        common.ErrorCode = 0;
+        errors.ErrorCode = 0;
         return false;
     }
     if (static_cast<long long>(params.NDubRonden) + params.NMixRonden > MaxRounds) {
-        messenger.Show(Messages[18], KindWaarschuwing, ButtonsOK);
+        errors.Msg.Show(Messages[18], KindWaarschuwing, ButtonsOK);
         return false;
     }
     return true;

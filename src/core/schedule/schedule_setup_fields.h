@@ -6,6 +6,7 @@
 // 3 mixed; six rows each).
 
 #include "core/common/common_state.h"
+#include "core/common/error_report.h"
 #include "core/common/ports.h"
 #include "core/config/config_state.h"
 #include "core/members/member_state.h"
@@ -58,22 +59,20 @@ enum class TakeResult {
 // counts or into the court grid page. A refusal shows its message and beeps; ErrorCode is 0
 // afterwards either way. A text that is not a whole number is reported as a value that does not
 // exist ("Aantal  heren foutief: 1x bestaat niet").
-TakeResult TakeNumberField(CommonState& common, const ConfigState& config,
-                           const MemberState& members, ScheduleStore& store, Messenger& messenger,
-                           Beeper& bell, int tag, std::string_view text);
+TakeResult TakeNumberField(ErrorSink errors, const ConfigState& config, const MemberState& members,
+                           ScheduleStore& store, Beeper& bell, int tag, std::string_view text);
 
 // "&Meer" takes the five counts (Tags 1..5) together, each as TakeNumberField takes it and in the
 // order of the fields, so that the ladies' limit counts the men just taken. The first count that
 // is refused or not a whole number ends the taking, with its message: returns its Tag, or 0 when
 // all five are stored.
-int TakeCountFields(CommonState& common, const ConfigState& config, const MemberState& members,
-                    ScheduleStore& store, Messenger& messenger, Beeper& bell,
-                    const std::array<std::string, 5>& texts);
+int TakeCountFields(ErrorSink errors, const ConfigState& config, const MemberState& members,
+                    ScheduleStore& store, Beeper& bell, const std::array<std::string, 5>& texts);
 
 // Whether a run can compute the counts stored: a negative count is reported with its field's
 // message for a value that does not exist, more rounds than the schedule holds with "Aantal
 // ronden te groot, zie sleutelgegevens ". ErrorCode is 0 afterwards.
-bool RunCountsFit(CommonState& common, ScheduleStore& store, Messenger& messenger);
+bool RunCountsFit(ErrorSink errors, ScheduleStore& store);
 
 // The court grid page on screen from the courts per round (rows are the rounds of the whole
 // schedule: the mixed column holds the mixed rounds after the doubles rounds). Whatever the counts
