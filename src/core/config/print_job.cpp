@@ -5,7 +5,7 @@
 
 #include <exception>
 
-int16_t SelectPrinterForJob(CommonState& common, ConfigState& config, Messenger& messenger,
+int16_t SelectPrinterForJob(CommonState& common, const ConfigState& config, Messenger& messenger,
                             PrintCanvas& canvas) {
     canvas.SetPrinterIndex(config.PrnCfg.PrntInstel);
     const bool landscape = (config.PrnCfg.Preferent & PrefLiggend) != 0;

@@ -17,7 +17,7 @@ inline constexpr int16_t LandscapeFactor = 140;
 
 // Selects the chosen printer and the paper orientation of the settings and measures the printer
 // (with the settings' printer font). Returns the orientation factor.
-int16_t SelectPrinterForJob(CommonState& common, ConfigState& config, Messenger& messenger,
+int16_t SelectPrinterForJob(CommonState& common, const ConfigState& config, Messenger& messenger,
                             PrintCanvas& canvas);
 
 // The name of the chosen printer, empty when none is chosen or it is no longer in the list.

@@ -125,7 +125,7 @@ void NewMemberList(const ConfigState& config, MemberState& members) {
     }
 }
 
-bool LoadLedenFromBytes(ErrorSink errors, ConfigState& config, MemberState& members,
+bool LoadLedenFromBytes(ErrorSink errors, const ConfigState& config, MemberState& members,
                         std::string_view bytes, int16_t* headerCount) {
     ByteReader in{bytes};
     members.MemberList.assign(1, TLedenObj{});
@@ -147,7 +147,7 @@ bool LoadLedenFromBytes(ErrorSink errors, ConfigState& config, MemberState& memb
     return true;
 }
 
-bool LoadLeden(ErrorSink errors, ConfigState& config, MemberState& members,
+bool LoadLeden(ErrorSink errors, const ConfigState& config, MemberState& members,
                const std::string& fileName, int16_t* headerCount) {
     // The file is read whole before the list is touched, so a read error leaves it as it was.
     std::string bytes = ReadFilePrefix(fileName, MaxMemberFileSize);
@@ -197,8 +197,8 @@ void ApplyPrintSettings(CommonState& common, const ConfigState& config, MemberFi
     common.PrnFontSet = prn.FontSizePR != 0;
 }
 
-void NewLedenInput(ConfigState& config, MemberState& members, Messenger&, ConfigHost& configHost,
-                   MemberFileView& view) {
+void NewLedenInput(const ConfigState& config, MemberState& members, Messenger&,
+                   ConfigHost& configHost, MemberFileView& view) {
     members.MemberFileName = "N_N";
     view.ShowMemberFileName("N_N");
     configHost.OpenConfigDial(true);

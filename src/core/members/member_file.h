@@ -38,11 +38,11 @@ void NewMemberList(const ConfigState& config, MemberState& members);
 
 // Replaces MemberList and MemberCount by the content of a member file image. Returns whether the
 // load succeeded (a count of 0 or below is reported and leaves only the header).
-bool LoadLedenFromBytes(ErrorSink errors, ConfigState& config, MemberState& members,
+bool LoadLedenFromBytes(ErrorSink errors, const ConfigState& config, MemberState& members,
                         std::string_view bytes, int16_t* headerCount = nullptr);
 // The same from a file; a file that cannot be read raises FileError and leaves the list as it
 // was.
-bool LoadLeden(ErrorSink errors, ConfigState& config, MemberState& members,
+bool LoadLeden(ErrorSink errors, const ConfigState& config, MemberState& members,
                const std::string& fileName, int16_t* headerCount = nullptr);
 
 bool CheckUniqueClubNumbers(const MemberState& members, Messenger& messenger);
@@ -50,7 +50,7 @@ bool CheckUniqueClubNumbers(const MemberState& members, Messenger& messenger);
 void ApplyPrintSettings(CommonState& common, const ConfigState& config, MemberFileView& view);
 
 // "&Nieuw": an unnamed list after the configuration dialog was confirmed.
-void NewLedenInput(ConfigState& config, MemberState& members, Messenger& messenger,
+void NewLedenInput(const ConfigState& config, MemberState& members, Messenger& messenger,
                    ConfigHost& configHost, MemberFileView& view);
 
 // "&Open": the open dialog, then the file with its configuration. The caller shows the grid

@@ -86,8 +86,8 @@ GridRow RecordToRow(const TLidRec& rec, GridView view) {
     return row;
 }
 
-void RowToRecord(ErrorSink errors, ConfigState& config, MemberState& members, int r, GridRow& row,
-                 GridView view) {
+void RowToRecord(ErrorSink errors, const ConfigState& config, MemberState& members, int r,
+                 GridRow& row, GridView view) {
     if (r < 1 || r >= static_cast<int>(members.MemberList.size())) return;
     row.resize(std::max<std::size_t>(row.size(), GridColumnCount(view)));
     TLidRec& rec = members.MemberList[r].LidRecord;
@@ -133,7 +133,7 @@ bool NormaliseStatus(MemberState& members, Beeper& bell, int r) {
     return capped;
 }
 
-void GridToList(ErrorSink errors, ConfigState& config, MemberState& members, Beeper& bell,
+void GridToList(ErrorSink errors, const ConfigState& config, MemberState& members, Beeper& bell,
                 std::vector<GridRow>& rows, GridView view) {
     errors.ErrorCode = 0;
     bool capped = false;

@@ -34,8 +34,8 @@ GridRow RecordToRow(const TLidRec& rec, GridView view);
 // Commits row r into item r's record, with the checks and reports of the grid; cells that a check
 // replaced are written back into the row. Throws CellConversionError for an "Ix" or club number
 // cell that is not a whole number: what was stored before stays stored.
-void RowToRecord(ErrorSink errors, ConfigState& config, MemberState& members, int r, GridRow& row,
-                 GridView view);
+void RowToRecord(ErrorSink errors, const ConfigState& config, MemberState& members, int r,
+                 GridRow& row, GridView view);
 
 // Item r's status in upper case with its second character capped; two beeps when capped.
 bool NormaliseStatus(MemberState& members, Beeper& bell, int r);
@@ -43,7 +43,7 @@ bool NormaliseStatus(MemberState& members, Beeper& bell, int r);
 // Commits rows 1..N and reports the last capped status. Stops at the first conversion error
 // (CellConversionError), rows before it committed. In the normal view the status cells show the
 // stored statuses afterwards.
-void GridToList(ErrorSink errors, ConfigState& config, MemberState& members, Beeper& bell,
+void GridToList(ErrorSink errors, const ConfigState& config, MemberState& members, Beeper& bell,
                 std::vector<GridRow>& rows, GridView view);
 
 // Every member's Indx := its position.
