@@ -12,11 +12,11 @@
 //   ninja -C build tolvex_court_plan_bench && build/bench/tolvex_court_plan_bench [--check]
 //       [--names] [--compare N]
 
-#include "core/app_state.h"
 #include "core/schedule/court_plan_search.h"
 #include "core/schedule/schedule_run.h"
 #include "core/schedule/schedule_setup.h"
 #include "headless/headless_ports.h"
+#include "state/app_state.h"
 
 #include <algorithm>
 #include <chrono>
@@ -54,9 +54,9 @@ const char* StatusCode(Dice& dice) {
 std::unique_ptr<AppState> Prepare(bool names, int men, int women, int courts, Messenger& msg,
                                   Beeper& bell, ScheduleView& view) {
     auto state = std::make_unique<AppState>();
-    state->Config.CfgRec.Grpn[0] = "h";
-    state->Config.CfgRec.Grpn[1] = "d";
-    state->Config.CfgRec.Cfgflags = 16;
+    state->Configuration.Config.CfgRec.Grpn[0] = "h";
+    state->Configuration.Config.CfgRec.Grpn[1] = "d";
+    state->Configuration.Config.CfgRec.Cfgflags = 16;
     ScheduleSetupInput input;
     input.NDubRonden = 4;
     input.NMixRonden = 2;
@@ -74,16 +74,17 @@ std::unique_ptr<AppState> Prepare(bool names, int men, int women, int courts, Me
             m.LidRecord.AchterNaam = "Nummer " + std::to_string(clubNo);
             m.LidRecord.Groep = i < men ? "h" : "d";
             m.LidRecord.StatCode = StatusCode(dice);
-            state->MemberList.push_back(m);
+            state->Members.MemberList.push_back(m);
         }
-        state->MemberCount = static_cast<int16_t>(men + women);
-        state->MemberDataPresent = true;
+        state->Members.MemberCount = static_cast<int16_t>(men + women);
+        state->Members.MemberDataPresent = true;
     } else {
         input.Kind = 2;
         input.NHeren = men;
         input.NDames = women;
     }
-    PrepareSchedule(*state, input, msg, bell, view);
+    PrepareSchedule(state->Common, state->Configuration, state->Members, state->Store(), input, msg,
+                    bell, view);
     return state;
 }
 
@@ -95,11 +96,11 @@ bool RunFails(AppState& state) {
     QuietPump pump;
     QuietBeeper bell;
     ScheduleView view;
-    RunControl control{state.StopKey, 10'000'000, 1u << 20, false};
+    RunControl control{state.Common.StopKey, 10'000'000, 1u << 20, false};
     RunPorts ports{msg, pump, bell, view, control};
-    StartRun(state, ports);
-    LastRunCandidates = state.Schedule->Candidates;
-    return !state.Schedule->Reasons.empty() || state.Schedule->RunStopped;
+    StartRun(state.Common, state.Configuration, state.Store(), ports);
+    LastRunCandidates = state.Store().Candidates;
+    return !state.Store().Reasons.empty() || state.Store().RunStopped;
 }
 
 struct Tally {
@@ -151,10 +152,11 @@ int main(int argc, char** argv) {
                         if (RunFails(*proposal)) ++t.ProposalFailed;
                     }
                     QuietPump pump;
-                    RunControl control{state->StopKey, 0, 1u << 20, false};
+                    RunControl control{state->Common.StopKey, 0, 1u << 20, false};
                     RunPorts ports{msg, pump, bell, view, control};
                     const auto start = std::chrono::steady_clock::now();
-                    const CourtPlanOutcome plan = FitCourts(*state, ports);
+                    const CourtPlanOutcome plan =
+                        FitCourts(state->Common, state->Configuration, state->Store(), ports);
                     const double ms = std::chrono::duration<double, std::milli>(
                                           std::chrono::steady_clock::now() - start)
                                           .count();
@@ -170,7 +172,8 @@ int main(int argc, char** argv) {
                     if (compare != 0) {
                         CourtPlanLimits wide;
                         wide.TrialCandidates = compare;
-                        const CourtPlanOutcome other = FitCourts(*state, ports, wide);
+                        const CourtPlanOutcome other = FitCourts(
+                            state->Common, state->Configuration, state->Store(), ports, wide);
                         if (other.Found && (!plan.Found || other.Games > plan.Games)) {
                             ++t.Better;
                             std::printf("  with %llu candidates per trial: %dh/%dd %d courts %d "
@@ -184,7 +187,7 @@ int main(int argc, char** argv) {
                         if (plan.MostGamesProved) ++t.Proved;
                         if (check) {
                             auto again = std::make_unique<AppState>(*state);
-                            ApplyCourtPlan(*again->Schedule, plan.Plan);
+                            ApplyCourtPlan(again->Store(), plan.Plan);
                             const bool failed = RunFails(*again);
                             t.PlanCandidates = std::max(t.PlanCandidates, LastRunCandidates);
                             if (failed) {

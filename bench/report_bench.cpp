@@ -4,10 +4,10 @@
 //
 //   ninja -C build tolvex_bench && build/bench/tolvex_bench --benchmark_filter=Report
 
-#include "core/app_state.h"
 #include "core/reports/report_build.h"
 #include "core/schedule/name_lists.h"
 #include "headless/headless_ports.h"
+#include "state/app_state.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,12 +20,12 @@ namespace {
 // group of 200), then 8 mixed rounds on all 32 courts.
 std::unique_ptr<AppState> LargestSchedule(int men, int women) {
     auto state = std::make_unique<AppState>();
-    state->Config.CfgRec.Grpn[0] = "h";
-    state->Config.CfgRec.Grpn[1] = "d";
-    state->Config.CfgRec.NBanen = 32;
-    state->ScheduleKind = 1;
-    SetGroupLabels(*state);
-    ScheduleStore& store = *state->Schedule;
+    state->Configuration.Config.CfgRec.Grpn[0] = "h";
+    state->Configuration.Config.CfgRec.Grpn[1] = "d";
+    state->Configuration.Config.CfgRec.NBanen = 32;
+    state->Common.ScheduleKind = 1;
+    SetGroupLabels(state->Configuration, state->Store());
+    ScheduleStore& store = state->Store();
     NewNameLists(store);
     const int doubles = women > 0 ? 16 : 24;
     const int mixed = women > 0 ? 8 : 0;
@@ -88,7 +88,8 @@ void OpenReport(benchmark::State& bench, int opt, int men, int women) {
     RecordingMessenger messages;
     std::size_t lines = 0;
     for (auto _ : bench) {
-        ReportOpening opening = PrepareReport(*state, messages, opt);
+        ReportOpening opening =
+            PrepareReport(state->Common, state->Configuration, state->Store(), messages, opt);
         lines = opening.Report ? opening.Report->Lines.size() : 0;
         benchmark::DoNotOptimize(opening);
     }

@@ -4,10 +4,10 @@
 //
 //   ninja -C build tolvex_bench && build/bench/tolvex_bench --benchmark_filter=Schedule
 
-#include "core/app_state.h"
 #include "core/schedule/schedule_run.h"
 #include "core/schedule/schedule_setup.h"
 #include "headless/headless_ports.h"
+#include "state/app_state.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,9 +28,10 @@ struct Evening {
 std::unique_ptr<AppState> Prepare(const Evening& e, Messenger& msg, Beeper& bell,
                                   ScheduleView& view) {
     auto state = std::make_unique<AppState>();
-    state->Config.CfgRec.Grpn[0] = "h";
-    state->Config.CfgRec.Grpn[1] = "d";
-    state->Config.CfgRec.Cfgflags = 16; // no warnings, no progress texts: nothing waits
+    state->Configuration.Config.CfgRec.Grpn[0] = "h";
+    state->Configuration.Config.CfgRec.Grpn[1] = "d";
+    state->Configuration.Config.CfgRec.Cfgflags =
+        16; // no warnings, no progress texts: nothing waits
     ScheduleSetupInput input;
     if (!e.Members.empty()) {
         input.Kind = 1;
@@ -42,10 +43,10 @@ std::unique_ptr<AppState> Prepare(const Evening& e, Messenger& msg, Beeper& bell
             m.LidRecord.AchterNaam = "Achternaam " + std::to_string(clubNo);
             m.LidRecord.Groep = group;
             m.LidRecord.StatCode = code;
-            state->MemberList.push_back(m);
+            state->Members.MemberList.push_back(m);
         }
-        state->MemberCount = static_cast<int16_t>(e.Members.size());
-        state->MemberDataPresent = true;
+        state->Members.MemberCount = static_cast<int16_t>(e.Members.size());
+        state->Members.MemberDataPresent = true;
     } else {
         input.Kind = 2;
         input.NHeren = e.Men;
@@ -62,7 +63,8 @@ std::unique_ptr<AppState> Prepare(const Evening& e, Messenger& msg, Beeper& bell
             men[r + 1] = static_cast<uint8_t>(e.CourtsMen[r]);
         input.CourtsMen = men;
     }
-    PrepareSchedule(*state, input, msg, bell, view);
+    PrepareSchedule(state->Common, state->Configuration, state->Members, state->Store(), input, msg,
+                    bell, view);
     return state;
 }
 
@@ -74,22 +76,22 @@ void RunEvening(benchmark::State& bench, const Evening& e, uint32_t pumpInterval
     QuietBeeper bell;
     ScheduleView view;
     auto state = Prepare(e, msg, bell, view);
-    RunControl control{state->StopKey, 0, pumpInterval, literal};
+    RunControl control{state->Common.StopKey, 0, pumpInterval, literal};
     RunPorts ports{msg, pump, bell, view, control};
     // The run changes its parameters (pause settings, pairing bits) as the window's run does;
     // every iteration starts from the same set-up.
-    const ScheduleParams params = state->Schedule->Params;
-    const auto courtsMen = state->Schedule->CourtsMen;
-    const auto courtsWomen = state->Schedule->CourtsWomen;
-    const auto courtsMixed = state->Schedule->CourtsMixed;
+    const ScheduleParams params = state->Store().Params;
+    const auto courtsMen = state->Store().CourtsMen;
+    const auto courtsWomen = state->Store().CourtsWomen;
+    const auto courtsMixed = state->Store().CourtsMixed;
     uint64_t candidates = 0;
     for (auto _ : bench) {
-        ScheduleStore& store = *state->Schedule;
+        ScheduleStore& store = state->Store();
         store.Params = params;
         store.CourtsMen = courtsMen;
         store.CourtsWomen = courtsWomen;
         store.CourtsMixed = courtsMixed;
-        StartRun(*state, ports);
+        StartRun(state->Common, state->Configuration, state->Store(), ports);
         msg.Shown.clear();
         candidates += store.Candidates;
         benchmark::DoNotOptimize(store.RoundTable[1].Courts[1][0]);

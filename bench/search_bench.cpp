@@ -8,11 +8,11 @@
 //
 // Run it from the repository root (the example club is read from bench/data).
 
-#include "core/app_state.h"
 #include "core/members/member_file.h"
 #include "core/schedule/schedule_run.h"
 #include "core/schedule/schedule_setup.h"
 #include "headless/headless_ports.h"
+#include "state/app_state.h"
 
 #include <algorithm>
 #include <chrono>
@@ -126,14 +126,15 @@ std::vector<Evening> Evenings() {
 std::unique_ptr<AppState> Prepare(const Evening& e, RecordingMessenger& msg, Beeper& bell,
                                   ScheduleView& view) {
     auto state = std::make_unique<AppState>();
-    TCfgRec& cfg = state->Config.CfgRec;
+    TCfgRec& cfg = state->Configuration.Config.CfgRec;
     ScheduleSetupInput input;
     input.Kind = e.Men + e.Women > 0 ? 2 : 1;
     if (e.MemberFile != nullptr) {
         HeadlessConfigHost host(*state, msg);
         HeadlessFileView fileView;
-        OpenNamedMemberFile(*state, msg, host, fileView, e.MemberFile);
-        if (!state->MemberDataPresent) {
+        OpenNamedMemberFile(state->Common, state->Configuration, state->Members, msg, host,
+                            fileView, e.MemberFile);
+        if (!state->Members.MemberDataPresent) {
             std::fprintf(stderr, "%s not read (run from the repository root)\n", e.MemberFile);
             std::exit(1);
         }
@@ -147,10 +148,10 @@ std::unique_ptr<AppState> Prepare(const Evening& e, RecordingMessenger& msg, Bee
             m.LidRecord.AchterNaam = "Achter" + std::to_string(clubNo);
             m.LidRecord.Groep = group;
             m.LidRecord.StatCode = code;
-            state->MemberList.push_back(m);
+            state->Members.MemberList.push_back(m);
         }
-        state->MemberCount = static_cast<int16_t>(e.Members.size());
-        state->MemberDataPresent = true;
+        state->Members.MemberCount = static_cast<int16_t>(e.Members.size());
+        state->Members.MemberDataPresent = true;
     } else {
         input.NHeren = e.Men;
         input.NDames = e.Women;
@@ -170,7 +171,8 @@ std::unique_ptr<AppState> Prepare(const Evening& e, RecordingMessenger& msg, Bee
     };
     if (!e.CourtsMen.empty()) input.CourtsMen = courts(e.CourtsMen);
     if (!e.CourtsMixed.empty()) input.CourtsMixed = courts(e.CourtsMixed);
-    PrepareSchedule(*state, input, msg, bell, view);
+    PrepareSchedule(state->Common, state->Configuration, state->Members, state->Store(), input, msg,
+                    bell, view);
     return state;
 }
 
@@ -192,12 +194,12 @@ Schedule RunOnce(const Evening& e, bool literal) {
     QuietBeeper bell;
     ScheduleView view;
     auto state = Prepare(e, msg, bell, view);
-    RunControl control{state->StopKey, 0, 1u << 20, literal};
+    RunControl control{state->Common.StopKey, 0, 1u << 20, literal};
     RunPorts ports{msg, pump, bell, view, control};
     const auto start = std::chrono::steady_clock::now();
-    StartRun(*state, ports);
+    StartRun(state->Common, state->Configuration, state->Store(), ports);
     const auto end = std::chrono::steady_clock::now();
-    const ScheduleStore& store = *state->Schedule;
+    const ScheduleStore& store = state->Store();
     Schedule s;
     s.Seconds = std::chrono::duration<double>(end - start).count();
     s.Candidates = store.Candidates;

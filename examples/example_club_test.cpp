@@ -28,24 +28,27 @@ struct Evening {
         HeadlessConfigHost host(*State, loadMessages);
         HeadlessFileView files;
         const std::string file = std::string(TOLVEX_EXAMPLES) + "/" + name + ".tvs";
-        EXPECT_TRUE(OpenNamedMemberFile(*State, loadMessages, host, files, file).Loaded);
+        EXPECT_TRUE(OpenNamedMemberFile(State->Common, State->Configuration, State->Members,
+                                        loadMessages, host, files, file)
+                        .Loaded);
         EXPECT_TRUE(loadMessages.Shown.empty());
     }
 
     // "Schema met &Namen", "&Meer" and "&Start" with the window's values: the rounds and courts
     // of the configuration, the proposed courts unless given.
     void Compute(std::optional<CourtsPerRound> men = {}, std::optional<CourtsPerRound> women = {}) {
-        const TCfgRec& cfg = State->Config.CfgRec;
+        const TCfgRec& cfg = State->Configuration.Config.CfgRec;
         ScheduleSetupInput input;
         input.NDubRonden = cfg.NDubRonden;
         input.NMixRonden = cfg.NMixRonden;
         input.NBanen = cfg.NBanen;
         input.CourtsMen = men;
         input.CourtsWomen = women;
-        ASSERT_TRUE(PrepareSchedule(*State, input, Messages, Bell, View));
-        RunControl control{State->StopKey};
+        ASSERT_TRUE(PrepareSchedule(State->Common, State->Configuration, State->Members,
+                                    State->Store(), input, Messages, Bell, View));
+        RunControl control{State->Common.StopKey};
         RunPorts ports{Messages, Pump, Bell, View, control};
-        StartRun(*State, ports);
+        StartRun(State->Common, State->Configuration, State->Store(), ports);
     }
 
     std::vector<std::string> Texts() const {
@@ -56,7 +59,7 @@ struct Evening {
 
     // Every court of every round holds four players.
     bool Complete() const {
-        const ScheduleStore& store = *State->Schedule;
+        const ScheduleStore& store = State->Store();
         for (int r = 1; r <= store.NumRounds; ++r) {
             const int courts = r <= store.NumDoublesRounds
                                    ? store.CourtsMen[r] + store.CourtsWomen[r]
@@ -83,7 +86,7 @@ TEST(ExampleClub, TheClubNightComputesCompletelyWithTheProposedCourts) {
     e.Compute();
     EXPECT_EQ(e.Texts(), std::vector<std::string>{});
     EXPECT_TRUE(e.View.Warnings.empty());
-    const ScheduleStore& store = *e.State->Schedule;
+    const ScheduleStore& store = e.State->Store();
     EXPECT_EQ(store.NumMen, 16);
     EXPECT_EQ(store.NumWomen, 16);
     EXPECT_EQ(store.NumRounds, 6);
@@ -106,7 +109,7 @@ TEST(ExampleClub, TheLateEveningNeedsFewerCourtsInItsFirstTwoRounds) {
     e.Compute(Courts({2, 2, 3, 3}), Courts({2, 2, 3, 3}));
     EXPECT_EQ(e.Texts(), std::vector<std::string>{});
     EXPECT_TRUE(e.Complete());
-    EXPECT_EQ(e.State->Schedule->CourtsMixed[2], 6);
+    EXPECT_EQ(e.State->Store().CourtsMixed[2], 6);
 }
 
 // "&Passende banen" after the failed run: one search finds courts with which every round works,
@@ -116,16 +119,17 @@ TEST(ExampleClub, TheLateEveningIsFittedInOnePress) {
     Evening e("tc_de_kastanjelaan_laat");
     e.Compute();
     ASSERT_FALSE(e.Texts().empty());
-    RunControl control{e.State->StopKey};
+    RunControl control{e.State->Common.StopKey};
     RunPorts ports{e.Messages, e.Pump, e.Bell, e.View, control};
-    const CourtPlanOutcome plan = FitCourts(*e.State, ports);
+    const CourtPlanOutcome plan =
+        FitCourts(e.State->Common, e.State->Configuration, e.State->Store(), ports);
     ASSERT_TRUE(plan.Found);
     EXPECT_GE(plan.Games, 2 + 2 + 3 + 3 + 2 + 2 + 3 + 3 + 6 + 6);
 
     e.Messages.Shown.clear();
-    ApplyCourtPlan(*e.State->Schedule, plan.Plan);
-    StartRun(*e.State, ports);
+    ApplyCourtPlan(e.State->Store(), plan.Plan);
+    StartRun(e.State->Common, e.State->Configuration, e.State->Store(), ports);
     EXPECT_EQ(e.Texts(), std::vector<std::string>{});
-    EXPECT_TRUE(e.State->Schedule->Reasons.empty());
+    EXPECT_TRUE(e.State->Store().Reasons.empty());
     EXPECT_TRUE(e.Complete());
 }

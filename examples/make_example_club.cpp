@@ -6,11 +6,11 @@
 //                                 FOLDER/tc_de_kastanjelaan_laat.tvs and .cfg (an evening with
 //                                 many late arrivals, which needs fewer courts in rounds 1 and 2)
 
-#include "core/app_state.h"
 #include "core/common/safe_file_writer.h"
 #include "core/common/windows1252.h"
 #include "core/config/config_file.h"
 #include "core/members/member_file.h"
+#include "state/app_state.h"
 
 #include <array>
 #include <cstdint>
@@ -82,8 +82,8 @@ const Evening LateNight = {
 
 void TickOff(AppState& state, const Evening& evening) {
     int men = 0, ladies = 0;
-    for (int i = 1; i <= state.MemberCount; ++i) {
-        TLidRec& m = state.MemberList[i].LidRecord;
+    for (int i = 1; i <= state.Members.MemberCount; ++i) {
+        TLidRec& m = state.Members.MemberList[i].LidRecord;
         const bool man = m.Groep.View() == "h";
         int& seen = man ? men : ladies;
         const auto& codes = man ? evening.Men : evening.Ladies;
@@ -174,39 +174,40 @@ int main(int argc, char** argv) {
         return 1;
     }
     AppState state;
-    DefaultConfig(state);
-    state.Config.CfgRec.ClubNaam.Assign("T.C. De Kastanjelaan");
-    state.Config.CfgRec.NLeden = 60;
-    state.Config.CfgRec.NBanen = 6;
-    state.Config.CfgRec.Cfgflags = CfgWarnCourts | CfgShowProgress | CfgNewMark;
-    state.PrnCfg.FontNameTv.Assign("DejaVu Sans");
-    state.PrnCfg.FontSizeTv = 10;
-    state.PrnCfg.FontNamePR.Assign("DejaVu Sans");
-    state.PrnCfg.FontSizePR = 10;
-    state.PrnCfg.Persoon[0].Assign("M. van der Meer");
-    state.PrnCfg.Persoon[1].Assign("Kastanjelaan 12");
-    state.PrnCfg.Persoon[2].Assign("6711 KL");
-    state.PrnCfg.Persoon[3].Assign("Ede");
-    state.PrnCfg.Persoon[4].Assign("0318-641200");
-    state.PrnCfg.Preferent = PrefNewMark | PrefPrintKop | PrefPrintTitel;
+    DefaultConfig(state.Common, state.Configuration);
+    state.Configuration.Config.CfgRec.ClubNaam.Assign("T.C. De Kastanjelaan");
+    state.Configuration.Config.CfgRec.NLeden = 60;
+    state.Configuration.Config.CfgRec.NBanen = 6;
+    state.Configuration.Config.CfgRec.Cfgflags = CfgWarnCourts | CfgShowProgress | CfgNewMark;
+    state.Configuration.PrnCfg.FontNameTv.Assign("DejaVu Sans");
+    state.Configuration.PrnCfg.FontSizeTv = 10;
+    state.Configuration.PrnCfg.FontNamePR.Assign("DejaVu Sans");
+    state.Configuration.PrnCfg.FontSizePR = 10;
+    state.Configuration.PrnCfg.Persoon[0].Assign("M. van der Meer");
+    state.Configuration.PrnCfg.Persoon[1].Assign("Kastanjelaan 12");
+    state.Configuration.PrnCfg.Persoon[2].Assign("6711 KL");
+    state.Configuration.PrnCfg.Persoon[3].Assign("Ede");
+    state.Configuration.PrnCfg.Persoon[4].Assign("0318-641200");
+    state.Configuration.PrnCfg.Preferent = PrefNewMark | PrefPrintKop | PrefPrintTitel;
 
     Dice dice;
     const int members = 60;
-    state.MemberCount = members;
-    state.MemberList.assign(members + 1, TLedenObj{});
+    state.Members.MemberCount = members;
+    state.Members.MemberList.assign(members + 1, TLedenObj{});
     for (int i = 1; i <= members; ++i)
-        FillMember(state.MemberList[i].LidRecord, dice, i, dice.Next() % 100 < 55);
+        FillMember(state.Members.MemberList[i].LidRecord, dice, i, dice.Next() % 100 < 55);
 
     for (const Evening* evening : {&ClubNight, &LateNight}) {
         TickOff(state, *evening);
         const std::string memberFile = std::string(argv[1]) + "/" + evening->FileName + ".tvs";
-        state.MemberList[0].LidRecord.Voornaam.Assign(std::string(evening->FileName) + ".tvs");
+        state.Members.MemberList[0].LidRecord.Voornaam.Assign(std::string(evening->FileName) +
+                                                              ".tvs");
         try {
-            auto image = MemberFileImage(state);
+            auto image = MemberFileImage(state.Members);
             WriteFileAtomically(memberFile, *image);
-            state.MemberFileName = memberFile;
+            state.Members.MemberFileName = memberFile;
             NullMessenger quiet;
-            SaveConfig(state, quiet, memberFile);
+            SaveConfig(state.Common, state.Configuration, quiet, memberFile);
         } catch (const std::exception& e) {
             std::fprintf(stderr, "make_example_club: %s\n", e.what());
             return 1;

@@ -15,18 +15,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     AppState state;
     RecordingMessenger messenger;
     HeadlessConfigHost host(state, messenger);
-    LoadConfigFromBytes(state, messenger, host, bytes);
+    LoadConfigFromBytes(state.Common, state.Configuration, messenger, host, bytes);
 
-    Require(state.Config.CfgRec.NLeden != 0);
-    Require(state.PrnCfg.LineHeight != 0 && state.PrnCfg.LinespPage != 0);
-    Require(state.Printer.PrnPixPerCm != 0);
-    Require(state.PrnCfg.PrntInstel == -1); // no printers here
+    Require(state.Configuration.Config.CfgRec.NLeden != 0);
+    Require(state.Configuration.PrnCfg.LineHeight != 0 &&
+            state.Configuration.PrnCfg.LinespPage != 0);
+    Require(state.Common.Printer.PrnPixPerCm != 0);
+    Require(state.Configuration.PrnCfg.PrntInstel == -1); // no printers here
     bool usable = false;
     for (std::size_t i = 37; i < 41 && i < size; ++i) usable = usable || data[i] != 0;
     Require(usable ? messenger.Shown.size() == 0 : messenger.Shown.size() == 1);
 
     std::string image;
-    SavetoStream(state.Config, image);
+    SavetoStream(state.Configuration.Config, image);
     Require(image.size() == ConfigFileSize);
     if (usable) Require(std::memcmp(image.data(), data, std::min(size, ConfigFileSize)) == 0);
 
@@ -34,9 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     QuietBeeper bell;
     std::string_view typed = bytes.substr(0, 40);
     for (int field = FieldClubNaam; field <= FieldNMatches; ++field) {
-        state.ErrorCode = 0;
-        CheckConfigTextField(state, messenger, bell, field, typed, true);
+        state.Common.ErrorCode = 0;
+        CheckConfigTextField(state.Common, state.Configuration, messenger, bell, field, typed,
+                             true);
     }
-    Require(state.Config.CfgRec.Grpn[0].Size() <= 3 && state.Config.CfgRec.Grpn[1].Size() <= 3);
+    Require(state.Configuration.Config.CfgRec.Grpn[0].Size() <= 3 &&
+            state.Configuration.Config.CfgRec.Grpn[1].Size() <= 3);
     return 0;
 }

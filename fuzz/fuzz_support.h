@@ -3,9 +3,9 @@
 // "&Nee", the configuration dialog making a fresh configuration without being confirmed) and
 // the invariant check.
 
-#include "core/app_state.h"
 #include "core/common/ports.h"
 #include "headless/headless_ports.h"
+#include "state/app_state.h"
 
 #include <cstdlib>
 

@@ -22,8 +22,8 @@ constexpr int Members = 450;
 
 AppState LargeList() {
     AppState state;
-    state.Config.CfgRec.Grpn[0] = "h";
-    state.Config.CfgRec.Grpn[1] = "d";
+    state.Configuration.Config.CfgRec.Grpn[0] = "h";
+    state.Configuration.Config.CfgRec.Grpn[1] = "d";
     for (int i = 1; i <= Members; ++i) {
         TLedenObj obj;
         obj.LidRecord.ClubNo = static_cast<int16_t>(i);
@@ -32,9 +32,9 @@ AppState LargeList() {
         obj.LidRecord.Groep = i % 2 ? "h" : "d";
         obj.LidRecord.StatCode = i % 3 ? "-" : "A";
         obj.LidRecord.Opmerking = "opmerking";
-        state.MemberList.push_back(obj);
+        state.Members.MemberList.push_back(obj);
     }
-    state.MemberCount = Members;
+    state.Members.MemberCount = Members;
     return state;
 }
 
@@ -120,8 +120,9 @@ void MemberFileOpenToTheGrid(benchmark::State& run) {
         grid.show();
         QApplication::processEvents();
         run.ResumeTiming();
-        OpenNamedMemberFile(state, messages, host, view, file);
-        if (state.MemberDataPresent) view.OpenLedenInput();
+        OpenNamedMemberFile(state.Common, state.Configuration, state.Members, messages, host, view,
+                            file);
+        if (state.Members.MemberDataPresent) view.OpenLedenInput();
         QApplication::processEvents();
     }
 }

@@ -11,7 +11,7 @@
 #include "app/shell/main_window.h"
 #include "app/shell/start_up.h"
 #include "app/shell/tolvex_application.h"
-#include "core/app_state.h"
+#include "state/app_state.h"
 
 #include <QIcon>
 #include <QPrinter>

@@ -3,11 +3,11 @@
 
 #include "cli_commands.h"
 
-#include "core/app_state.h"
 #include "core/common/windows1252.h"
 #include "core/config/config_dialog_fields.h"
 #include "core/members/member_file.h"
 #include "headless/headless_ports.h"
+#include "state/app_state.h"
 
 #include <cstdio>
 #include <iostream>
@@ -78,12 +78,13 @@ int RunDumpCommand(int argc, char** argv) {
     RecordingMessenger messenger;
     HeadlessConfigHost host(state, messenger);
     HeadlessFileView view;
-    OpenOutcome outcome = OpenNamedMemberFile(state, messenger, host, view, argv[1]);
+    OpenOutcome outcome = OpenNamedMemberFile(state.Common, state.Configuration, state.Members,
+                                              messenger, host, view, argv[1]);
 
     json members = json::array();
     if (outcome.Loaded)
-        for (int i = 1; i <= state.MemberCount; ++i)
-            members.push_back(MemberJson(state.MemberList[i].LidRecord));
+        for (int i = 1; i <= state.Members.MemberCount; ++i)
+            members.push_back(MemberJson(state.Members.MemberList[i].LidRecord));
     json messages = json::array();
     for (const RecordedMessage& m : messenger.Shown)
         messages.push_back({{"kind", m.Kind}, {"text", Windows1252ToUtf8(m.Text)}});

@@ -103,18 +103,19 @@ constexpr const char* Usage =
 
 // The standard print settings of a new configuration, for the keys "config" leaves out.
 TPrnCFGRec StandardPrintSettings() {
-    auto fresh = std::make_unique<AppState>();
-    DefaultConfig(*fresh);
-    return fresh->PrnCfg;
+    CommonState common;
+    ConfigState config;
+    DefaultConfig(common, config);
+    return config.PrnCfg;
 }
 
-void TakePrintSettings(AppState& state) {
-    state.PrnCfg = state.Config.PrnCFGRecord;
-    const uint16_t pref = state.PrnCfg.Preferent;
-    state.PrintHeadOn = (pref & PrefPrintKop) != 0;
-    state.PersDataOn = (pref & PrefEigenaar) != 0;
-    state.LandscapeOn = (pref & PrefLiggend) != 0;
-    state.PrintTitelOn = (pref & PrefPrintTitel) != 0;
+void TakePrintSettings(ConfigState& config) {
+    config.PrnCfg = config.Config.PrnCFGRecord;
+    const uint16_t pref = config.PrnCfg.Preferent;
+    config.PrintHeadOn = (pref & PrefPrintKop) != 0;
+    config.PersDataOn = (pref & PrefEigenaar) != 0;
+    config.LandscapeOn = (pref & PrefLiggend) != 0;
+    config.PrintTitelOn = (pref & PrefPrintTitel) != 0;
 }
 
 int Run(int argc, char** argv) {
@@ -148,16 +149,17 @@ int Run(int argc, char** argv) {
     auto state = std::make_unique<AppState>();
     ScheduleSetupFile file = ReadScheduleSetupFile(setupFile, *state);
     const json& setup = file.Setup;
-    state->Config.PrnCFGRecord = StandardPrintSettings();
+    state->Configuration.Config.PrnCFGRecord = StandardPrintSettings();
     if (auto it = setup.find("config"); it != setup.end()) {
         // The set-up's own group codes and option bits still win over the configuration's.
-        const TCfgRec chosen = state->Config.CfgRec;
-        ApplyConfig(*it, state->Config);
+        const TCfgRec chosen = state->Configuration.Config.CfgRec;
+        ApplyConfig(*it, state->Configuration.Config);
         if (setup.contains("Grpn")) {
-            state->Config.CfgRec.Grpn[0] = chosen.Grpn[0];
-            state->Config.CfgRec.Grpn[1] = chosen.Grpn[1];
+            state->Configuration.Config.CfgRec.Grpn[0] = chosen.Grpn[0];
+            state->Configuration.Config.CfgRec.Grpn[1] = chosen.Grpn[1];
         }
-        if (setup.contains("Cfgflags")) state->Config.CfgRec.Cfgflags = chosen.Cfgflags;
+        if (setup.contains("Cfgflags"))
+            state->Configuration.Config.CfgRec.Cfgflags = chosen.Cfgflags;
     }
     const CalendarDate today = SystemToday();
     CalendarDate playDate = today;
@@ -168,29 +170,34 @@ int Run(int argc, char** argv) {
         playDate = *date;
     }
     file.Input.SpeelDatum = PlayDateSerial(playDate);
-    TakePrintSettings(*state);
+    TakePrintSettings(state->Configuration);
 
     RecordingMessenger messages;
     QuietPump pump;
     QuietBeeper bell;
     WarningRecorder view;
-    RunControl control{state->StopKey, 0, 1u << 20};
+    RunControl control{state->Common.StopKey, 0, 1u << 20};
     RunPorts ports{messages, pump, bell, view, control};
-    if (!PrepareSchedule(*state, file.Input, messages, bell, view)) {
+    if (!PrepareSchedule(state->Common, state->Configuration, state->Members, state->Store(),
+                         file.Input, messages, bell, view)) {
         PrintMessages(messages);
         return 1;
     }
-    StartRun(*state, ports);
+    StartRun(state->Common, state->Configuration, state->Store(), ports);
 
-    const ReportOpening opening = PrepareReport(*state, messages, kind);
+    const ReportOpening opening =
+        PrepareReport(state->Common, state->Configuration, state->Store(), messages, kind);
     PrintMessages(messages);
     if (!opening.Report) return 2;
     if (summary)
-        for (const std::string& line : SummaryBlock(ReportSourceOf(*state), state->Config.CfgRec))
+        for (const std::string& line : SummaryBlock(ReportSourceOf(state->Common, state->Store()),
+                                                    state->Configuration.Config.CfgRec))
             PrintLine(line);
     if (!exportFile.empty()) {
         WriteFileAtomically(exportFile,
-                            ExportReport(*state, ReportExportInputOf(*state, *opening.Report)));
+                            ExportReport(state->Configuration,
+                                         ReportExportInputOf(state->Common, state->Configuration,
+                                                             state->Store(), *opening.Report)));
         return 0;
     }
     for (const TResultObj& line : opening.Report->Lines) PrintLine(line.Regel);

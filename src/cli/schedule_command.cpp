@@ -10,7 +10,6 @@
 
 #include "cli_commands.h"
 
-#include "core/app_state.h"
 #include "core/common/windows1252.h"
 #include "core/config/config_dialog_fields.h"
 #include "core/members/member_file.h"
@@ -20,6 +19,7 @@
 #include "core/schedule/schedule_setup.h"
 #include "headless/headless_ports.h"
 #include "schedule_setup_json.h"
+#include "state/app_state.h"
 
 #include <nlohmann/json.hpp>
 
@@ -85,8 +85,9 @@ void LoadMemberFile(AppState& state, const std::string& fileName) {
     RecordingMessenger loadMessages;
     HeadlessConfigHost host(state, loadMessages);
     HeadlessFileView view;
-    OpenOutcome outcome = OpenNamedMemberFile(state, loadMessages, host, view, fileName);
-    if (!outcome.Loaded || !state.MemberDataPresent) {
+    OpenOutcome outcome = OpenNamedMemberFile(state.Common, state.Configuration, state.Members,
+                                              loadMessages, host, view, fileName);
+    if (!outcome.Loaded || !state.Members.MemberDataPresent) {
         std::string text = "ledenbestand " + fileName + " niet gelezen";
         for (const RecordedMessage& m : loadMessages.Shown)
             text += "\n  " + Windows1252ToUtf8(m.Text);
@@ -114,7 +115,7 @@ std::optional<CourtsPerRound> CourtsField(const json& setup, const char* key) {
 
 void LoadMembers(AppState& state, const json& members) {
     if (!members.is_array()) throw BadInput("\"members\" moet een rij van leden zijn");
-    state.MemberList.assign(1, TLedenObj{});
+    state.Members.MemberList.assign(1, TLedenObj{});
     for (const json& m : members) {
         if (!m.is_object()) throw BadInput("elk lid in \"members\" moet een object zijn");
         TLedenObj member;
@@ -126,12 +127,13 @@ void LoadMembers(AppState& state, const json& members) {
         rec.AchterNaam = TextField(m, "AchterNaam");
         rec.Groep = TextField(m, "Groep");
         rec.StatCode = TextField(m, "StatCode");
-        state.MemberList.push_back(member);
+        state.Members.MemberList.push_back(member);
     }
-    if (state.MemberList.size() - 1 > static_cast<std::size_t>(std::numeric_limits<int16_t>::max()))
+    if (state.Members.MemberList.size() - 1 >
+        static_cast<std::size_t>(std::numeric_limits<int16_t>::max()))
         throw BadInput("te veel leden");
-    state.MemberCount = static_cast<int16_t>(state.MemberList.size() - 1);
-    state.MemberDataPresent = true;
+    state.Members.MemberCount = static_cast<int16_t>(state.Members.MemberList.size() - 1);
+    state.Members.MemberDataPresent = true;
 }
 
 json PlayersOf(const NameList& list, int count) {
@@ -154,7 +156,7 @@ json CourtsArray(const std::array<uint8_t, MaxRounds + 1>& courts) {
 
 json Output(const AppState& state, const RecordingMessenger& messages,
             const WarningRecorder& view) {
-    const ScheduleStore& store = *state.Schedule;
+    const ScheduleStore& store = state.Store();
     json out;
     out["messages"] = MessagesJson(messages);
     json warnings = json::array();
@@ -276,17 +278,19 @@ int Run(int argc, char** argv) {
     WarningRecorder view;
     // No window events to process: the searches run at full speed, and the candidate limit
     // stops them exactly.
-    RunControl control{state->StopKey, maxCandidates, 1u << 20, literal};
+    RunControl control{state->Common.StopKey, maxCandidates, 1u << 20, literal};
     RunPorts ports{messages, pump, bell, view, control};
-    PrepareSchedule(*state, input, messages, bell, view);
+    PrepareSchedule(state->Common, state->Configuration, state->Members, state->Store(), input,
+                    messages, bell, view);
 
-    ScheduleStore& store = *state->Schedule;
+    ScheduleStore& store = state->Store();
     json fit;
     if (fitCourts) {
         // The candidate limit of the command stops each trial run of the search.
         CourtPlanLimits limits;
         if (maxCandidates != 0) limits.TrialCandidates = maxCandidates;
-        const CourtPlanOutcome plan = FitCourts(*state, ports, limits);
+        const CourtPlanOutcome plan =
+            FitCourts(state->Common, state->Configuration, state->Store(), ports, limits);
         json why = json::array();
         for (const std::string& line : plan.Why) why.push_back(Windows1252ToUtf8(line));
         fit = {{"found", plan.Found},       {"games", plan.Games},
@@ -302,7 +306,7 @@ int Run(int argc, char** argv) {
         // The plan's own run has its limit lifted: the search has run it already.
         control.CandidateLimit = 0;
     }
-    StartRun(*state, ports);
+    StartRun(state->Common, state->Configuration, state->Store(), ports);
 
     json out = Output(*state, messages, view);
     if (fitCourts) out["fitCourts"] = fit;
@@ -338,7 +342,7 @@ ScheduleSetupFile ReadScheduleSetupFile(const std::string& setupFile, AppState& 
 
     ScheduleSetupInput input;
     input.Kind = IntField(setup, "kind", 1, 1, 2);
-    TCfgRec& cfg = state.Config.CfgRec;
+    TCfgRec& cfg = state.Configuration.Config.CfgRec;
     cfg.Grpn[0] = "h";
     cfg.Grpn[1] = "d";
     ReadGroupCodes(setup, cfg);
@@ -349,7 +353,7 @@ ScheduleSetupFile ReadScheduleSetupFile(const std::string& setupFile, AppState& 
         int c = 1;
         for (const json& code : *it) {
             if (!code.is_number_integer()) throw BadInput("\"BaanCode\" bevat een ongeldige code");
-            state.BaanCode[c++] = code.get<int32_t>();
+            state.Common.BaanCode[c++] = code.get<int32_t>();
         }
     }
 

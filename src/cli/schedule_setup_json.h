@@ -2,8 +2,8 @@
 // Reading a schedule set-up from its JSON file: the commands that compute a schedule ("schedule",
 // "report") read the same input the same way.
 
-#include "core/app_state.h"
 #include "core/schedule/schedule_setup.h"
+#include "state/app_state.h"
 
 #include <nlohmann/json.hpp>
 

@@ -8,5 +8,7 @@ int RecordingMessenger::Show(std::string_view text, uint8_t kind, uint16_t butto
 }
 
 void HeadlessConfigHost::OpenConfigDial(bool nieuw) {
-    if (PrepareConfigDial(State, Msg, nieuw)) State.ConfigOK = false;
+    if (PrepareConfigDial(State.Common, State.Configuration, Msg, nieuw,
+                          State.Members.MemberListLoaded))
+        State.Configuration.ConfigOK = false;
 }

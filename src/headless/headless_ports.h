@@ -3,11 +3,11 @@
 // the fuzz targets and the schedule tests all use these. Messages are recorded and questions
 // answered "&Nee" where that is offered; pauses and events take no time; nothing beeps.
 
-#include "core/app_state.h"
 #include "core/common/ports.h"
 #include "core/config/config_host.h"
 #include "core/members/member_file_view.h"
 #include "core/schedule/schedule_view.h"
+#include "state/app_state.h"
 
 #include <cstdint>
 #include <string>

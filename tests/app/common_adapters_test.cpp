@@ -53,7 +53,7 @@ private slots:
         QCOMPARE(dateBox.text(), QString("31-02"));
         QVERIFY(dateBox.hasFocus());
         QCOMPARE(messages.Last().Text, std::string("31-02 is geen geldige datum\n\r"));
-        QCOMPARE(state.ErrorCode, 4);
+        QCOMPARE(state.Common.ErrorCode, 4);
     }
 
     void HintsOfEveryWindowReachOneHandlerOnce() {
@@ -147,21 +147,21 @@ private slots:
         ScriptedMessenger messages;
         if (!canvas.Ready()) {
             // without an output file and no printer there is nothing to print on
-            InitPrinterMetrics(state, messages, canvas);
+            InitPrinterMetrics(state.Common, messages, canvas);
             QCOMPARE(messages.Last().Text, std::string(" P R I N T E R  N I E T  C O R R E C T "));
             messages.Clear();
         }
         printer.setOutputFileName(folder.filePath("lijst.pdf"));
         QVERIFY(canvas.Ready());
-        InitPrinterMetrics(state, messages, canvas);
+        InitPrinterMetrics(state.Common, messages, canvas);
         QVERIFY(messages.Shown.empty());
         int ppi = printer.resolution();
         QCOMPARE(canvas.FontHeight(), -(10 * ppi) / 72);
-        QCOMPARE(int(state.Printer.PrnLineHeight), int(std::lrint((10 * ppi / 72) * 1.2)));
-        QCOMPARE(int(state.Printer.PrnLinesPerPage),
-                 printer.height() / state.Printer.PrnLineHeight);
-        QCOMPARE(int(state.Printer.PrnPixPerCm), printer.width() * 10 / 203);
-        QVERIFY(state.Printer.PrnCharWidth > 1);
+        QCOMPARE(int(state.Common.Printer.PrnLineHeight), int(std::lrint((10 * ppi / 72) * 1.2)));
+        QCOMPARE(int(state.Common.Printer.PrnLinesPerPage),
+                 printer.height() / state.Common.Printer.PrnLineHeight);
+        QCOMPARE(int(state.Common.Printer.PrnPixPerCm), printer.width() * 10 / 203);
+        QVERIFY(state.Common.Printer.PrnCharWidth > 1);
 
         canvas.BeginDoc("Ledenlijst");
         QCOMPARE(canvas.PageNumber(), 1);

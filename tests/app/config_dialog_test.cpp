@@ -64,7 +64,7 @@ private slots:
         s.Type(2, "3");
         QCOMPARE(s.Messages.Texts(), std::vector<std::string>{"Aantal Leden = 0 : "});
         QVERIFY(s.Dialog.Edit(2)->hasFocus());
-        QCOMPARE(int(s.State.Config.CfgRec.NLeden), 3);
+        QCOMPARE(int(s.State.Configuration.Config.CfgRec.NLeden), 3);
         QCOMPARE(s.Bell.Beeps, 1);
         s.Messages.Clear();
         s.Type(2, "36");
@@ -78,7 +78,7 @@ private slots:
         // Field 7 skips the disabled matches field.
         s.Type(7, " v ");
         QVERIFY(s.Dialog.GamesBox->hasFocus());
-        QCOMPARE(s.State.Config.CfgRec.Grpn[1], std::string_view("v"));
+        QCOMPARE(s.State.Configuration.Config.CfgRec.Grpn[1], std::string_view("v"));
         QVERIFY(s.Dialog.isVisible()); // Enter pressed no button
     }
 
@@ -86,7 +86,8 @@ private slots:
         Setup s;
         s.ShowNew();
         s.Type(1, QString::fromUtf8("Tennisclub Zoë"));
-        QCOMPARE(s.State.Config.CfgRec.ClubNaam, std::string_view("Tennisclub Zo\xEB"));
+        QCOMPARE(s.State.Configuration.Config.CfgRec.ClubNaam,
+                 std::string_view("Tennisclub Zo\xEB"));
     }
 
     void GamesBoxOpensTheMatchesFieldAndOkAsksForARestart() {
@@ -99,8 +100,8 @@ private slots:
         s.Dialog.Edit(8)->setText("99");
         QTest::mouseClick(s.Dialog.OKBtn1, Qt::LeftButton);
         // OK makes no range checks: 99 is stored.
-        QCOMPARE(int(s.State.Config.CfgRec.NMatches), 99);
-        QCOMPARE(int(s.State.Config.CfgRec.Telling), 1);
+        QCOMPARE(int(s.State.Configuration.Config.CfgRec.NMatches), 99);
+        QCOMPARE(int(s.State.Configuration.Config.CfgRec.Telling), 1);
         QCOMPARE(s.Messages.Texts(),
                  std::vector<std::string>{
                      "Voor het activeren van Matches\rHet programma opnieuw starten"});
@@ -109,9 +110,9 @@ private slots:
 
     void OkWithCountingAlreadyOnShowsNoRestartMessage() {
         Setup s;
-        DefaultConfig(s.State);
-        s.State.Config.CfgRec.Telling = 1;
-        s.State.MemberListLoaded = true;
+        DefaultConfig(s.State.Common, s.State.Configuration);
+        s.State.Configuration.Config.CfgRec.Telling = 1;
+        s.State.Members.MemberListLoaded = true;
         QVERIFY(s.Dialog.PrepareShow(false));
         s.Dialog.show();
         QVERIFY(s.Dialog.GamesBox->isChecked());
@@ -128,8 +129,8 @@ private slots:
         s.ShowNew();
         QTest::mouseClick(s.Dialog.OKBtn1, Qt::LeftButton);
         QVERIFY(!Exists("N_N.cfg"));
-        s.State.MemberFileName = folder.Path("club.tvs");
-        s.State.MemberListLoaded = true;
+        s.State.Members.MemberFileName = folder.Path("club.tvs");
+        s.State.Members.MemberListLoaded = true;
         QVERIFY(s.Dialog.PrepareShow(false));
         s.Dialog.show();
         s.Dialog.Edit(5)->setText("0");
@@ -142,16 +143,17 @@ private slots:
     void OkThatCannotWriteTheFileKeepsTheDialogOpenAndConfigOk() {
         ScratchFolder folder;
         Setup s;
-        DefaultConfig(s.State);
-        s.State.MemberFileName = folder.Path("weg/club.tvs"); // a folder that does not exist
-        s.State.MemberListLoaded = true;
-        s.State.ConfigOK = true;
+        DefaultConfig(s.State.Common, s.State.Configuration);
+        s.State.Members.MemberFileName =
+            folder.Path("weg/club.tvs"); // a folder that does not exist
+        s.State.Members.MemberListLoaded = true;
+        s.State.Configuration.ConfigOK = true;
         bool stillOpen = false;
         QTimer::singleShot(0, [&] {
             s.Dialog.Edit(1)->setText("TC Baan");
             QTest::mouseClick(s.Dialog.OKBtn1, Qt::LeftButton);
-            stillOpen =
-                s.Dialog.isVisible() && s.Dialog.Edit(1)->text() == "TC Baan" && s.State.ConfigOK;
+            stillOpen = s.Dialog.isVisible() && s.Dialog.Edit(1)->text() == "TC Baan" &&
+                        s.State.Configuration.ConfigOK;
             QTest::mouseClick(s.Dialog.CancelBtn1, Qt::LeftButton);
         });
         s.Dialog.OpenConfigDial(false);
@@ -163,7 +165,7 @@ private slots:
                                           ") Wegschrijven NIET gelukt\n\r probeer opnieuw of "
                                           "controleer file"});
         QVERIFY(!Exists(folder.Path("weg/club.cfg")));
-        QVERIFY(!s.State.ConfigOK); // closed with Cancel in the end
+        QVERIFY(!s.State.Configuration.ConfigOK); // closed with Cancel in the end
     }
 
     void InvalidGroupMarkIsReportedOnOkAndTheOldMarkKept() {
@@ -173,7 +175,7 @@ private slots:
         QTest::mouseClick(s.Dialog.OKBtn1, Qt::LeftButton);
         QCOMPARE(s.Messages.Texts(),
                  std::vector<std::string>{"Aanduiding foutief 1x heeft verkeerd formaat\n\r"});
-        QCOMPARE(s.State.Config.CfgRec.Grpn[0], std::string_view("h"));
+        QCOMPARE(s.State.Configuration.Config.CfgRec.Grpn[0], std::string_view("h"));
         QCOMPARE(s.Dialog.result(), int(QDialog::Accepted));
     }
 
@@ -187,23 +189,23 @@ private slots:
         QCOMPARE(nieuwEnabled, 1);
         QVERIFY(!s.Dialog.isVisible());
         QCOMPARE(s.Dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(int(s.State.Config.CfgRec.NBanen), 12);
+        QCOMPARE(int(s.State.Configuration.Config.CfgRec.NBanen), 12);
     }
 
     void OpenConfigDialSetsConfigOkFromTheButton() {
         Setup s;
         QTimer::singleShot(0, [&] { QTest::mouseClick(s.Dialog.OKBtn1, Qt::LeftButton); });
         s.Dialog.OpenConfigDial(true);
-        QVERIFY(s.State.ConfigOK);
+        QVERIFY(s.State.Configuration.ConfigOK);
         QTimer::singleShot(0, [&] { QTest::mouseClick(s.Dialog.CancelBtn1, Qt::LeftButton); });
-        s.State.MemberListLoaded = true;
+        s.State.Members.MemberListLoaded = true;
         s.Dialog.OpenConfigDial(false);
-        QVERIFY(!s.State.ConfigOK);
+        QVERIFY(!s.State.Configuration.ConfigOK);
     }
 
     void MenuWithoutAListShowsNoDialog() {
         Setup s;
-        s.State.ConfigOK = true;
+        s.State.Configuration.ConfigOK = true;
         s.Dialog.OpenConfigDial(false);
         QCOMPARE(s.Messages.Texts(), std::vector<std::string>{"Geen Ledenbestand geladen"});
         QVERIFY(!s.Dialog.isVisible());

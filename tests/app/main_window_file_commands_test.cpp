@@ -78,7 +78,7 @@ private slots:
         f.Choose.OpenAnswers.push_back(file);
         f.Action("Open1")->trigger();
         QVERIFY(f.Fakes.Messages.Shown.empty());
-        QCOMPARE(int(f.State.MemberCount), 2);
+        QCOMPARE(int(f.State.Members.MemberCount), 2);
         QCOMPARE(f.Window->StatusPanelText(1), QString("club.tvs"));
         QVERIFY(!f.Action("PaarSchema")->isEnabled());
         QTest::mouseClick(f.Window->findChild<QPushButton*>("SaveBtn"), Qt::LeftButton);
@@ -102,7 +102,7 @@ private slots:
         f.Action("Open1")->trigger();
         f.Choose.OpenAnswers.push_back(std::nullopt);
         f.Action("Open1")->trigger(); // cancelled: the list stays loaded and shown
-        QCOMPARE(int(f.State.MemberCount), 1);
+        QCOMPARE(int(f.State.Members.MemberCount), 1);
         QString shownClub;
         QTimer::singleShot(0, [&] {
             auto* dialog = f.Window->findChild<TConfigDial*>();
@@ -126,7 +126,7 @@ private slots:
         f.Choose.OpenAnswers.push_back(file);
         f.Action("Open1")->trigger();
         QVERIFY(f.Fakes.Messages.Shown.empty());
-        QCOMPARE(int(f.State.PrnCfg.PrntInstel), 0);
+        QCOMPARE(int(f.State.Configuration.PrnCfg.PrntInstel), 0);
 
         f.Fakes.Messages.Answer(ResultNo);
         f.Action("Print1")->trigger();
@@ -150,7 +150,7 @@ private slots:
         WriteBytes(file, HeaderBytes(1, "") + MemberBytes(1, 9, "Wim", "Smit", "h", "X"));
         WriteBytes(f.Folder.Path("voorjaar.cfg"), ConfigBytes(1));
         f.Window->OpenFileFromCommandLine(QString::fromStdString(file));
-        QCOMPARE(int(f.State.MemberCount), 1);
+        QCOMPARE(int(f.State.Members.MemberCount), 1);
         QCOMPARE(f.Window->StatusPanelText(1), QString("voorjaar.tvs"));
         QVERIFY(f.Action("Bewaren1")->isEnabled());
     }

@@ -86,8 +86,8 @@ private slots:
         QCOMPARE(f.Window->StatusPanelText(1), QString("Naam :"));
         QCOMPARE(f.Window->StatusPanelText(2), QString("Datum: 07-01-2015"));
         QCOMPARE(f.Window->StatusPanelText(3), QString("Tijd"));
-        QCOMPARE(f.State.TodayDate.Str(), std::string("07-01-2015"));
-        QCOMPARE(f.State.MemberFileName, std::string("N_N"));
+        QCOMPARE(f.State.Common.TodayDate.Str(), std::string("07-01-2015"));
+        QCOMPARE(f.State.Members.MemberFileName, std::string("N_N"));
         f.Window->Timer1Timer();
         QVERIFY(f.Window->StatusPanelText(3).startsWith("Tijd: "));
         QVERIFY(f.Window->StatusPanelText(3).contains("20:15:00"));
@@ -133,11 +133,11 @@ private slots:
         QCOMPARE(f.Window->findChild<QAction*>("MaxScherm")->text(), QString("Maximaal scherm"));
         f.Window->findChild<QAction*>("MaxScherm")->trigger();
         QCOMPARE(f.Window->findChild<QAction*>("MaxScherm")->text(), QString("Normaal scherm"));
-        QVERIFY(f.State.PrnCfg.Preferent & PrefMaximised);
+        QVERIFY(f.State.Configuration.PrnCfg.Preferent & PrefMaximised);
         QVERIFY(f.Window->windowState() & Qt::WindowMaximized);
         f.Window->findChild<QAction*>("MaxScherm")->trigger();
         QCOMPARE(f.Window->findChild<QAction*>("MaxScherm")->text(), QString("Maximaal scherm"));
-        QVERIFY(!(f.State.PrnCfg.Preferent & PrefMaximised));
+        QVERIFY(!(f.State.Configuration.PrnCfg.Preferent & PrefMaximised));
         QVERIFY(!(f.Window->windowState() & Qt::WindowMaximized));
         QVERIFY(f.Fakes.Messages.Shown.empty());
     }
@@ -168,13 +168,13 @@ private slots:
     void SluitAsksWhetherToSaveAndClosesTheGrid() {
         Fixture f;
         f.Window->SetWindowState(ListWindowState::ListShown);
-        f.State.ErrorCode = 3;
+        f.State.Common.ErrorCode = 3;
         f.Fakes.Messages.Answer(ResultNo);
         f.Window->findChild<QPushButton*>("SluitBitBtn")->click();
         QCOMPARE(f.Fakes.Messages.Last().Text, std::string("Bestand bewaren ?"));
         QCOMPARE(f.Fakes.Messages.Last().Kind, uint8_t(KindBevestig));
         QCOMPARE(f.Fakes.Messages.Last().Buttons, uint16_t(ButtonsJaNee));
-        QCOMPARE(f.State.ErrorCode, 0);
+        QCOMPARE(f.State.Common.ErrorCode, 0);
         QVERIFY(f.Window->Sluit());
         QVERIFY(f.Window->findChild<QTableWidget*>("LedenGrid")->isHidden());
     }
@@ -188,7 +188,7 @@ private slots:
         QCOMPARE(f.Fakes.Messages.Last().Kind, uint8_t(KindWaarschuwing));
         QCOMPARE(f.Fakes.Messages.Last().Buttons, uint16_t(ButtonsOK));
         f.Fakes.Messages.Clear();
-        f.State.MemberDataPresent = true;
+        f.State.Members.MemberDataPresent = true;
         // The options window opens modally; Esc and "&Nee" to its close question close it.
         bool opened = false;
         QTimer::singleShot(0, [&] {

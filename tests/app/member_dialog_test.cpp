@@ -13,8 +13,8 @@ namespace {
 
 AppState ThreeMembers() {
     AppState state;
-    state.Config.CfgRec.Grpn[0] = "h";
-    state.Config.CfgRec.Grpn[1] = "d";
+    state.Configuration.Config.CfgRec.Grpn[0] = "h";
+    state.Configuration.Config.CfgRec.Grpn[1] = "d";
     const char* first[] = {"Jan", "Els", "Piet"};
     const char* last[] = {"Smit", "Bos", "Jong"};
     for (int i = 0; i < 3; ++i) {
@@ -25,9 +25,9 @@ AppState ThreeMembers() {
         obj.LidRecord.AchterNaam = last[i];
         obj.LidRecord.Groep = i == 1 ? "d" : "h";
         obj.LidRecord.StatCode = "-";
-        state.MemberList.push_back(obj);
+        state.Members.MemberList.push_back(obj);
     }
-    state.MemberCount = 3;
+    state.Members.MemberCount = 3;
     return state;
 }
 
@@ -57,7 +57,7 @@ void Enter(QLineEdit* box) {
 }
 
 const TLidRec& Rec(const AppState& state, int i) {
-    return state.MemberList[i].LidRecord;
+    return state.Members.MemberList[i].LidRecord;
 }
 
 const QString GroupRefused = "Groep  is geen geldig getal\n\r corrigeer (zonodig) Configuratie";
@@ -109,8 +109,8 @@ void MemberDialogTest::AddModeProposesANewMemberAndInsertsItBeforeTheCurrentOne(
     });
     QVERIFY(dlg.NewLidDlgCreate(2));
     QCOMPARE(dlg.OKCancel(), int(TNewLidDlg::OutcomeVoegIn));
-    QCOMPARE(state.MemberCount, int16_t(4));
-    QCOMPARE(state.MemberList.size(), std::size_t(5));
+    QCOMPARE(state.Members.MemberCount, int16_t(4));
+    QCOMPARE(state.Members.MemberList.size(), std::size_t(5));
     QCOMPARE(Rec(state, 2).Voornaam.Str(), std::string("Anna"));
     QCOMPARE(Rec(state, 2).AchterNaam.Str(), std::string("M\xfcller"));
     QCOMPARE(Rec(state, 2).ClubNo, int16_t(4));
@@ -118,7 +118,7 @@ void MemberDialogTest::AddModeProposesANewMemberAndInsertsItBeforeTheCurrentOne(
     QCOMPARE(Rec(state, 2).Groep.Str(), std::string("D"));
     QCOMPARE(Rec(state, 2).StatCode.Str(), std::string("A"));
     QCOMPARE(Rec(state, 3).Voornaam.Str(), std::string("Els"));
-    QCOMPARE(state.ErrorCode, 0);
+    QCOMPARE(state.Common.ErrorCode, 0);
     QVERIFY(messages.Shown.empty());
 }
 
@@ -148,8 +148,8 @@ void MemberDialogTest::AddingAUsedClubNumberOrNameIsRefused() {
             QTest::mouseClick(dlg.InvoegKnop, Qt::LeftButton);
         });
         QVERIFY(!dlg.NewLidDlgCreate(2));
-        QCOMPARE(state.MemberCount, int16_t(3));
-        QCOMPARE(state.ErrorCode, 1);
+        QCOMPARE(state.Members.MemberCount, int16_t(3));
+        QCOMPARE(state.Common.ErrorCode, 1);
         QCOMPARE(messages.Texts(),
                  std::vector<std::string>{"ClubNummer: " + std::string(used) + " bestaat al!"});
         QCOMPARE(messages.Last().Kind, uint8_t(KindWaarschuwing));
@@ -165,7 +165,7 @@ void MemberDialogTest::AddingAUsedClubNumberOrNameIsRefused() {
     });
     QVERIFY(!dlg.NewLidDlgCreate(1));
     QCOMPARE(messages.Texts(), std::vector<std::string>{"Voor-AchterNaam :Els Bos is al gebruikt"});
-    QCOMPARE(state.MemberCount, int16_t(3));
+    QCOMPARE(state.Members.MemberCount, int16_t(3));
 }
 
 void MemberDialogTest::AMemberWithoutNamesIsNeverRefused() {
@@ -178,7 +178,7 @@ void MemberDialogTest::AMemberWithoutNamesIsNeverRefused() {
         QTest::mouseClick(dlg.InvoegKnop, Qt::LeftButton);
     });
     QVERIFY(dlg.NewLidDlgCreate(1));
-    QCOMPARE(state.MemberCount, int16_t(4));
+    QCOMPARE(state.Members.MemberCount, int16_t(4));
     QCOMPARE(Rec(state, 1).ClubNo, int16_t(1));
     QVERIFY(messages.Shown.empty());
 }
@@ -204,7 +204,7 @@ void MemberDialogTest::EnterMovesOnOnlyWhenNoErrorWasLeft() {
         Type(dlg.GroepEdit, "x");
         Enter(dlg.GroepEdit);
         QCOMPARE(QString::fromStdString(messages.Last().Text), GroupRefused);
-        QCOMPARE(state.ErrorCode, 5);
+        QCOMPARE(state.Common.ErrorCode, 5);
         QCOMPARE(dlg.focusWidget(), dlg.GroepEdit);
         Type(dlg.GroepEdit, "   H"); // trimmed before it is cut to three
         Enter(dlg.GroepEdit);
@@ -295,24 +295,24 @@ void MemberDialogTest::SchrapEscAndTheWindowFrameAddNothing() {
     });
     QVERIFY(!dlg.NewLidDlgCreate(1));
     QCOMPARE(dlg.OKCancel(), int(TNewLidDlg::OutcomeSchrap));
-    QCOMPARE(state.ErrorCode, 0);
+    QCOMPARE(state.Common.ErrorCode, 0);
 
     WhileOpen(dlg, [&] { QTest::keyClick(dlg.VoorNaamEdit, Qt::Key_Escape); });
     QVERIFY(!dlg.NewLidDlgCreate(1));
     QCOMPARE(dlg.OKCancel(), int(TNewLidDlg::OutcomeSchrap));
-    QCOMPARE(state.ErrorCode, 0);
+    QCOMPARE(state.Common.ErrorCode, 0);
 
     WhileOpen(dlg, [&] { dlg.close(); });
     QVERIFY(!dlg.NewLidDlgCreate(1));
     QCOMPARE(dlg.OKCancel(), int(TNewLidDlg::OutcomeNone));
-    QCOMPARE(state.ErrorCode, 1);
-    QCOMPARE(state.MemberCount, int16_t(3));
+    QCOMPARE(state.Common.ErrorCode, 1);
+    QCOMPARE(state.Members.MemberCount, int16_t(3));
     QCOMPARE(Rec(state, 1).Voornaam.Str(), std::string("Jan"));
 }
 
 void MemberDialogTest::EditingChangesTheMemberAndHerstelBringsItBack() {
     AppState state = ThreeMembers();
-    state.MemberList[2].LidRecord.EMail = "els@club.nl";
+    state.Members.MemberList[2].LidRecord.EMail = "els@club.nl";
     ScriptedMessenger messages;
     CountingBeeper bell;
     TNewLidDlg dlg(state, messages, bell);
@@ -335,7 +335,7 @@ void MemberDialogTest::EditingChangesTheMemberAndHerstelBringsItBack() {
     QVERIFY(dlg.EditLidDlgCreate(2));
     // Schrap does not undo what Enter stored.
     QCOMPARE(Rec(state, 2).AchterNaam.Str(), std::string("Bosch"));
-    QCOMPARE(state.MemberCount, int16_t(3));
+    QCOMPARE(state.Members.MemberCount, int16_t(3));
 
     // A duplicate found on editing only warns; the member keeps its place and its values.
     WhileOpen(dlg, [&] {
@@ -353,11 +353,11 @@ void MemberDialogTest::EditingWithoutChangesPassesTheDuplicateCheck() {
     ScriptedMessenger messages;
     CountingBeeper bell;
     TNewLidDlg dlg(state, messages, bell);
-    state.ErrorCode = 7; // editing does not reset the error state
+    state.Common.ErrorCode = 7; // editing does not reset the error state
     WhileOpen(dlg, [&] { QTest::mouseClick(dlg.InvoegKnop, Qt::LeftButton); });
     QVERIFY(dlg.EditLidDlgCreate(3));
     QVERIFY(messages.Shown.empty());
-    QCOMPARE(state.ErrorCode, 7);
+    QCOMPARE(state.Common.ErrorCode, 7);
     QCOMPARE(Rec(state, 3).Voornaam.Str(), std::string("Piet"));
 }
 
@@ -370,7 +370,7 @@ void MemberDialogTest::EditWithoutAListDoesNoHarm() {
     QVERIFY(!dlg.EditLidDlgCreate(1));
     QCOMPARE(messages.Texts(), (std::vector<std::string>{"Wijzigen van record mislukt",
                                                          "Wijzigen van record mislukt"}));
-    QCOMPARE(state.MemberList.size(), std::size_t(1));
+    QCOMPARE(state.Members.MemberList.size(), std::size_t(1));
 }
 
 QTEST_MAIN(MemberDialogTest)

@@ -42,9 +42,9 @@ private slots:
         s.Commands.Nieuw();
         QCOMPARE(s.Panel, QString("N_N"));
         QVERIFY(!s.NieuwAction.isEnabled());
-        QCOMPARE(int(s.State.MemberCount), 24);
+        QCOMPARE(int(s.State.Members.MemberCount), 24);
         QCOMPARE(s.GridShown, 1);
-        QCOMPARE(int(s.State.MemberList[24].LidRecord.Indx), 24);
+        QCOMPARE(int(s.State.Members.MemberList[24].LidRecord.Indx), 24);
     }
 
     void NieuwCancelledEnablesNieuwAgainAndKeepsTheList() {
@@ -53,7 +53,7 @@ private slots:
         s.PressInDialog(s.Dialog.CancelBtn1);
         s.Commands.Nieuw();
         QVERIFY(s.NieuwAction.isEnabled());
-        QCOMPARE(int(s.State.MemberCount), 0);
+        QCOMPARE(int(s.State.Members.MemberCount), 0);
         QCOMPARE(s.GridShown, 0);
     }
 
@@ -78,11 +78,11 @@ private slots:
         Setup s;
         s.Commands.OpenNamed(QString::fromStdString(folder.Path("club.tvs")));
         QVERIFY(s.Messages.Shown.empty());
-        QCOMPARE(int(s.State.MemberCount), 1);
+        QCOMPARE(int(s.State.Members.MemberCount), 1);
         QCOMPARE(s.Panel, QString("club.tvs"));
         QCOMPARE(s.GridShown, 1);
         QVERIFY(s.FileMenuEnabled >= 1);
-        QCOMPARE(int(s.State.PrnCfg.PrntInstel), -1); // no printers here
+        QCOMPARE(int(s.State.Configuration.PrnCfg.PrntInstel), -1); // no printers here
     }
 
     void OpenCancelledShowsNoGrid() {
@@ -90,7 +90,7 @@ private slots:
         s.Chooser.OpenAnswers.push_back(std::nullopt);
         s.Commands.Open();
         QCOMPARE(s.GridShown, 0);
-        QVERIFY(!s.State.MemberDataPresent);
+        QVERIFY(!s.State.Members.MemberDataPresent);
     }
 };
 

@@ -33,8 +33,8 @@ struct Member {
 
 AppState Club(std::initializer_list<Member> members) {
     AppState state;
-    state.Config.CfgRec.Grpn[0] = "h";
-    state.Config.CfgRec.Grpn[1] = "d";
+    state.Configuration.Config.CfgRec.Grpn[0] = "h";
+    state.Configuration.Config.CfgRec.Grpn[1] = "d";
     for (const Member& m : members) {
         TLedenObj obj;
         obj.LidRecord.ClubNo = static_cast<int16_t>(m.ClubNo);
@@ -42,9 +42,9 @@ AppState Club(std::initializer_list<Member> members) {
         obj.LidRecord.AchterNaam = m.AchterNaam;
         obj.LidRecord.Groep = m.Groep;
         obj.LidRecord.StatCode = m.Status;
-        state.MemberList.push_back(obj);
+        state.Members.MemberList.push_back(obj);
     }
-    state.MemberCount = static_cast<int16_t>(members.size());
+    state.Members.MemberCount = static_cast<int16_t>(members.size());
     return state;
 }
 
@@ -66,9 +66,9 @@ AppState Large(int n) {
         obj.LidRecord.Groep = i % 2 ? "h" : "d";
         obj.LidRecord.StatCode = i % 3 ? "-" : "A";
         obj.LidRecord.Opmerking = "opmerking";
-        state.MemberList.push_back(obj);
+        state.Members.MemberList.push_back(obj);
     }
-    state.MemberCount = static_cast<int16_t>(n);
+    state.Members.MemberCount = static_cast<int16_t>(n);
     return state;
 }
 
@@ -97,7 +97,7 @@ struct Fixture {
         for (const char* c = text; *c; ++c) QTest::keyClick(Target(), *c);
     }
     std::string Cell(int column, int r) const { return Grid->CellText(column, r).toStdString(); }
-    const TLidRec& Rec(int i) const { return State.MemberList[i].LidRecord; }
+    const TLidRec& Rec(int i) const { return State.Members.MemberList[i].LidRecord; }
     QPoint CellCentre(int column, int r) const {
         return Grid->Grid->visualItemRect(Grid->Grid->item(r - 1, column)).center();
     }
@@ -352,7 +352,7 @@ void MemberGridTest::CellsAreTrimmedBeforeTheyAreCut() {
 
 void MemberGridTest::TheAddressViewDoesNotCommit() {
     Fixture f(Evening());
-    f.State.MemberList[2].LidRecord.Adres = "Laan 4";
+    f.State.Members.MemberList[2].LidRecord.Adres = "Laan 4";
     QSignalSpy caption(f.Grid.get(), &TLedenGrid::AdresCaptionChanged);
     QSignalSpy tally(f.Grid.get(), &TLedenGrid::TallyCommandsEnabled);
     f.Grid->TurvenBtnClick();
@@ -398,7 +398,7 @@ void MemberGridTest::SortingByKeysAndTheSortButton() {
     QCOMPARE(f.Messages.Texts(),
              std::vector<std::string>{"Kies kolom: ClubNr,Voornaam of Achternaam"});
     QCOMPARE(f.Messages.Last().Kind, uint8_t(KindInformatie));
-    QCOMPARE(f.State.MemberList.size(), std::size_t(6));
+    QCOMPARE(f.State.Members.MemberList.size(), std::size_t(6));
 }
 
 void MemberGridTest::ShuffleKeepsTheGroupsAndTheOldIndexNumbers() {
@@ -445,7 +445,7 @@ void MemberGridTest::InsertingAppendsOnTheLastRowAndRefusesTheFourHundredFirst()
     Fixture f(Evening());
     f.Click(2, 5);
     f.Grid->InsertBlankMember(f.Grid->Row());
-    QCOMPARE(f.State.MemberCount, int16_t(6));
+    QCOMPARE(f.State.Members.MemberCount, int16_t(6));
     QCOMPARE(f.Cell(1, 6), std::string("6"));
     QCOMPARE(f.Cell(5, 6), std::string("X"));
     QCOMPARE(f.Cell(4, 6), std::string("h"));
@@ -459,7 +459,7 @@ void MemberGridTest::InsertingAppendsOnTheLastRowAndRefusesTheFourHundredFirst()
     Fixture full(Large(400));
     full.Grid->InsertBlankMember(1);
     full.Key(Qt::Key_F7);
-    QCOMPARE(full.State.MemberCount, int16_t(400));
+    QCOMPARE(full.State.Members.MemberCount, int16_t(400));
     QCOMPARE(full.Messages.Texts(),
              (std::vector<std::string>{"Aantal leden groter dan 400 niet toegestaan" + Advice,
                                        "Aantal leden groter dan 400 niet toegestaan" + Advice}));
@@ -477,7 +477,7 @@ void MemberGridTest::F7AddsThroughTheMemberDialog() {
         QTest::mouseClick(dialog.InvoegKnop, Qt::LeftButton);
     });
     f.Key(Qt::Key_F7);
-    QCOMPARE(f.State.MemberCount, int16_t(6));
+    QCOMPARE(f.State.Members.MemberCount, int16_t(6));
     QCOMPARE(f.Cell(2, 2), std::string("Nieuw"));
     QCOMPARE(f.Cell(1, 2), std::string("6"));
     QCOMPARE(f.Cell(0, 2), std::string("2"));
@@ -489,7 +489,7 @@ void MemberGridTest::F7AddsThroughTheMemberDialog() {
         QTest::mouseClick(dialog.InvoegKnop, Qt::LeftButton);
     });
     f.Key(Qt::Key_F7);
-    QCOMPARE(f.State.MemberCount, int16_t(6));
+    QCOMPARE(f.State.Members.MemberCount, int16_t(6));
     QCOMPARE(f.Grid->Grid->rowCount(), 6);
     QCOMPARE(f.Messages.Texts(), std::vector<std::string>{"ClubNummer: 15 bestaat al!"});
 }
@@ -499,7 +499,7 @@ void MemberGridTest::EditingAMemberShowsTheDialogsChanges() {
     TNewLidDlg dialog(f.State, f.Messages, f.Bell);
     f.Grid->SetMemberDialog(&dialog);
     f.Click(2, 3);
-    f.State.ErrorCode = 5; // left by an earlier report: the row is shown all the same
+    f.State.Common.ErrorCode = 5; // left by an earlier report: the row is shown all the same
     QTimer::singleShot(0, &dialog, [&] {
         dialog.VoorNaamEdit->setText("Elsa");
         QTest::mouseClick(dialog.InvoegKnop, Qt::LeftButton);
@@ -520,12 +520,12 @@ void MemberGridTest::F8AsksBeforeDeleting() {
     QCOMPARE(f.Messages.Last().Text, std::string("Weet u zeker dat u dit Record wilt verwijderen"));
     QCOMPARE(f.Messages.Last().Kind, uint8_t(KindBevestig));
     QCOMPARE(f.Messages.Last().Buttons, uint16_t(ButtonsJaNee));
-    QCOMPARE(f.State.MemberCount, int16_t(5));
+    QCOMPARE(f.State.Members.MemberCount, int16_t(5));
     QCOMPARE(f.Rec(2).Voornaam.Str(), std::string("Pieter"));
     f.Click(2, 2);
     f.Messages.Answer(ResultYes);
     f.Key(Qt::Key_F8);
-    QCOMPARE(f.State.MemberCount, int16_t(4));
+    QCOMPARE(f.State.Members.MemberCount, int16_t(4));
     QCOMPARE(f.Column(2), (std::vector<std::string>{"Jan", "Els", "Anna", "Kees"}));
     QCOMPARE(f.Column(0), (std::vector<std::string>{"1", "2", "3", "4"}));
     QCOMPARE(f.Grid->Row(), 2);
@@ -533,7 +533,7 @@ void MemberGridTest::F8AsksBeforeDeleting() {
 
 void MemberGridTest::DraggingTheIndexCellMovesTheWholeMember() {
     Fixture f(Evening());
-    f.State.MemberList[1].LidRecord.EMail = "jan@club.nl";
+    f.State.Members.MemberList[1].LidRecord.EMail = "jan@club.nl";
     f.Click(2, 4);
     f.Type("Ann"); // an uncommitted edit travels with its row
     f.Key(Qt::Key_Escape);
@@ -645,14 +645,14 @@ void MemberGridTest::ARecordIndexOutsideTheListIsReported() {
 
 void MemberGridTest::TheFontFollowsTheScreenFontOrTheDesktop() {
     AppState state = Evening();
-    state.ScreenFontSize = 12;
+    state.Common.ScreenFontSize = 12;
     Fixture f(std::move(state));
-    QCOMPARE(f.State.ScreenFontName, std::string("MS Sans Serif"));
+    QCOMPARE(f.State.Common.ScreenFontName, std::string("MS Sans Serif"));
     QCOMPARE(f.Grid->Grid->font().family(), QApplication::font().family());
     QCOMPARE(f.Grid->Grid->font().pointSize(), 12);
     // The set-up installs the DejaVu families: a screen font of this desktop is used.
     for (const char* family : {"DejaVu Serif", "DejaVu Sans Mono"}) {
-        f.State.ScreenFontName = family;
+        f.State.Common.ScreenFontName = family;
         f.Grid->LayoutGrid();
         QCOMPARE(QFontInfo(f.Grid->Grid->font()).family(), QString(family));
         QCOMPARE(f.Grid->Grid->font().pointSize(), 12);
@@ -672,7 +672,7 @@ void MemberGridTest::AnEmptyListShowsNoRowsAndStaysUsable() {
     f.Key(Qt::Key_F8);
     QCOMPARE(f.Messages.Texts(), std::vector<std::string>{"Verwijderen van record mislukt"});
     f.Grid->InsertBlankMember(f.Grid->Row());
-    QCOMPARE(f.State.MemberCount, int16_t(1));
+    QCOMPARE(f.State.Members.MemberCount, int16_t(1));
     QCOMPARE(f.Grid->Grid->rowCount(), 1);
     QCOMPARE(f.Grid->Row(), 1);
 }
@@ -744,8 +744,9 @@ void MemberGridTest::FourHundredFiftyMembersOpenFromAFile() {
     grid.resize(620, 480);
     grid.show();
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
-    OpenOutcome outcome = OpenNamedMemberFile(state, messages, host, view, file);
-    if (state.MemberDataPresent) view.OpenLedenInput();
+    OpenOutcome outcome = OpenNamedMemberFile(state.Common, state.Configuration, state.Members,
+                                              messages, host, view, file);
+    if (state.Members.MemberDataPresent) view.OpenLedenInput();
     QApplication::processEvents();
     QVERIFY(outcome.Loaded);
     QCOMPARE(grid.Grid->rowCount(), 450);

@@ -29,8 +29,8 @@ struct Fixture {
     std::unique_ptr<TTolvex12> Window;
 
     explicit Fixture(bool showList = true) {
-        State.Config.CfgRec.Grpn[0] = "h";
-        State.Config.CfgRec.Grpn[1] = "d";
+        State.Configuration.Config.CfgRec.Grpn[0] = "h";
+        State.Configuration.Config.CfgRec.Grpn[1] = "d";
         const char* names[][3] = {{"Jan", "Smit", "h"}, {"Els", "Bos", "d"},  {"Piet", "Jong", "h"},
                                   {"Anna", "Aal", "d"}, {"Kees", "Vos", "h"}, {"Dora", "Zon", "d"}};
         int club = 21;
@@ -41,9 +41,9 @@ struct Fixture {
             obj.LidRecord.AchterNaam = name[1];
             obj.LidRecord.Groep = name[2];
             obj.LidRecord.StatCode = "-";
-            State.MemberList.push_back(obj);
+            State.Members.MemberList.push_back(obj);
         }
-        State.MemberCount = 6;
+        State.Members.MemberCount = 6;
         Window =
             std::make_unique<TTolvex12>(State, WindowPorts{Fakes.Messages, Fakes.Pump, Fakes.Bell,
                                                            Fakes.Time, Choose, Printer, Help});
@@ -110,7 +110,7 @@ private slots:
         QCOMPARE(f.Window->findChild<TLedenGrid*>("LedenGridArea")->NActiefdames, int16_t(1));
         QCOMPARE(f.Grid().AantalHrnLab->text(), QString("3"));
         QCOMPARE(f.Grid().AantalDmsLab->text(), QString("1"));
-        QCOMPARE(f.State.MemberList[1].LidRecord.StatCode.Str(), std::string("A"));
+        QCOMPARE(f.State.Members.MemberList[1].LidRecord.StatCode.Str(), std::string("A"));
         QCOMPARE(f.Grid().Row(), 6);
         QTest::mouseClick(f.Window->findChild<QPushButton*>("TurvenBtn"), Qt::LeftButton);
         QCOMPARE(f.Window->findChild<QPushButton*>("TurvenBtn")->text(), QString("Turven"));
@@ -134,7 +134,7 @@ private slots:
         QVERIFY(f.Window->findChild<QPushButton*>("TurvenBtn")->isEnabled());
         QVERIFY(f.Window->findChild<QPushButton*>("RandomBtn")->isEnabled());
         QCOMPARE(f.Cell(5, 1), std::string("-"));
-        QCOMPARE(f.State.MemberList[1].LidRecord.StatCode.Str(), std::string("-"));
+        QCOMPARE(f.State.Members.MemberList[1].LidRecord.StatCode.Str(), std::string("-"));
     }
 
     void SortCommandsShuffleAndTheSortButton() {
@@ -165,11 +165,11 @@ private slots:
         Fixture f;
         f.Window->findChild<QTableWidget*>("LedenGrid")->setCurrentCell(5, 2);
         f.Action("Invoegen1")->trigger();
-        QCOMPARE(f.State.MemberCount, int16_t(7));
+        QCOMPARE(f.State.Members.MemberCount, int16_t(7));
         QCOMPARE(f.Cell(1, 7), std::string("7"));
         f.Fakes.Messages.Answer(ResultYes);
         f.Action("Verwijderen1")->trigger();
-        QCOMPARE(f.State.MemberCount, int16_t(6));
+        QCOMPARE(f.State.Members.MemberCount, int16_t(6));
         QCOMPARE(f.Fakes.Messages.Last().Text,
                  std::string("Weet u zeker dat u dit Record wilt verwijderen"));
         f.Action("Zoeken1")->trigger();
@@ -194,7 +194,7 @@ private slots:
         f.Window->findChild<QTableWidget*>("LedenGrid")->setCurrentCell(1, 1);
         f.Type("x1");
         QVERIFY_THROWS_EXCEPTION(CellConversionError, f.Window->GridToList());
-        QCOMPARE(f.State.MemberList[2].LidRecord.ClubNo, int16_t(22));
+        QCOMPARE(f.State.Members.MemberList[2].LidRecord.ClubNo, int16_t(22));
         QVERIFY(f.Window->findChild<QLabel*>("Pasoplabel")->isVisible());
         if (qEnvironmentVariableIsSet("TOLVEX_SHOT")) {
             f.Window->resize(750, 570);
@@ -250,7 +250,7 @@ private slots:
         f.Fakes.Messages.Answer(ResultYes); // " Tolvex Programma" / " Bewaren van ..."
         f.Key(Qt::Key_F3);
         QCOMPARE(f.Fakes.Messages.Last().Text,
-                 "Wegschrijven van " + f.State.MemberFileName + " gelukt");
+                 "Wegschrijven van " + f.State.Members.MemberFileName + " gelukt");
         std::string saved = ReadBytes(file);
         QCOMPARE(saved.size(), std::size_t(232 * 451));
         QCOMPARE(saved.substr(232 + 74, 4), std::string("\x01"
@@ -271,7 +271,7 @@ private slots:
         Fixture f(false);
         f.Action("Edit1")->trigger();
         QCOMPARE(f.Fakes.Messages.Texts(), std::vector<std::string>{"Wijzigen van record mislukt"});
-        QCOMPARE(f.State.MemberCount, int16_t(6));
+        QCOMPARE(f.State.Members.MemberCount, int16_t(6));
         QVERIFY(!f.Window->findChild<QTableWidget*>("LedenGrid")->isVisible());
     }
 
@@ -284,10 +284,10 @@ private slots:
         QTest::mouseClick(f.Window->findChild<QPushButton*>("SchrapBitBtn"), Qt::LeftButton);
         QVERIFY(f.Window->Sluit());
         QVERIFY(!f.Window->findChild<QTableWidget*>("LedenGrid")->isVisible());
-        QCOMPARE(f.State.MemberList[1].LidRecord.StatCode.Str(), std::string("A"));
-        QCOMPARE(f.State.MemberList[2].LidRecord.StatCode.Str(), std::string("-"));
+        QCOMPARE(f.State.Members.MemberList[1].LidRecord.StatCode.Str(), std::string("A"));
+        QCOMPARE(f.State.Members.MemberList[2].LidRecord.StatCode.Str(), std::string("-"));
         f.Window->GridToList(); // a hidden grid commits nothing
-        QCOMPARE(f.State.MemberList[2].LidRecord.StatCode.Str(), std::string("-"));
+        QCOMPARE(f.State.Members.MemberList[2].LidRecord.StatCode.Str(), std::string("-"));
     }
 };
 

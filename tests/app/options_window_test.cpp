@@ -45,8 +45,8 @@ class OptionsWindowTest : public QObject {
         std::string ConfigFile;
 
         Setup() {
-            DefaultConfig(State);
-            State.MemberFileName = Folder.Path("club.tvs");
+            DefaultConfig(State.Common, State.Configuration);
+            State.Members.MemberFileName = Folder.Path("club.tvs");
             ConfigFile = Folder.Path("club.cfg");
             // 2400 pixels wide: 118 pixels per cm. Lines of 100 pixels, 68 to the page.
             Canvas.PageWidthPixels = 2400;
@@ -67,7 +67,7 @@ class OptionsWindowTest : public QObject {
 private slots:
     void PagesCarryTheirCaptionsAndTheDefaultMarginsShowInMillimetres() {
         Setup s;
-        s.State.PrnCfg.LinespPage = 20;
+        s.State.Configuration.PrnCfg.LinespPage = 20;
         s.Open(1);
         QCOMPARE(s.Form.windowTitle(), QString("Opties"));
         QCOMPARE(s.Form.PageControl->tabText(0), QString("Persoonsgeg."));
@@ -94,19 +94,19 @@ private slots:
         Setup s;
         s.Open(1);
         s.Enter(s.Form.MarginBox(BoxLeftMarge), "15");
-        QCOMPARE(int(s.State.PrnCfg.LeftMarge), 177);
+        QCOMPARE(int(s.State.Configuration.PrnCfg.LeftMarge), 177);
         QVERIFY(s.Form.MarginBox(BoxTopMarge)->hasFocus());
         s.Enter(s.Form.MarginBox(BoxTopMarge), "10");
-        QCOMPARE(int(s.State.PrnCfg.TopMarge), 118);
+        QCOMPARE(int(s.State.Configuration.PrnCfg.TopMarge), 118);
         QVERIFY(s.Form.MarginBox(BoxBottomMarge)->hasFocus());
         s.Enter(s.Form.MarginBox(BoxBottomMarge), "abc");
         QCOMPARE(s.Messages.Texts(), std::vector<std::string>{"'abc' is geen geldig geheel getal"});
         QVERIFY(s.Form.MarginBox(BoxBottomMarge)->hasFocus());
-        QCOMPARE(int(s.State.PrnCfg.BottomMarge), 118);
+        QCOMPARE(int(s.State.Configuration.PrnCfg.BottomMarge), 118);
         s.Enter(s.Form.MarginBox(BoxBottomMarge), "20");
         QVERIFY(s.Form.MarginBox(BoxPaglen)->hasFocus());
         s.Enter(s.Form.MarginBox(BoxPaglen), "40");
-        QCOMPARE(int(s.State.PrnCfg.LinespPage), 40);
+        QCOMPARE(int(s.State.Configuration.PrnCfg.LinespPage), 40);
         QVERIFY(s.Form.PrinterBtn->hasFocus());
         QVERIFY(s.Form.ChangeFlag);
         QVERIFY(s.Form.isVisible());
@@ -116,21 +116,22 @@ private slots:
         Setup s;
         s.Open(1);
         s.Form.Liggend->click();
-        QVERIFY(s.State.LandscapeOn);
+        QVERIFY(s.State.Configuration.LandscapeOn);
         s.Form.PrintHead->click();
         s.Form.PersData->click();
         s.Form.PrintTitel->click();
-        QVERIFY(s.State.PrintHeadOn && s.State.PersDataOn && s.State.PrintTitelOn);
-        QCOMPARE(int(s.State.PrnCfg.Preferent),
+        QVERIFY(s.State.Configuration.PrintHeadOn && s.State.Configuration.PersDataOn &&
+                s.State.Configuration.PrintTitelOn);
+        QCOMPARE(int(s.State.Configuration.PrnCfg.Preferent),
                  PrefNewMark | PrefLiggend | PrefPrintKop | PrefEigenaar | PrefPrintTitel);
         s.Form.Staand->click();
-        QVERIFY(!s.State.LandscapeOn);
+        QVERIFY(!s.State.Configuration.LandscapeOn);
         QVERIFY(s.Form.ChangeFlag);
     }
 
     void PrinterChoiceTakesOnlyAnotherPrinterAndTheFontDialogAlwaysMarksTheFont() {
         Setup s;
-        s.State.PrnCfg.PrntInstel = 1;
+        s.State.Configuration.PrnCfg.PrntInstel = 1;
         s.Open(1);
         QCOMPARE(s.Form.PrinterLab->text(), QString("Printer: Tweede"));
         s.Choose.PrinterAnswers = {false, true, true};
@@ -140,12 +141,13 @@ private slots:
         s.Form.PrinterBtn->click();
         QVERIFY(!s.Form.ChangeFlag);
         QVERIFY(s.Form.FontBtn->hasFocus());
-        s.State.PrnCfg.FontSizePR = 12;
+        s.State.Configuration.PrnCfg.FontSizePR = 12;
         s.Choose.ChosenPrinter = 0;
         s.Form.MarginBox(BoxPaglen)->setText("7");
         s.Form.PrinterBtn->click();
-        QCOMPARE(s.State.PrnCfg.PrntInstel, 0);
-        QVERIFY(s.State.PrnFontSet); // the refill measured the new printer with the standard font
+        QCOMPARE(s.State.Configuration.PrnCfg.PrntInstel, 0);
+        QVERIFY(s.State.Common
+                    .PrnFontSet); // the refill measured the new printer with the standard font
         QCOMPARE(s.Canvas.FontName(), std::string("MS Sans-Serif"));
         QCOMPARE(s.Form.MarginBox(BoxPaglen)->text(), QString("63")); // refilled
         QCOMPARE(s.Form.PrinterLab->text(), QString("Printer: Eerste"));
@@ -153,24 +155,24 @@ private slots:
         QVERIFY(s.Form.FontBtn->hasFocus());
 
         s.Form.ChangeFlag = false;
-        s.State.PrnFontSet = false;
+        s.State.Common.PrnFontSet = false;
         s.Choose.FontAnswers = {std::nullopt, FontChoice{"Courier", 12}};
         s.Form.FontBtn->click();
-        QVERIFY(s.State.PrnFontSet);
+        QVERIFY(s.State.Common.PrnFontSet);
         QVERIFY(s.Form.ChangeFlag);
         s.Form.FontBtn->click();
-        QCOMPARE(s.State.PrnCfg.FontNamePR.Str(), std::string("Courier"));
-        QCOMPARE(int(s.State.Printer.PrnLineHeight), 120); // measured with the new font
+        QCOMPARE(s.State.Configuration.PrnCfg.FontNamePR.Str(), std::string("Courier"));
+        QCOMPARE(int(s.State.Common.Printer.PrnLineHeight), 120); // measured with the new font
 
         s.Choose.FontAnswers = {FontChoice{"Verdana", 11}};
         s.Form.WinfontBtn->click();
-        QCOMPARE(s.State.ScreenFontName, std::string("Verdana"));
-        QCOMPARE(int(s.State.PrnCfg.FontSizeTv), 11);
+        QCOMPARE(s.State.Common.ScreenFontName, std::string("Verdana"));
+        QCOMPARE(int(s.State.Configuration.PrnCfg.FontSizeTv), 11);
     }
 
     void PersonalDataMoveOnWithEnterOrTabAndOkWritesThemCut() {
         Setup s;
-        s.State.PrnCfg.Persoon[0].Assign("Oud");
+        s.State.Configuration.PrnCfg.Persoon[0].Assign("Oud");
         s.Open(0);
         QCOMPARE(s.Form.PersEdit(1)->text(), QString("Oud"));
         QVERIFY(s.Form.PersEdit(1)->hasFocus());
@@ -182,14 +184,14 @@ private slots:
         QTest::keyClicks(s.Form.PersEdit(5), "010-1234567");
         QTest::keyClick(s.Form.PersEdit(5), Qt::Key_Return);
         QVERIFY(s.Form.OkBtn->hasFocus());
-        QVERIFY(s.State.PrnCfg.Persoon[4].Empty()); // nothing is stored before OK
+        QVERIFY(s.State.Configuration.PrnCfg.Persoon[4].Empty()); // nothing is stored before OK
         s.Form.PersEdit(1)->setText("Jan Jansen");
         // Page 1 is showing at OK: what was typed on page 0 is kept all the same.
         s.Form.PageControl->setCurrentIndex(1);
         s.Form.OkBtn->click();
         QVERIFY(!s.Form.isVisible());
-        QCOMPARE(s.State.PrnCfg.Persoon[0].Str(), std::string("Jan Jansen"));
-        QCOMPARE(s.State.PrnCfg.Persoon[4].Str(), std::string("010-1234567"));
+        QCOMPARE(s.State.Configuration.PrnCfg.Persoon[0].Str(), std::string("Jan Jansen"));
+        QCOMPARE(s.State.Configuration.PrnCfg.Persoon[4].Str(), std::string("010-1234567"));
         std::string bytes = ReadBytes(s.ConfigFile);
         QCOMPARE(bytes.size(), size_t(268));
         QCOMPARE(bytes.substr(116, 11), std::string("\x0aJan Jansen", 11));
@@ -206,7 +208,7 @@ private slots:
         QCOMPARE(s.Messages.Texts(), std::vector<std::string>{"'x' is geen geldig geheel getal"});
         QVERIFY(s.Form.isVisible());
         QVERIFY(s.Form.MarginBox(BoxTopMarge)->hasFocus());
-        QCOMPARE(int(s.State.PrnCfg.LeftMarge), 236); // stored before the faulty box
+        QCOMPARE(int(s.State.Configuration.PrnCfg.LeftMarge), 236); // stored before the faulty box
         QVERIFY(!Exists(s.ConfigFile));
         s.Form.MarginBox(BoxTopMarge)->setText("15");
         s.Form.OkBtn->click();

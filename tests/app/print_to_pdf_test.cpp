@@ -51,28 +51,30 @@ private slots:
         HandStore s;
         FillClubSchedule(s);
         AppState& state = *s.State;
-        DefaultConfig(state);
-        state.Config.CfgRec.ClubNaam = "TC Oost";
-        state.PrnCfg.Preferent |= PrefLiggend;
-        state.PrnCfg.LinespPage = 14;
+        DefaultConfig(state.Common, state.Configuration);
+        state.Configuration.Config.CfgRec.ClubNaam = "TC Oost";
+        state.Configuration.PrnCfg.Preferent |= PrefLiggend;
+        state.Configuration.PrnCfg.LinespPage = 14;
 
         QPrinter printer(QPrinter::HighResolution);
         QtPrintCanvas canvas(printer);
         // "PDF-bestand" is the last printer of the list, also on a system without printers.
         std::vector<std::string> printers = canvas.Printers();
         QCOMPARE(printers.back(), std::string("PDF-bestand"));
-        state.PrnCfg.PrntInstel = static_cast<int32_t>(printers.size()) - 1;
+        state.Configuration.PrnCfg.PrntInstel = static_cast<int32_t>(printers.size()) - 1;
         ScriptedChooser chooser;
         chooser.SaveAnswers = {folder.Path("paren")};
 
-        ReportOpening opening = PrepareReport(state, s.Messages, ReportPairSchedule);
+        ReportOpening opening = PrepareReport(state.Common, state.Configuration, state.Store(),
+                                              s.Messages, ReportPairSchedule);
         QVERIFY(opening.Report);
         ReportPrintout report =
-            ReportPrintoutOf(state, *opening.Report, ReportListItems(opening.Report->Lines));
+            ReportPrintoutOf(state.Common, state.Configuration, state.Store(), *opening.Report,
+                             ReportListItems(opening.Report->Lines));
         ReportPrintFields fields;
         s.Messages.Answer(ResultYes);
-        QVERIFY(PrintReportCommand(state, s.Messages, canvas, report, fields,
-                                   [&] { return ChoosePdfFile(canvas, chooser); }));
+        QVERIFY(PrintReportCommand(state.Common, state.Configuration, s.Messages, canvas, report,
+                                   fields, [&] { return ChoosePdfFile(canvas, chooser); }));
         QCOMPARE(s.Messages.Texts(),
                  std::vector<std::string>{"Afdrukken op printer: \rPDF-bestand"});
         QCOMPARE(chooser.Requests.back().Filter, std::string("PDF-bestanden (*.pdf)"));
@@ -96,21 +98,21 @@ private slots:
     void TheMemberListPrintsFromTheMainWindowToAPdf() {
         ScratchFolder folder;
         AppState state;
-        DefaultConfig(state);
-        state.Config.CfgRec.Grpn[0] = "h";
-        state.Config.CfgRec.Grpn[1] = "d";
+        DefaultConfig(state.Common, state.Configuration);
+        state.Configuration.Config.CfgRec.Grpn[0] = "h";
+        state.Configuration.Config.CfgRec.Grpn[1] = "d";
         const char* names[][3] = {{"Jan", "Smit", "h"}, {"Els", "Bos", "d"}, {"Piet", "Jong", "h"}};
         for (auto& name : names) {
             TLedenObj obj;
-            obj.LidRecord.ClubNo = static_cast<int16_t>(20 + state.MemberCount);
+            obj.LidRecord.ClubNo = static_cast<int16_t>(20 + state.Members.MemberCount);
             obj.LidRecord.Voornaam = name[0];
             obj.LidRecord.AchterNaam = name[1];
             obj.LidRecord.Groep = name[2];
             obj.LidRecord.StatCode = "-";
-            state.MemberList.push_back(obj);
-            ++state.MemberCount;
+            state.Members.MemberList.push_back(obj);
+            ++state.Members.MemberCount;
         }
-        state.MemberDataPresent = true;
+        state.Members.MemberDataPresent = true;
         TestPorts fakes;
         ScriptedChooser chooser;
         QPrinter printer(QPrinter::HighResolution);
@@ -124,14 +126,14 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.OpenLedenInput();
-        state.MemberFileName = folder.Path("club.tvs"); // as after opening that file
+        state.Members.MemberFileName = folder.Path("club.tvs"); // as after opening that file
 
         // No printer chosen yet: refused.
         window.findChild<QAction*>("Print1")->trigger();
         QCOMPARE(fakes.Messages.Texts(), std::vector<std::string>{"Geen Printer aanwezig"});
 
         fakes.Messages.Clear();
-        state.PrnCfg.PrntInstel = static_cast<int32_t>(canvas.Printers().size()) - 1;
+        state.Configuration.PrnCfg.PrntInstel = static_cast<int32_t>(canvas.Printers().size()) - 1;
         fakes.Messages.Answer(ResultYes);
         chooser.SaveAnswers = {folder.Path("leden.pdf")};
         window.findChild<QAction*>("Print1")->trigger();
@@ -144,7 +146,7 @@ private slots:
         QVERIFY2(text.contains("club.tvs"), qPrintable(text));
         QVERIFY(text.contains(QRegularExpression("Nr\\.\\s+\\|\\s*Voornaam\\s+\\|\\s*Achternaam")));
         QVERIFY(text.contains(QRegularExpression("Piet\\s+\\|\\s*Jong")));
-        QCOMPARE(int(state.PrnCfg.LeftMarge), 3 * state.Printer.PrnCharWidth);
+        QCOMPARE(int(state.Configuration.PrnCfg.LeftMarge), 3 * state.Common.Printer.PrnCharWidth);
 
         // The preview lays out the same pages; it is closed as soon as it shows.
         bool previewShown = false;
@@ -160,15 +162,15 @@ private slots:
     void ThePreviewKeepsTheSettingsAndPrintsOnlyThroughThePrintCommand() {
         ScratchFolder folder;
         AppState state;
-        DefaultConfig(state);
+        DefaultConfig(state.Common, state.Configuration);
         TLedenObj member;
         member.LidRecord.ClubNo = 20;
         member.LidRecord.Voornaam = "Jan";
         member.LidRecord.AchterNaam = "Smit";
         member.LidRecord.Groep = "h";
-        state.MemberList.push_back(member);
-        state.MemberCount = 1;
-        state.MemberDataPresent = true;
+        state.Members.MemberList.push_back(member);
+        state.Members.MemberCount = 1;
+        state.Members.MemberDataPresent = true;
         TestPorts fakes;
         ScriptedChooser chooser;
         QPrinter printer(QPrinter::HighResolution);
@@ -182,7 +184,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.OpenLedenInput();
-        const TPrnCFGRec before = state.PrnCfg;
+        const TPrnCFGRec before = state.Configuration.PrnCfg;
 
         // Presses the preview's print button as soon as the preview shows.
         auto pressPrintInPreview = [] {
@@ -207,12 +209,12 @@ private slots:
         pressPrintInPreview();
         window.findChild<QAction*>("PrintPreview1")->trigger();
         QCOMPARE(fakes.Messages.Texts(), std::vector<std::string>{"Geen Printer aanwezig"});
-        QVERIFY(std::memcmp(&state.PrnCfg, &before, sizeof before) == 0);
+        QVERIFY(std::memcmp(&state.Configuration.PrnCfg, &before, sizeof before) == 0);
 
         // The PDF printer chosen: the same question as "&Print"; "&Nee" prints nothing.
         fakes.Messages.Clear();
-        state.PrnCfg.PrntInstel = static_cast<int32_t>(canvas.Printers().size()) - 1;
-        const TPrnCFGRec chosen = state.PrnCfg;
+        state.Configuration.PrnCfg.PrntInstel = static_cast<int32_t>(canvas.Printers().size()) - 1;
+        const TPrnCFGRec chosen = state.Configuration.PrnCfg;
         fakes.Messages.Answer(ResultNo);
         pressPrintInPreview();
         window.findChild<QAction*>("PrintPreview1")->trigger();
@@ -221,7 +223,7 @@ private slots:
         QVERIFY(chooser.Requests.empty()); // no file asked, nothing printed
         // The preview laid the list out with its own margin, but the settings that are saved
         // stay as they were.
-        QVERIFY(std::memcmp(&state.PrnCfg, &chosen, sizeof chosen) == 0);
+        QVERIFY(std::memcmp(&state.Configuration.PrnCfg, &chosen, sizeof chosen) == 0);
 
         // "&Ja": printed through the command, to the file it asks for.
         fakes.Messages.Clear();
@@ -238,14 +240,14 @@ private slots:
         HandStore s;
         FillClubSchedule(s);
         AppState& state = *s.State;
-        DefaultConfig(state);
-        state.PrnCfg.LineHeight = 50; // the printer's own line height differs
+        DefaultConfig(state.Common, state.Configuration);
+        state.Configuration.PrnCfg.LineHeight = 50; // the printer's own line height differs
         TestPorts fakes;
         ScriptedChooser chooser;
         QPrinter printer(QPrinter::HighResolution);
         QtPrintCanvas canvas(printer);
         NoHelp help;
-        state.PrnCfg.PrntInstel = static_cast<int32_t>(canvas.Printers().size()) - 1;
+        state.Configuration.PrnCfg.PrntInstel = static_cast<int32_t>(canvas.Printers().size()) - 1;
         PrintDialogs dialogs(canvas, chooser);
         WindowPorts ports{fakes.Messages, fakes.Pump, fakes.Bell, fakes.Time,
                           chooser,        canvas,     help};
@@ -256,13 +258,13 @@ private slots:
         windows.Main->findChild<QAction*>("PaarSchema")->trigger();
         TResultsForm* form = windows.ResultsForm.get();
         QVERIFY(form->isVisible());
-        const TPrnCFGRec before = state.PrnCfg;
+        const TPrnCFGRec before = state.Configuration.PrnCfg;
 
         bool laidOut = false;
         QTimer::singleShot(0, [&] {
             QWidget* preview = OpenPrintPreview();
             QVERIFY(preview);
-            laidOut = state.Printer.PrnLineHeight != 0;
+            laidOut = state.Common.Printer.PrnLineHeight != 0;
             preview->findChild<QAction*>("PreviewPrintAction")->trigger();
         });
         fakes.Messages.Answer(ResultNo);
@@ -271,21 +273,22 @@ private slots:
         QCOMPARE(fakes.Messages.Texts(),
                  std::vector<std::string>{"Afdrukken op printer: \rPDF-bestand"});
         QVERIFY(chooser.Requests.empty());
-        QCOMPARE(int(state.PrnCfg.LineHeight), 50);
-        QVERIFY(std::memcmp(&state.PrnCfg, &before, sizeof before) == 0);
+        QCOMPARE(int(state.Configuration.PrnCfg.LineHeight), 50);
+        QVERIFY(std::memcmp(&state.Configuration.PrnCfg, &before, sizeof before) == 0);
     }
 
     void APdfFileCountsAMarginOfTheDefaultPixelsAsAboutACentimetre() {
         AppState state;
-        DefaultConfig(state);
+        DefaultConfig(state.Common, state.Configuration);
         TestPorts fakes;
         QPrinter printer(QPrinter::HighResolution);
         QtPrintCanvas canvas(printer);
-        state.PrnCfg.PrntInstel = static_cast<int32_t>(canvas.Printers().size()) - 1;
-        SelectPrinterForJob(state, fakes.Messages, canvas);
+        state.Configuration.PrnCfg.PrntInstel = static_cast<int32_t>(canvas.Printers().size()) - 1;
+        SelectPrinterForJob(state.Common, state.Configuration, fakes.Messages, canvas);
         QVERIFY(fakes.Messages.Shown.empty());
         QCOMPARE(printer.resolution(), 300);
-        const int mm = PixelsToMillimetres(state.PrnCfg.LeftMarge, state.Printer.PrnPixPerCm);
+        const int mm = PixelsToMillimetres(state.Configuration.PrnCfg.LeftMarge,
+                                           state.Common.Printer.PrnPixPerCm);
         QVERIFY2(mm >= 9 && mm <= 11, qPrintable(QString::number(mm)));
         // The font keeps its size in points: 10 points at 300 dpi.
         QCOMPARE(std::abs(canvas.FontHeight()), 10 * 300 / 72);

@@ -17,12 +17,12 @@ std::string Blanks(int n) {
 struct Fixture : ReportWindowFixture {
     Fixture() {
         AppState& state = *S.State;
-        state.Config.CfgRec.ClubNaam = "TC Oost";
-        state.PrnCfg.LeftMarge = 20; // two blanks in front of every exported line
-        state.PrnCfg.FontSizeTv = 10;
-        state.PrnCfg.LineHeight = 50;
-        state.PrnCfg.LinespPage = 61;
-        state.PrnCfg.PrntInstel = 0;
+        state.Configuration.Config.CfgRec.ClubNaam = "TC Oost";
+        state.Configuration.PrnCfg.LeftMarge = 20; // two blanks in front of every exported line
+        state.Configuration.PrnCfg.FontSizeTv = 10;
+        state.Configuration.PrnCfg.LineHeight = 50;
+        state.Configuration.PrnCfg.LinespPage = 61;
+        state.Configuration.PrnCfg.PrntInstel = 0;
         Action("AantalGespeeld")->trigger();
     }
 };
@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(f.Form->OrientFactor, int16_t(100));
 
         f.Fakes.Messages.Clear();
-        f.S.State->PrnCfg.PrntInstel = -1;
+        f.S.State->Configuration.PrnCfg.PrntInstel = -1;
         f.Form->PrintBtn->click();
         QCOMPARE(f.Fakes.Messages.Texts(),
                  std::vector<std::string>{" P R I N T E R  N I E T  A A N W E Z I G "});

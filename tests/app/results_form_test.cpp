@@ -38,14 +38,15 @@ QStringList LinesOf(const ReportOpening& opening) {
 // A new schedule with pairs computed in the store, as "&Start" in the set-up window computes it.
 void ComputePairs(AppState& state, TestPorts& ports, int men, int women) {
     RecordingView view;
-    RunControl control{state.StopKey};
+    RunControl control{state.Common.StopKey};
     RunPorts run{ports.Messages, ports.Pump, ports.Bell, view, control};
     ScheduleSetupInput input = ScheduleSetup::Input(2, 0, 2, 2, 0);
     input.Kind = 2;
     input.NHeren = men;
     input.NDames = women;
-    PrepareSchedule(state, input, ports.Messages, ports.Bell, view);
-    StartRun(state, run);
+    PrepareSchedule(state.Common, state.Configuration, state.Members, state.Store(), input,
+                    ports.Messages, ports.Bell, view);
+    StartRun(state.Common, state.Configuration, state.Store(), run);
 }
 
 // Moves the editor grid's current cell with the arrow keys.
@@ -140,7 +141,8 @@ private slots:
         ComputePairs(*f.S.State, f.Fakes, 8, 4);
         QVERIFY(!f.S.Store().RunBlocked);
         const QStringList now =
-            LinesOf(PrepareReport(*f.S.State, f.Fakes.Messages, ReportCrossTable));
+            LinesOf(PrepareReport(f.S.State->Common, f.S.State->Configuration, f.S.State->Store(),
+                                  f.Fakes.Messages, ReportCrossTable));
         QVERIFY(now != before);
         f.Action("Kruistabel")->trigger();
         QVERIFY(f.Form->isVisible());
@@ -192,7 +194,8 @@ private slots:
         f.Action("PaarSchema")->trigger();
         QVERIFY(f.Form->isVisible());
         QCOMPARE(f.ListLines(),
-                 LinesOf(PrepareReport(*f.S.State, f.Fakes.Messages, ReportPairSchedule)));
+                 LinesOf(PrepareReport(f.S.State->Common, f.S.State->Configuration,
+                                       f.S.State->Store(), f.Fakes.Messages, ReportPairSchedule)));
     }
 
     void OpeningAnotherMemberFileClosesTheWindow() {
@@ -205,7 +208,7 @@ private slots:
         f.Action("Wijzigen")->trigger();
         QVERIFY(f.Form->isVisible());
         f.Windows.Main->OpenFileFromCommandLine(QString::fromStdString(file));
-        QCOMPARE(int(f.S.State->MemberCount), 2);
+        QCOMPARE(int(f.S.State->Members.MemberCount), 2);
         QVERIFY(!f.Form->isVisible());
         QCOMPARE(f.BeeldEntries(), 0);
         QVERIFY(!f.Action("Wijzigen")->isEnabled());
@@ -240,7 +243,7 @@ private slots:
             auto truth = [&](int row, int r) {
                 const auto [g, p] = rowPlayers[row];
                 return QString::fromStdString(
-                    CourtCell(state.BaanCode, model.Places[g][r][p].Court));
+                    CourtCell(state.Common.BaanCode, model.Places[g][r][p].Court));
             };
 
             std::mt19937 random(seed);
@@ -314,12 +317,12 @@ private slots:
 
     void NothingBeforeAScheduleAndNoEditorForPairs() {
         ReportWindowFixture f;
-        f.S.State->ScheduleKind = 0;
+        f.S.State->Common.ScheduleKind = 0;
         f.Action("PaarSchema")->trigger();
         QVERIFY(!f.Form->isVisible());
         QCOMPARE(f.BeeldEntries(), 0);
 
-        f.S.State->ScheduleKind = 2;
+        f.S.State->Common.ScheduleKind = 2;
         f.Action("Wijzigen")->trigger();
         QVERIFY(!f.Form->isVisible());
         QCOMPARE(f.Fakes.Messages.Last().Text, std::string("Alleen mogelijk voor Schema Op Naam "));

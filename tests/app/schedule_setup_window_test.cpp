@@ -60,14 +60,14 @@ class ScheduleSetupWindowTest : public QObject {
 
         // realPump: the program's own pump, so that key presses reach the window during a run.
         explicit Setup(bool realPump = false) {
-            TCfgRec& cfg = State->Config.CfgRec;
+            TCfgRec& cfg = State->Configuration.Config.CfgRec;
             cfg.Grpn[0] = "h";
             cfg.Grpn[1] = "d";
             cfg.NDubRonden = 4;
             cfg.NMixRonden = 2;
             cfg.NBanen = 7;
             cfg.Cfgflags = 0;
-            State->TodayDate = "09-12-2026";
+            State->Common.TodayDate = "09-12-2026";
             EventPump& pump = realPump ? static_cast<EventPump&>(RealPump) : Fakes.Pump;
             WindowPorts ports{Messages, pump, Fakes.Bell, Fakes.Time, Chooser, Printer, Help};
             Form = std::make_unique<TSchemaForm>(*State, ports);
@@ -76,7 +76,7 @@ class ScheduleSetupWindowTest : public QObject {
             Form->OnScheduleAccepted = [this] { ++Accepted; };
         }
         void Members(int men, int women, const char* code = "X") {
-            State->MemberList.assign(1, TLedenObj{});
+            State->Members.MemberList.assign(1, TLedenObj{});
             for (int i = 0; i < men + women; ++i) {
                 TLedenObj m;
                 m.LidRecord.ClubNo = static_cast<int16_t>(i + 1);
@@ -84,10 +84,10 @@ class ScheduleSetupWindowTest : public QObject {
                 m.LidRecord.AchterNaam = "Achter" + std::to_string(i + 1);
                 m.LidRecord.Groep = i < men ? "h" : "d";
                 m.LidRecord.StatCode = code;
-                State->MemberList.push_back(m);
+                State->Members.MemberList.push_back(m);
             }
-            State->MemberCount = static_cast<int16_t>(men + women);
-            State->MemberDataPresent = true;
+            State->Members.MemberCount = static_cast<int16_t>(men + women);
+            State->Members.MemberDataPresent = true;
         }
         // The window as SchemaOpzet opens it, shown without blocking.
         void Open(int nr) {
@@ -100,7 +100,7 @@ class ScheduleSetupWindowTest : public QObject {
             static_cast<QLineEdit*>(field)->setText(text);
             QTest::keyClick(field, Qt::Key_Return);
         }
-        ScheduleParams& Params() { return State->Schedule->Params; }
+        ScheduleParams& Params() { return State->Store().Params; }
         // Closes what the window left open and acts on it as SchemaOpzet does.
         int Close() {
             const int result = Form->result();
@@ -113,7 +113,7 @@ private slots:
     void OpeningWithNamesTakesTheRegisterAndTheConfiguration() {
         Setup s;
         s.Members(10, 6);
-        s.State->MemberList[3].LidRecord.AchterNaam = "  ";
+        s.State->Members.MemberList[3].LidRecord.AchterNaam = "  ";
         s.Open(1);
         QCOMPARE(s.Form->windowTitle(), QString("Schema Opzet"));
         QCOMPARE(s.Form->HerenEdit->text(), QString("10"));
@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(s.Form->HelpSchbtn->property("helpContext").toInt(), 241);
         QCOMPARE(s.Params().PairingOptions, uint16_t(2));
         QVERIFY(s.Form->VariPairsBox->isChecked());
-        QCOMPARE(s.State->ScheduleKind, 1);
+        QCOMPARE(s.State->Common.ScheduleKind, 1);
 
         Setup none;
         QVERIFY(!none.Form->PrepareShow(1));
@@ -143,7 +143,7 @@ private slots:
         // Other group codes name the labels and headings.
         Setup groups;
         groups.Members(4, 4);
-        groups.State->Config.CfgRec.Grpn[0] = "a";
+        groups.State->Configuration.Config.CfgRec.Grpn[0] = "a";
         groups.Open(2);
         QCOMPARE(groups.Form->HerenLabel->text(), QString(" Groep a"));
         QCOMPARE(groups.Form->HerenHeading->text(), QString("Groep a"));
@@ -156,7 +156,7 @@ private slots:
         };
         for (Case c : {Case{10, 6, 4, 3, 1}, Case{7, 9, 4, 2, 2}, Case{0, 12, 3, 0, 3}}) {
             Setup s;
-            s.State->MemberCount = 30;
+            s.State->Members.MemberCount = 30;
             s.Open(2);
             s.Form->HerenEdit->setText(QString::number(c.Men));
             s.Form->DamesEdit->setText(QString::number(c.Women));
@@ -178,8 +178,8 @@ private slots:
 
     void CourtPagesTurnWithTheButtonsAndThePageKeys() {
         Setup s;
-        s.State->MemberCount = 30;
-        s.State->Config.CfgRec.NDubRonden = 12;
+        s.State->Members.MemberCount = 30;
+        s.State->Configuration.Config.CfgRec.NDubRonden = 12;
         s.Open(2);
         s.Form->HerenEdit->setText("8");
         s.Form->DamesEdit->setText("8");
@@ -207,7 +207,7 @@ private slots:
         QCOMPARE(s.Form->NRonde[1]->text(), QString("ronde 2"));
         QCOMPARE(s.Form->Cell(12)->text(), QString("1"));
         QCOMPARE(s.Form->Cell(13)->text(), QString("3")); // what was typed is kept
-        QCOMPARE(s.State->Schedule->CourtsMen[3], uint8_t(3));
+        QCOMPARE(s.State->Store().CourtsMen[3], uint8_t(3));
     }
 
     // "&Meer" and "&Start" take the counts with their checks: a count below 0 or above its
@@ -234,7 +234,7 @@ private slots:
         };
         for (const Case& c : cases) {
             Setup s;
-            s.State->MemberCount = 30;
+            s.State->Members.MemberCount = 30;
             s.Open(2);
             s.Form->TolvexEdit->setText("3");
             s.Form->BanenEdit->setText("4");
@@ -254,7 +254,7 @@ private slots:
             QCOMPARE(s.Fakes.Messages.Shown.size(), size_t(2));
             QCOMPARE(ToQt(s.Fakes.Messages.Last().Text), c.Message);
             QVERIFY(!s.Form->RekenTxtMemo->isVisible());
-            QCOMPARE(s.State->Schedule->Candidates, uint64_t(0));
+            QCOMPARE(s.State->Store().Candidates, uint64_t(0));
             QVERIFY(s.Form->FieldOf(c.Field)->hasFocus());
         }
     }
@@ -262,8 +262,8 @@ private slots:
     // Rounds 19..24 on screen, then a proposal of six rounds: the grid shows rounds 1..6.
     void MeerReturnsTheGridToItsFirstPage() {
         Setup s;
-        s.State->MemberCount = 30;
-        s.State->Config.CfgRec.NDubRonden = 22;
+        s.State->Members.MemberCount = 30;
+        s.State->Configuration.Config.CfgRec.NDubRonden = 22;
         s.Open(2);
         s.Form->HerenEdit->setText("8");
         s.Form->DamesEdit->setText("8");
@@ -286,7 +286,7 @@ private slots:
 
     void StartWithoutPlayersSaysThereAreNone() {
         Setup s;
-        s.State->MemberCount = 30;
+        s.State->Members.MemberCount = 30;
         s.Open(2);
         s.Form->HerenEdit->setText("0");
         s.Form->DamesEdit->setText("0");
@@ -303,7 +303,7 @@ private slots:
     // accepts the schedule.
     void EnterPressesTheFocusedButtonAndARunEndsOnOK() {
         Setup s;
-        s.State->MemberCount = 30;
+        s.State->Members.MemberCount = 30;
         s.Open(2);
         s.Form->HerenEdit->setText("8");
         s.Form->DamesEdit->setText("8");
@@ -315,7 +315,7 @@ private slots:
         QVERIFY(s.Form->BanenBox->isVisible());
         s.Form->StartSchemaBtn->setFocus();
         QTest::keyClick(s.Form->StartSchemaBtn, Qt::Key_Return);
-        QVERIFY(!s.State->Schedule->RunBlocked);
+        QVERIFY(!s.State->Store().RunBlocked);
         QCOMPARE(s.Form->RekenTxtMemo->toPlainText(), QString(" Klaar met rekenen .... "));
         QVERIFY(s.Form->SluitBtn->hasFocus());
         QTest::keyClick(s.Form->SluitBtn, Qt::Key_Return);
@@ -325,7 +325,7 @@ private slots:
 
         // The court coding dialog walks and closes by Enter on its buttons too.
         Setup c;
-        c.State->Config.CfgRec.NBanen = 9;
+        c.State->Configuration.Config.CfgRec.NBanen = 9;
         c.Banen->PrepareShow(9);
         c.Banen->show();
         QVERIFY(QTest::qWaitForWindowExposed(c.Banen.get()));
@@ -333,7 +333,7 @@ private slots:
         c.Banen->NextBnBtn->setFocus();
         QTest::keyClick(c.Banen->NextBnBtn, Qt::Key_Return);
         QCOMPARE(c.Banen->CurrBaan, 2);
-        QCOMPARE(c.State->BaanCode[1], 12);
+        QCOMPARE(c.State->Common.BaanCode[1], 12);
         c.Banen->PrevBnBtn->setFocus();
         QTest::keyClick(c.Banen->PrevBnBtn, Qt::Key_Enter);
         QCOMPARE(c.Banen->CurrBaan, 1);
@@ -414,7 +414,7 @@ private slots:
 
     void StartComputesAndOKEnablesTheReports() {
         Setup s;
-        s.State->MemberCount = 30;
+        s.State->Members.MemberCount = 30;
         s.Open(2);
         s.Form->HerenEdit->setText("8");
         s.Form->DamesEdit->setText("8");
@@ -423,7 +423,7 @@ private slots:
         s.Form->BanenEdit->setText("4");
         s.Form->MoreBtn->click();
         QTest::mouseClick(s.Form->StartSchemaBtn, Qt::LeftButton);
-        const ScheduleStore& store = *s.State->Schedule;
+        const ScheduleStore& store = s.State->Store();
         QCOMPARE(store.NumRounds, 3);
         QVERIFY(!store.RunBlocked);
         QCOMPARE(s.Form->RekenTxtMemo->toPlainText(), QString(" Klaar met rekenen .... "));
@@ -444,7 +444,7 @@ private slots:
 
     void ClosingAsksAndLeavingOtherwiseSaysTheComputationStopped() {
         Setup s;
-        s.State->MemberCount = 30;
+        s.State->Members.MemberCount = 30;
         s.Open(2);
         s.Fakes.Messages.Answer(ResultYes);
         s.Form->close();
@@ -489,8 +489,8 @@ private slots:
     void FailedRoundsAreListedAndFittingCourtsMakeEveryRoundWork() {
         Setup s;
         s.Members(13, 8);
-        for (int i = 10; i <= 13; ++i) s.State->MemberList[i].LidRecord.StatCode = "X1";
-        s.State->Config.CfgRec.NBanen = 6;
+        for (int i = 10; i <= 13; ++i) s.State->Members.MemberList[i].LidRecord.StatCode = "X1";
+        s.State->Configuration.Config.CfgRec.NBanen = 6;
         s.Open(1);
         s.Form->TolvexEdit->setText("2");
         s.Form->Mixedit->setText("0");
@@ -521,7 +521,7 @@ private slots:
         QVERIFY(s.Form->PassendeBanenBtn->isVisible());
 
         QTest::mouseClick(s.Form->PassendeBanenBtn, Qt::LeftButton);
-        const ScheduleStore& store = *s.State->Schedule;
+        const ScheduleStore& store = s.State->Store();
         QVERIFY(list->item(list->count() - 1)->text().startsWith("Passende banen: "));
         QCOMPARE(s.Form->Cell(CellTag(1, 1))->text(), QString::number(store.CourtsMen[1]));
         QCOMPARE(s.Form->Cell(CellTag(2, 1))->text(), QString::number(store.CourtsMen[2]));
@@ -540,8 +540,8 @@ private slots:
     // 48 players on 4 courts: no plan works, and the window says why and what would.
     void FittingCourtsSaysWhyNoPlanWorks() {
         Setup s;
-        s.State->MemberCount = 60;
-        s.State->Config.CfgRec.NBanen = 8;
+        s.State->Members.MemberCount = 60;
+        s.State->Configuration.Config.CfgRec.NBanen = 8;
         s.Open(2);
         s.Form->HerenEdit->setText("24");
         s.Form->DamesEdit->setText("24");
@@ -573,8 +573,8 @@ private slots:
     void EscStopsALongRunAndTheWindowClosesStopped() {
         Setup s(true);
         s.Members(17, 0);
-        s.State->MemberList[17].LidRecord.StatCode = "63";
-        s.State->Config.CfgRec.NBanen = 4;
+        s.State->Members.MemberList[17].LidRecord.StatCode = "63";
+        s.State->Configuration.Config.CfgRec.NBanen = 4;
         s.Open(1);
         s.Form->TolvexEdit->setText("4");
         s.Form->Mixedit->setText("0");
@@ -619,27 +619,27 @@ private slots:
         qInfo("the search stopped %.1f ms after the key press; the window closed %.1f ms after "
               "it (candidates %llu)",
               stopMs, (closedAt - postedAt) / 1e6,
-              static_cast<unsigned long long>(s.State->Schedule->Candidates));
+              static_cast<unsigned long long>(s.State->Store().Candidates));
         QVERIFY(lockedWhileRunning);
         QVERIFY(repainted);
         QVERIFY(progressSeen >= 0);
         QVERIFY(stopMs >= 0);
-        QVERIFY(s.State->Schedule->RunStopped);
-        QVERIFY(s.State->Schedule->Candidates < 60'000'000u); // the key, not the limit
+        QVERIFY(s.State->Store().RunStopped);
+        QVERIFY(s.State->Store().Candidates < 60'000'000u); // the key, not the limit
         QVERIFY(!s.Form->isVisible());
         QCOMPARE(s.Close(), StoppedResult);
-        QVERIFY(!s.State->Schedule->RunBlocked);
+        QVERIFY(!s.State->Store().RunBlocked);
         QCOMPARE(s.Accepted, 0);
         QVERIFY(!s.Form->RunInProgress());
     }
 
     void CourtCodingOpensBeforeTheSetUpAndTakesACodeOnAButtonPress() {
         Setup s;
-        s.State->MemberCount = 30;
-        s.State->Config.CfgRec.Cfgflags = CfgCourtCoding;
-        s.State->Config.CfgRec.NBanen = 9;
+        s.State->Members.MemberCount = 30;
+        s.State->Configuration.Config.CfgRec.Cfgflags = CfgCourtCoding;
+        s.State->Configuration.Config.CfgRec.NBanen = 9;
         s.Members(4, 4);
-        s.State->BaanCode[3] = 77; // a code of the previous set-up
+        s.State->Common.BaanCode[3] = 77; // a code of the previous set-up
         bool shown = false;
         QTimer::singleShot(0, [&] {
             TBanenDlg* d = s.Banen.get();
@@ -665,10 +665,10 @@ private slots:
         });
         s.Open(1);
         QVERIFY(shown);
-        QCOMPARE(s.State->BaanCode[1], 12);
-        QCOMPARE(s.State->BaanCode[2], 5);
-        QCOMPARE(s.State->BaanCode[3], 3);
-        QCOMPARE(s.State->BaanCode[9], 9);
+        QCOMPARE(s.State->Common.BaanCode[1], 12);
+        QCOMPARE(s.State->Common.BaanCode[2], 5);
+        QCOMPARE(s.State->Common.BaanCode[3], 3);
+        QCOMPARE(s.State->Common.BaanCode[9], 9);
         QCOMPARE(s.Fakes.Messages.Texts(),
                  std::vector<std::string>{"'x' is geen geldig geheel getal"});
     }
@@ -704,8 +704,8 @@ private slots:
         const QByteArray folder = qgetenv("TOLVEX_SHOT_DIR");
         if (folder.isEmpty()) QSKIP("set TOLVEX_SHOT_DIR to a folder to save the pictures");
         Setup s;
-        s.State->MemberCount = 40;
-        s.State->Config.CfgRec.NDubRonden = 12;
+        s.State->Members.MemberCount = 40;
+        s.State->Configuration.Config.CfgRec.NDubRonden = 12;
         s.Open(2);
         s.Form->grab().save(folder + "/schema_opzet_open.png");
         s.Form->HerenEdit->setText("14");
@@ -729,8 +729,8 @@ private slots:
         s.Form->grab().save(folder + "/schema_opzet_klaar.png");
         // A late-arrivals evening whose rounds fail on the grid's courts, then fitted.
         s.Members(13, 8);
-        for (int i = 10; i <= 13; ++i) s.State->MemberList[i].LidRecord.StatCode = "X1";
-        s.State->Config.CfgRec.NBanen = 6;
+        for (int i = 10; i <= 13; ++i) s.State->Members.MemberList[i].LidRecord.StatCode = "X1";
+        s.State->Configuration.Config.CfgRec.NBanen = 6;
         s.Open(1);
         s.Form->TolvexEdit->setText("4");
         s.Form->Mixedit->setText("2");

@@ -228,9 +228,9 @@ void KeyOn(QWidget* widget, Qt::Key key) {
 }
 
 void RandomClub(RandomInput& random, AppState& state, int most) {
-    state.Config.CfgRec.Grpn[0] = random.Chance(85) ? "h" : "A";
-    state.Config.CfgRec.Grpn[1] = random.Chance(85) ? "d" : " d ";
-    state.MemberList.assign(1, TLedenObj{});
+    state.Configuration.Config.CfgRec.Grpn[0] = random.Chance(85) ? "h" : "A";
+    state.Configuration.Config.CfgRec.Grpn[1] = random.Chance(85) ? "d" : " d ";
+    state.Members.MemberList.assign(1, TLedenObj{});
     const int n = random.Below(most + 1);
     for (int i = 1; i <= n; ++i) {
         TLedenObj member;
@@ -242,10 +242,10 @@ void RandomClub(RandomInput& random, AppState& state, int most) {
         rec.Groep = random.Pick({"h", "d", "H", "D", "x", "", " h"});
         rec.StatCode = random.Pick(
             {"X", "1", "2", "3", "63", "64", "99", "a1", "B2", "-", "0", "", "A", "x", "9z"});
-        state.MemberList.push_back(member);
+        state.Members.MemberList.push_back(member);
     }
-    state.MemberCount = static_cast<int16_t>(n);
-    state.MemberDataPresent = random.Chance(90);
+    state.Members.MemberCount = static_cast<int16_t>(n);
+    state.Members.MemberDataPresent = random.Chance(90);
 }
 
 // Shown and active, so that the keyboard reaches the focused control as it would on screen.
@@ -396,7 +396,7 @@ private slots:
 
         auto open = [&] {
             RandomClub(h.Random, *state, 60);
-            TCfgRec& cfg = state->Config.CfgRec;
+            TCfgRec& cfg = state->Configuration.Config.CfgRec;
             // The configuration as the configuration dialog leaves it, or as a damaged file may
             // give it.
             if (h.Random.Chance(70)) {
@@ -410,7 +410,8 @@ private slots:
             }
             // Court warnings (1) pause the run half a second each: seldom, to keep the test short.
             cfg.Cfgflags = static_cast<uint16_t>(h.Random.Pick({0, 0, 0, 4, 4, 1}));
-            state->TodayDate = h.Random.Chance(80) ? "09-12-2026" : h.Random.Date().toStdString();
+            state->Common.TodayDate =
+                h.Random.Chance(80) ? "09-12-2026" : h.Random.Date().toStdString();
             ++h.Opened;
             if (!form.PrepareShow(h.Random.Chance(60) ? 1 : 2)) QVERIFY(form.PrepareShow(2));
             Activate(&form);
@@ -437,7 +438,7 @@ private slots:
         // The court coding dialog on its own, for any number of courts.
         for (int step = 0; step < Steps; ++step) {
             if (!banen.isVisible()) {
-                state->Config.CfgRec.NBanen =
+                state->Configuration.Config.CfgRec.NBanen =
                     static_cast<int16_t>(h.Random.Pick({0, 1, 9, 32, 33, -4, 32767, -32768}));
                 banen.PrepareShow(h.Random.Pick({0, 9, 40, -1}));
                 Activate(&banen);
@@ -452,8 +453,8 @@ private slots:
         Harness h(Seed + 1);
         ScratchFolder folder;
         auto state = std::make_unique<AppState>();
-        DefaultConfig(*state);
-        state->MemberFileName = folder.Path("club.tvs");
+        DefaultConfig(state->Common, state->Configuration);
+        state->Members.MemberFileName = folder.Path("club.tvs");
         TOptiesForm form(*state, h.Messages, h.Choose, h.Printer);
         for (int step = 0; step < Steps; ++step) {
             if (!form.isVisible()) {
@@ -506,16 +507,18 @@ private slots:
         RandomClub(h.Random, *state, 8);
         for (int session = 0; session < Steps / 10; ++session) {
             // The grid's current row: 0 without members.
-            const int curr = h.Random.Below(state->MemberCount + 1);
+            const int curr = h.Random.Below(state->Members.MemberCount + 1);
             if (h.Random.Chance(50))
                 dialog.NewLidDlgCreate(curr);
             else
                 dialog.EditLidDlgCreate(curr);
             QVERIFY(!dialog.isVisible());
-            QCOMPARE(static_cast<std::size_t>(state->MemberCount), state->MemberList.size() - 1);
+            QCOMPARE(static_cast<std::size_t>(state->Members.MemberCount),
+                     state->Members.MemberList.size() - 1);
             h.Forget();
         }
-        h.Report("member dialog", QString(", %1 members at the end").arg(state->MemberCount));
+        h.Report("member dialog",
+                 QString(", %1 members at the end").arg(state->Members.MemberCount));
         QVERIFY2(h.Unexpected.isEmpty(), qPrintable(h.Unexpected.join(", ")));
     }
 
@@ -531,20 +534,21 @@ private slots:
         grid.OpenLedenInput();
         for (int step = 0; step < Steps; ++step) {
             GridStep(h, grid);
-            QCOMPARE(static_cast<std::size_t>(state->MemberCount), state->MemberList.size() - 1);
-            QCOMPARE(grid.Grid->rowCount(), static_cast<int>(state->MemberCount));
+            QCOMPARE(static_cast<std::size_t>(state->Members.MemberCount),
+                     state->Members.MemberList.size() - 1);
+            QCOMPARE(grid.Grid->rowCount(), static_cast<int>(state->Members.MemberCount));
             h.Forget();
         }
         grid.hide();
-        h.Report("member grid", QString(", %1 members at the end").arg(state->MemberCount));
+        h.Report("member grid", QString(", %1 members at the end").arg(state->Members.MemberCount));
         QVERIFY2(h.Unexpected.isEmpty(), qPrintable(h.Unexpected.join(", ")));
     }
 
 private:
     static void StartRun(Harness& h, TSchemaForm& form, AppState& state) {
-        state.Schedule->Candidates = 0;
+        state.Store().Candidates = 0;
         Press(h.Random, form.StartSchemaBtn);
-        if (state.Schedule->Candidates > 0) ++h.Runs;
+        if (state.Store().Candidates > 0) ++h.Runs;
     }
 
     static void SetUpStep(Harness& h, TSchemaForm& form, AppState& state) {
@@ -553,12 +557,12 @@ private:
         case 20:
         case 21:
         case 22: { // an evening, mostly one that can be proposed and computed
-            const int members = std::max<int>(state.MemberCount, 0);
+            const int members = std::max<int>(state.Members.MemberCount, 0);
             const int men = r.Below(std::min(members, 16) + 1);
             // Copies: the configuration record is packed.
-            const int doubles = state.Config.CfgRec.NDubRonden;
-            const int mixed = state.Config.CfgRec.NMixRonden;
-            const int courts = state.Config.CfgRec.NBanen;
+            const int doubles = state.Configuration.Config.CfgRec.NDubRonden;
+            const int mixed = state.Configuration.Config.CfgRec.NMixRonden;
+            const int courts = state.Configuration.Config.CfgRec.NBanen;
             // A count is a fitting one, any number, or one that cancels another count.
             auto count = [&r](int fitting, int other) {
                 const int kind = r.Below(20);

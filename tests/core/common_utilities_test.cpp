@@ -1,27 +1,27 @@
 #include "core/common/form_scaling.h"
 #include "core/common/short_string.h"
 #include "core/common/windows1252.h"
-#include "core/start_up_values.h"
 #include "scripted_ports.h"
+#include "state/start_up_values.h"
 
 #include <gtest/gtest.h>
 
 TEST(StartUpValues, ARunStartsWithoutListAndWithTodayFixed) {
     AppState state;
-    state.MemberFileName = "/tmp/club.tvs";
-    state.BackupPending = false;
-    state.PrnFontSet = true;
-    state.ScheduleKind = 2;
+    state.Members.MemberFileName = "/tmp/club.tvs";
+    state.Members.BackupPending = false;
+    state.Common.PrnFontSet = true;
+    state.Common.ScheduleKind = 2;
     SetStartUpValues(state, {2015, 1, 7});
-    EXPECT_EQ(state.MemberFileName, "N_N");
-    EXPECT_TRUE(state.BackupPending);
-    EXPECT_FALSE(state.MemberDataPresent);
-    EXPECT_EQ(state.ScreenFontName, "MS Sans Serif");
-    EXPECT_EQ(state.ScreenFontSize, 10);
-    EXPECT_FALSE(state.PrnFontSet);
-    EXPECT_EQ(state.ScheduleKind, 1);
-    EXPECT_EQ(state.TodayDate.Str(), "07-01-2015");
-    EXPECT_EQ(state.TodayDate.Length, 10);
+    EXPECT_EQ(state.Members.MemberFileName, "N_N");
+    EXPECT_TRUE(state.Members.BackupPending);
+    EXPECT_FALSE(state.Members.MemberDataPresent);
+    EXPECT_EQ(state.Common.ScreenFontName, "MS Sans Serif");
+    EXPECT_EQ(state.Common.ScreenFontSize, 10);
+    EXPECT_FALSE(state.Common.PrnFontSet);
+    EXPECT_EQ(state.Common.ScheduleKind, 1);
+    EXPECT_EQ(state.Common.TodayDate.Str(), "07-01-2015");
+    EXPECT_EQ(state.Common.TodayDate.Length, 10);
 }
 
 TEST(PasFormAan, ControlsShrinkBy96OverThePixelsPerInch) {

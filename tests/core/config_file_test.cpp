@@ -73,10 +73,10 @@ TEST(ConfigRecords, AShortImageLeavesTheRestAsItWas) {
 }
 
 TEST_F(ConfigFixture, DefaultConfigurationOnDiskHasTheDocumentedBytes) {
-    State.MemberFileName = Member;
-    State.Config = TConfigObj{};
-    DefaultConfig(State);
-    SaveConfig(State, Messages, Member);
+    State.Members.MemberFileName = Member;
+    State.Configuration.Config = TConfigObj{};
+    DefaultConfig(State.Common, State.Configuration);
+    SaveConfig(State.Common, State.Configuration, Messages, Member);
     std::string bytes = ReadBytes(Cfg);
     ASSERT_EQ(bytes.size(), 268u);
     std::string expectedStart = RecordBytes(65)
@@ -100,26 +100,26 @@ TEST_F(ConfigFixture, DefaultConfigurationOnDiskHasTheDocumentedBytes) {
 }
 
 TEST_F(ConfigFixture, SavingAnUnnamedListWritesNothing) {
-    DefaultConfig(State);
-    SaveConfig(State, Messages, "N_N");
+    DefaultConfig(State.Common, State.Configuration);
+    SaveConfig(State.Common, State.Configuration, Messages, "N_N");
     EXPECT_FALSE(Exists(Folder.Path("N_N.cfg")));
     EXPECT_FALSE(Exists("N_N.cfg"));
 }
 
 TEST_F(ConfigFixture, SavingWithoutAnyConfigurationWarnsAndWritesTheDefaults) {
-    SaveConfig(State, Messages, Member);
+    SaveConfig(State.Common, State.Configuration, Messages, Member);
     EXPECT_EQ(Messages.Texts(),
               std::vector<std::string>{"Configuratie bestaat niet; wordt aangemaakt"});
     EXPECT_EQ(Messages.Last().Kind, KindWaarschuwing);
     EXPECT_EQ(ReadBytes(Cfg).size(), 268u);
-    EXPECT_TRUE(State.ConfigOK);
+    EXPECT_TRUE(State.Configuration.ConfigOK);
 }
 
 TEST_F(ConfigFixture, SaveTakesTheWorkingPrintSettingsAndKeepsClubLengte) {
     WriteBytes(Cfg, ConfigBytes(37));
-    LoadConfig(State, Messages, Host, Member);
-    State.PrnCfg.LinespPage = 55;
-    SaveConfig(State, Messages, Member);
+    LoadConfig(State.Common, State.Configuration, Messages, Host, Member);
+    State.Configuration.PrnCfg.LinespPage = 55;
+    SaveConfig(State.Common, State.Configuration, Messages, Member);
     std::string expected = ConfigBytes(37);
     expected[110] = 55;
     EXPECT_EQ(ReadBytes(Cfg), expected);
@@ -127,33 +127,33 @@ TEST_F(ConfigFixture, SaveTakesTheWorkingPrintSettingsAndKeepsClubLengte) {
 
 TEST_F(ConfigFixture, AFullFileIsTakenAndItsFlagsApplied) {
     WriteBytes(Cfg, ConfigBytes(37));
-    LoadConfig(State, Messages, Host, Member);
+    LoadConfig(State.Common, State.Configuration, Messages, Host, Member);
     EXPECT_TRUE(Messages.Shown.empty());
     EXPECT_TRUE(Host.DialogCalls.empty());
-    EXPECT_TRUE(State.ConfigOK);
-    EXPECT_EQ(State.ConfigFileName, Cfg);
-    EXPECT_EQ(+State.PrnCfg.PrntInstel, 2);
-    EXPECT_TRUE(State.GamesCounting);
-    EXPECT_TRUE(State.PersDataOn);
-    EXPECT_FALSE(State.PrintHeadOn);
+    EXPECT_TRUE(State.Configuration.ConfigOK);
+    EXPECT_EQ(State.Configuration.ConfigFileName, Cfg);
+    EXPECT_EQ(+State.Configuration.PrnCfg.PrntInstel, 2);
+    EXPECT_TRUE(State.Configuration.GamesCounting);
+    EXPECT_TRUE(State.Configuration.PersDataOn);
+    EXPECT_FALSE(State.Configuration.PrintHeadOn);
     EXPECT_EQ(Host.Maximised, std::vector<bool>{false});
 }
 
 TEST_F(ConfigFixture, WithoutPrintersTheChosenPrinterIsForgottenInTheWorkingCopyOnly) {
     Host.Printers = false;
     WriteBytes(Cfg, ConfigBytes(37));
-    LoadConfig(State, Messages, Host, Member);
-    EXPECT_FALSE(State.PrinterPresent);
-    EXPECT_EQ(+State.PrnCfg.PrntInstel, -1);
-    EXPECT_EQ(+State.Config.PrnCFGRecord.PrntInstel, 2);
+    LoadConfig(State.Common, State.Configuration, Messages, Host, Member);
+    EXPECT_FALSE(State.Configuration.PrinterPresent);
+    EXPECT_EQ(+State.Configuration.PrnCfg.PrntInstel, -1);
+    EXPECT_EQ(+State.Configuration.Config.PrnCFGRecord.PrntInstel, 2);
 }
 
 TEST_F(ConfigFixture, AMissingFileIsReportedAndAFreshConfigurationOffered) {
-    LoadConfig(State, Messages, Host, Member);
+    LoadConfig(State.Common, State.Configuration, Messages, Host, Member);
     EXPECT_EQ(Messages.Texts(), std::vector<std::string>{"Bestand bestaat niet : " + Cfg});
     EXPECT_EQ(Host.DialogCalls, std::vector<bool>{true});
-    EXPECT_EQ(+State.Config.CfgRec.NLeden, 24);
-    EXPECT_FALSE(State.ConfigOK); // the dialog was cancelled
+    EXPECT_EQ(+State.Configuration.Config.CfgRec.NLeden, 24);
+    EXPECT_FALSE(State.Configuration.ConfigOK); // the dialog was cancelled
 }
 
 TEST_F(ConfigFixture, FilesEndingBeforeNLedenAreUnusable) {
@@ -162,43 +162,43 @@ TEST_F(ConfigFixture, FilesEndingBeforeNLedenAreUnusable) {
         Messages.Clear();
         Host.DialogCalls.clear();
         WriteBytes(Cfg, ConfigBytes(37).substr(0, size));
-        LoadConfig(State, Messages, Host, Member);
+        LoadConfig(State.Common, State.Configuration, Messages, Host, Member);
         EXPECT_EQ(Messages.Texts(), std::vector<std::string>{"Ledenbestand is niet correct" + Cfg});
         EXPECT_EQ(Host.DialogCalls, std::vector<bool>{true});
-        EXPECT_EQ(+State.Config.CfgRec.NLeden, 24);
-        EXPECT_EQ(+State.PrnCfg.LinespPage, 61);
+        EXPECT_EQ(+State.Configuration.Config.CfgRec.NLeden, 24);
+        EXPECT_EQ(+State.Configuration.PrnCfg.LinespPage, 61);
     }
 }
 
 TEST_F(ConfigFixture, ClubDataAloneAreAcceptedAndPrintingGetsNoZeroToDivideBy) {
     WriteBytes(Cfg, ConfigBytes(37).substr(0, 65));
-    LoadConfig(State, Messages, Host, Member);
+    LoadConfig(State.Common, State.Configuration, Messages, Host, Member);
     EXPECT_TRUE(Messages.Shown.empty());
-    EXPECT_TRUE(State.ConfigOK);
-    EXPECT_EQ(+State.Config.CfgRec.NLeden, 37);
-    EXPECT_EQ(State.Config.CfgRec.ClubNaam, "TC De Baan");
-    EXPECT_EQ(+State.Config.PrnCFGRecord.LineHeight, 0);
-    EXPECT_EQ(+State.PrnCfg.LineHeight, 50);
-    EXPECT_EQ(+State.PrnCfg.LinespPage, 61);
-    EXPECT_EQ(+State.PrnCfg.LeftMarge, 0);
-    EXPECT_EQ(State.Printer.PrnPixPerCm, 118);
+    EXPECT_TRUE(State.Configuration.ConfigOK);
+    EXPECT_EQ(+State.Configuration.Config.CfgRec.NLeden, 37);
+    EXPECT_EQ(State.Configuration.Config.CfgRec.ClubNaam, "TC De Baan");
+    EXPECT_EQ(+State.Configuration.Config.PrnCFGRecord.LineHeight, 0);
+    EXPECT_EQ(+State.Configuration.PrnCfg.LineHeight, 50);
+    EXPECT_EQ(+State.Configuration.PrnCfg.LinespPage, 61);
+    EXPECT_EQ(+State.Configuration.PrnCfg.LeftMarge, 0);
+    EXPECT_EQ(State.Common.Printer.PrnPixPerCm, 118);
 }
 
 TEST_F(ConfigFixture, AConfigurationThatCannotBeReadLeavesTheOldOne) {
-    State.Config.CfgRec.NLeden = 99;
+    State.Configuration.Config.CfgRec.NLeden = 99;
     std::filesystem::create_directory(Cfg); // exists, but is no file
-    EXPECT_THROW(LoadConfig(State, Messages, Host, Member), FileError);
-    EXPECT_EQ(+State.Config.CfgRec.NLeden, 99);
+    EXPECT_THROW(LoadConfig(State.Common, State.Configuration, Messages, Host, Member), FileError);
+    EXPECT_EQ(+State.Configuration.Config.CfgRec.NLeden, 99);
 }
 
 TEST_F(ConfigFixture, MaximisedPreferenceReachesTheMainWindow) {
     std::string image = ConfigBytes(37);
     image[266] = static_cast<char>(2 | 1 | 16 | 32);
     WriteBytes(Cfg, image);
-    LoadConfig(State, Messages, Host, Member);
+    LoadConfig(State.Common, State.Configuration, Messages, Host, Member);
     EXPECT_EQ(Host.Maximised, std::vector<bool>{true});
-    EXPECT_TRUE(State.PrintHeadOn);
-    EXPECT_TRUE(State.LandscapeOn);
-    EXPECT_TRUE(State.PrintTitelOn);
-    EXPECT_FALSE(State.PersDataOn);
+    EXPECT_TRUE(State.Configuration.PrintHeadOn);
+    EXPECT_TRUE(State.Configuration.LandscapeOn);
+    EXPECT_TRUE(State.Configuration.PrintTitelOn);
+    EXPECT_FALSE(State.Configuration.PersDataOn);
 }

@@ -27,7 +27,7 @@ struct Evening {
 };
 
 void Prepare(ScheduleSetup& s, const Evening& e) {
-    s.State->Config.CfgRec.Cfgflags = 16;
+    s.State->Configuration.Config.CfgRec.Cfgflags = 16;
     if (!e.Players.empty())
         s.Names(e.Players, e.Doubles, e.Mixed, e.Courts);
     else
@@ -63,7 +63,7 @@ std::vector<RoundReasonEntry> RunWith(const Evening& e, const CourtPlan& plan) {
 CourtPlanOutcome Fit(const Evening& e) {
     ScheduleSetup s;
     Prepare(s, e);
-    return FitCourts(*s.State, s.Run);
+    return FitCourts(s.State->Common, s.State->Configuration, s.State->Store(), s.Run);
 }
 
 struct PlanCase {
@@ -123,7 +123,8 @@ TEST(FitCourts, KeepsTheGridsCourtsWhenTheyWork) {
     ScheduleSetup s;
     Prepare(s, night);
     ApplyCourtPlan(s.Store(), PlanOf({3, 3, 3, 3}, {2, 2, 2, 2}, {}));
-    const CourtPlanOutcome fit = FitCourts(*s.State, s.Run);
+    const CourtPlanOutcome fit =
+        FitCourts(s.State->Common, s.State->Configuration, s.State->Store(), s.Run);
     ASSERT_TRUE(fit.Found);
     EXPECT_TRUE(fit.MostGamesProved);
     EXPECT_EQ(fit.Distance, 0);
@@ -168,9 +169,10 @@ TEST(FitCourts, StopEndsTheSearch) {
     Prepare(s, {{}, 24, 24, 4, 2, 4});
     s.Control.PumpInterval = 1;
     s.Ports.Pump.OnProcess = [&](long long calls) {
-        if (calls == 3) s.State->StopKey = 27;
+        if (calls == 3) s.State->Common.StopKey = 27;
     };
-    const CourtPlanOutcome fit = FitCourts(*s.State, s.Run);
+    const CourtPlanOutcome fit =
+        FitCourts(s.State->Common, s.State->Configuration, s.State->Store(), s.Run);
     EXPECT_TRUE(fit.Stopped);
     EXPECT_FALSE(fit.Found);
     EXPECT_TRUE(fit.Why.empty());

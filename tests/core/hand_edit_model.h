@@ -110,7 +110,7 @@ inline std::string Mismatch(const ScheduleStore& store, const PlaceModel& model)
 
 // Court codes of every kind for courts 1..32.
 inline void RandomCourtCodes(AppState& state, std::mt19937& random) {
-    auto& codes = state.BaanCode;
+    auto& codes = state.Common.BaanCode;
     for (int k = 1; k <= 32; ++k) {
         switch (random() % 7) {
         case 0:
@@ -168,7 +168,7 @@ struct RandomNight {
         const auto pairing = static_cast<uint16_t>(random() % 8);
         const auto pause = static_cast<uint16_t>(random() % 2 + 4 * (random() % 3));
         S.Ports.Messages.OnUnexpectedQuestion = [](const std::string&) {};
-        S.State->Config.CfgRec.NBanen = static_cast<int16_t>(courts);
+        S.State->Configuration.Config.CfgRec.NBanen = static_cast<int16_t>(courts);
         if (kind == ScheduleWithNames) {
             const char* codes[] = {"X", "X", "X", "X", "X2", "X3"};
             std::vector<std::pair<std::string, std::string>> members;

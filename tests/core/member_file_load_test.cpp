@@ -13,7 +13,8 @@ struct LoadFixture : ::testing::Test {
     LoadFixture() { WriteBytes(Folder.Path("club.cfg"), ConfigBytes(30)); }
     OpenOutcome Open(const std::string& members) {
         WriteBytes(File, members);
-        return OpenNamedMemberFile(State, Messages, Host, View, File);
+        return OpenNamedMemberFile(State.Common, State.Configuration, State.Members, Messages, Host,
+                                   View, File);
     }
     AppState State;
     ScriptedMessenger Messages;
@@ -34,13 +35,13 @@ std::string ThreeMembers() {
 TEST_F(LoadFixture, CountInTheClubNumberOfTheHeader) {
     OpenOutcome outcome = Open(HeaderBytes(3, "") + ThreeMembers());
     EXPECT_TRUE(outcome.Loaded);
-    EXPECT_EQ(State.MemberCount, 3);
-    ASSERT_EQ(State.MemberList.size(), 4u);
-    EXPECT_EQ(State.MemberList[1].LidRecord.Voornaam, "Anna");
-    EXPECT_EQ(State.MemberList[3].LidRecord.AchterNaam, "Visser");
-    EXPECT_EQ(State.MemberList[3].LidRecord.StatCode, "2");
-    EXPECT_TRUE(State.MemberDataPresent);
-    EXPECT_EQ(State.MemberFileName, File);
+    EXPECT_EQ(State.Members.MemberCount, 3);
+    ASSERT_EQ(State.Members.MemberList.size(), 4u);
+    EXPECT_EQ(State.Members.MemberList[1].LidRecord.Voornaam, "Anna");
+    EXPECT_EQ(State.Members.MemberList[3].LidRecord.AchterNaam, "Visser");
+    EXPECT_EQ(State.Members.MemberList[3].LidRecord.StatCode, "2");
+    EXPECT_TRUE(State.Members.MemberDataPresent);
+    EXPECT_EQ(State.Members.MemberFileName, File);
     EXPECT_EQ(View.StatusNames, std::vector<std::string>{"club.tvs"});
     EXPECT_EQ(View.FileCommandsEnabled, 1);
     EXPECT_TRUE(Messages.Shown.empty());
@@ -48,30 +49,30 @@ TEST_F(LoadFixture, CountInTheClubNumberOfTheHeader) {
 
 TEST_F(LoadFixture, CountInTheRemarkOfTheHeader) {
     EXPECT_TRUE(Open(HeaderBytes(0, "3") + ThreeMembers()).Loaded);
-    EXPECT_EQ(State.MemberCount, 3);
+    EXPECT_EQ(State.Members.MemberCount, 3);
     EXPECT_TRUE(Open(HeaderBytes(0, " +2") + ThreeMembers()).Loaded);
-    EXPECT_EQ(State.MemberCount, 2);
+    EXPECT_EQ(State.Members.MemberCount, 2);
 }
 
 TEST_F(LoadFixture, NoCountInTheHeaderFallsBackOnTheConfiguration) {
     OpenOutcome outcome = Open(HeaderBytes(0, "") + ThreeMembers());
     EXPECT_TRUE(outcome.Loaded);
     EXPECT_EQ(outcome.HeaderCount, 30);
-    EXPECT_EQ(State.MemberCount, 30);
-    ASSERT_EQ(State.MemberList.size(), 31u);
+    EXPECT_EQ(State.Members.MemberCount, 30);
+    ASSERT_EQ(State.Members.MemberList.size(), 31u);
     // Records missing at the end of the file come out blank.
-    const TLidRec& missing = State.MemberList[30].LidRecord;
+    const TLidRec& missing = State.Members.MemberList[30].LidRecord;
     EXPECT_EQ(+missing.ClubNo, 0);
     EXPECT_EQ(+missing.Indx, 0);
     EXPECT_TRUE(missing.Voornaam.Empty());
-    EXPECT_EQ(State.MemberList[2].LidRecord.Voornaam, "Bram");
+    EXPECT_EQ(State.Members.MemberList[2].LidRecord.Voornaam, "Bram");
 }
 
 TEST_F(LoadFixture, AShortLastRecordKeepsWhatCameAndBlanksTheRest) {
     std::string bytes = HeaderBytes(2, "") + ThreeMembers().substr(0, 232 + 50);
     EXPECT_TRUE(Open(bytes).Loaded);
-    EXPECT_EQ(State.MemberList[2].LidRecord.Voornaam, "Bram");
-    EXPECT_TRUE(State.MemberList[2].LidRecord.Groep.Empty());
+    EXPECT_EQ(State.Members.MemberList[2].LidRecord.Voornaam, "Bram");
+    EXPECT_TRUE(State.Members.MemberList[2].LidRecord.Groep.Empty());
 }
 
 TEST(MemberCountFromHeader, TheThreeStepsInTheirOrder) {
@@ -96,24 +97,26 @@ TEST(MemberCountFromHeader, TheThreeStepsInTheirOrder) {
 TEST(LoadLedenFromBytes, ZeroCountIsReportedAndLeavesOnlyTheHeader) {
     AppState state;
     ScriptedMessenger messages;
-    state.Config.CfgRec.NLeden = 30;
-    EXPECT_FALSE(LoadLedenFromBytes(state, messages, HeaderBytes(0, "vijf") + ThreeMembers()));
+    state.Configuration.Config.CfgRec.NLeden = 30;
+    EXPECT_FALSE(LoadLedenFromBytes({messages, state.Common.ErrorCode}, state.Configuration,
+                                    state.Members, HeaderBytes(0, "vijf") + ThreeMembers()));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Fout in data bestand:  Aantalleden=0"});
     EXPECT_EQ(messages.Last().Kind, KindFout);
-    EXPECT_EQ(state.MemberList.size(), 1u);
-    EXPECT_EQ(state.MemberCount, 0);
-    EXPECT_FALSE(state.MemberDataPresent);
+    EXPECT_EQ(state.Members.MemberList.size(), 1u);
+    EXPECT_EQ(state.Members.MemberCount, 0);
+    EXPECT_FALSE(state.Members.MemberDataPresent);
 }
 
 TEST(LoadLedenFromBytes, NegativeCountIsRefusedLikeZero) {
     AppState state;
     ScriptedMessenger messages;
     int16_t count = 0;
-    EXPECT_FALSE(LoadLedenFromBytes(state, messages, HeaderBytes(-3, "") + ThreeMembers(), &count));
+    EXPECT_FALSE(LoadLedenFromBytes({messages, state.Common.ErrorCode}, state.Configuration,
+                                    state.Members, HeaderBytes(-3, "") + ThreeMembers(), &count));
     EXPECT_EQ(count, -3);
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Fout in data bestand:  Aantalleden=-3"});
-    EXPECT_EQ(state.MemberCount, 0);
-    EXPECT_EQ(state.MemberList.size(), 1u);
+    EXPECT_EQ(state.Members.MemberCount, 0);
+    EXPECT_EQ(state.Members.MemberList.size(), 1u);
 }
 
 TEST_F(LoadFixture, AFailedLoadKeepsTheListThatWasOpen) {
@@ -121,15 +124,16 @@ TEST_F(LoadFixture, AFailedLoadKeepsTheListThatWasOpen) {
     std::string other = Folder.Path("kapot.tvs");
     WriteBytes(other, HeaderBytes(0, "x") + ThreeMembers());
     Messages.Clear();
-    OpenOutcome outcome = OpenNamedMemberFile(State, Messages, Host, View, other);
+    OpenOutcome outcome = OpenNamedMemberFile(State.Common, State.Configuration, State.Members,
+                                              Messages, Host, View, other);
     EXPECT_FALSE(outcome.Loaded);
     EXPECT_EQ(Messages.Texts(),
               (std::vector<std::string>{"Bestand bestaat niet : " + Folder.Path("kapot.cfg"),
                                         "Fout in data bestand:  Aantalleden=0"}));
-    EXPECT_EQ(State.MemberCount, 3);
-    EXPECT_EQ(State.MemberList[1].LidRecord.Voornaam, "Anna");
-    EXPECT_EQ(State.MemberFileName, File);
-    EXPECT_EQ(+State.Config.CfgRec.NLeden, 30);
+    EXPECT_EQ(State.Members.MemberCount, 3);
+    EXPECT_EQ(State.Members.MemberList[1].LidRecord.Voornaam, "Anna");
+    EXPECT_EQ(State.Members.MemberFileName, File);
+    EXPECT_EQ(+State.Configuration.Config.CfgRec.NLeden, 30);
 }
 
 TEST_F(LoadFixture, AFileThatCannotBeReadIsNamedWithTheReason) {
@@ -138,51 +142,57 @@ TEST_F(LoadFixture, AFileThatCannotBeReadIsNamedWithTheReason) {
     std::filesystem::create_directory(folderAsFile);
     WriteBytes(Folder.Path("map.cfg"), ConfigBytes(8));
     Messages.Clear();
-    EXPECT_FALSE(OpenNamedMemberFile(State, Messages, Host, View, folderAsFile).Loaded);
+    EXPECT_FALSE(OpenNamedMemberFile(State.Common, State.Configuration, State.Members, Messages,
+                                     Host, View, folderAsFile)
+                     .Loaded);
     EXPECT_EQ(Messages.Texts(),
               std::vector<std::string>{folderAsFile +
                                        " (Is a directory) Inlezen NIET gelukt\n\r probeer "
                                        "opnieuw of controleer file"});
-    EXPECT_EQ(State.MemberCount, 3);
-    EXPECT_EQ(State.MemberFileName, File);
-    EXPECT_EQ(+State.Config.CfgRec.NLeden, 30);
+    EXPECT_EQ(State.Members.MemberCount, 3);
+    EXPECT_EQ(State.Members.MemberFileName, File);
+    EXPECT_EQ(+State.Configuration.Config.CfgRec.NLeden, 30);
 }
 
 TEST_F(LoadFixture, AMissingFileChangesNothing) {
-    EXPECT_FALSE(OpenNamedMemberFile(State, Messages, Host, View, Folder.Path("weg.tvs")).Loaded);
+    EXPECT_FALSE(OpenNamedMemberFile(State.Common, State.Configuration, State.Members, Messages,
+                                     Host, View, Folder.Path("weg.tvs"))
+                     .Loaded);
     EXPECT_EQ(Messages.Texts(),
               std::vector<std::string>{"Bestand bestaat niet : " + Folder.Path("weg.tvs")});
-    EXPECT_EQ(State.MemberFileName, "N_N");
+    EXPECT_EQ(State.Members.MemberFileName, "N_N");
     EXPECT_TRUE(View.StatusNames.empty());
 }
 
 TEST_F(LoadFixture, OpenDialogAsksForTvsFilesAndItsCancelClearsDataPresent) {
     ScriptedChooser chooser;
     chooser.OpenAnswers.push_back(std::nullopt);
-    State.MemberDataPresent = true;
-    OpenMemberFile(State, Messages, chooser, Host, View);
-    EXPECT_FALSE(State.MemberDataPresent);
+    State.Members.MemberDataPresent = true;
+    OpenMemberFile(State.Common, State.Configuration, State.Members, Messages, chooser, Host, View);
+    EXPECT_FALSE(State.Members.MemberDataPresent);
     ASSERT_EQ(chooser.Requests.size(), 1u);
     EXPECT_EQ(chooser.Requests[0].InitialName, "*.TVS");
     EXPECT_EQ(chooser.Requests[0].Filter, "Tolvex bestand (*.tvs)");
     WriteBytes(File, HeaderBytes(3, "") + ThreeMembers());
     chooser.OpenAnswers.push_back(File);
-    OpenMemberFile(State, Messages, chooser, Host, View);
-    EXPECT_TRUE(State.MemberDataPresent);
-    EXPECT_EQ(State.MemberCount, 3);
+    OpenMemberFile(State.Common, State.Configuration, State.Members, Messages, chooser, Host, View);
+    EXPECT_TRUE(State.Members.MemberDataPresent);
+    EXPECT_EQ(State.Members.MemberCount, 3);
 }
 
 TEST_F(LoadFixture, PrintSettingsOfTheFileReachTheWindows) {
     Open(HeaderBytes(3, "") + ThreeMembers());
     EXPECT_EQ(View.ScreenFont, "Arial:11");
-    EXPECT_EQ(State.ScreenFontName, "Arial");
-    EXPECT_TRUE(State.PrnFontSet);
+    EXPECT_EQ(State.Common.ScreenFontName, "Arial");
+    EXPECT_TRUE(State.Common.PrnFontSet);
 }
 
 TEST_F(LoadFixture, ANamedPipeIsRefusedInsteadOfWaitedFor) {
     std::string pipe = Folder.Path("pijp.tvs");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    EXPECT_FALSE(OpenNamedMemberFile(State, Messages, Host, View, pipe).Loaded);
+    EXPECT_FALSE(OpenNamedMemberFile(State.Common, State.Configuration, State.Members, Messages,
+                                     Host, View, pipe)
+                     .Loaded);
     ASSERT_EQ(Messages.Shown.size(), 2u); // the missing configuration, then the pipe
     EXPECT_EQ(Messages.Shown[1].Text, pipe + " (Not a regular file) Inlezen NIET gelukt\n\r "
                                              "probeer opnieuw of controleer file");

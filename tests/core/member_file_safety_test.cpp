@@ -73,20 +73,21 @@ struct SafetyFixture : ::testing::TestWithParam<bool> {
     void SetUp() override {
         if (!Disk.Usable) GTEST_SKIP() << "mounting a tmpfs needs root";
         Host.DialogAnswers.push_back(true);
-        NewLedenInput(State, Messages, Host, View);
+        NewLedenInput(State.Configuration, State.Members, Messages, Host, View);
         Chooser.SaveAnswers.push_back(File);
         ASSERT_TRUE(Save(SaveCommand::Bewaren));
         Saved = ReadBytes(File);
         SavedCfg = ReadBytes(Cfg);
         // An edit that makes the next file differ from the one on disk.
-        State.MemberList[1].LidRecord.Voornaam.Assign("Gewijzigd");
-        State.Config.CfgRec.NBanen = 4;
+        State.Members.MemberList[1].LidRecord.Voornaam.Assign("Gewijzigd");
+        State.Configuration.Config.CfgRec.NBanen = 4;
         // The next save would be the first of a run over an existing file.
-        State.BackupPending = true;
+        State.Members.BackupPending = true;
         Messages.Clear();
     }
     bool Save(SaveCommand command) {
-        return RunSaveCommand(State, Messages, Chooser, View, command, Files);
+        return RunSaveCommand(State.Common, State.Configuration, State.Members, Messages, Chooser,
+                              View, command, Files);
     }
     // Nothing but the saved files (and no temporary file) is left in the folder.
     std::vector<std::string> FolderContent() {
@@ -125,7 +126,7 @@ TEST_P(SafetyFixture, FullDiskKeepsThePreviousFilesAndSaysWhy) {
                   Cfg + " (No space left on device) Wegschrijven NIET gelukt\n\r probeer opnieuw "
                         "of controleer file"}));
     // No backup was made, so the next save that succeeds still makes it.
-    EXPECT_TRUE(State.BackupPending);
+    EXPECT_TRUE(State.Members.BackupPending);
 }
 
 TEST_P(SafetyFixture, FullDiskWithConfirmationAlsoReportsTheFailedSave) {
@@ -183,7 +184,7 @@ TEST_P(FailingSaveFixture, AFailureHalfwayOnTheSyncOrOnTheRenameKeepsTheFilesAsT
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         Files = FailingFileSystem{};
-        State.BackupPending = true;
+        State.Members.BackupPending = true;
         Messages.Clear();
         c.Arrange(Files);
         EXPECT_FALSE(Save(SaveCommand::Bewaren));
@@ -197,7 +198,7 @@ TEST_P(FailingSaveFixture, AFailureHalfwayOnTheSyncOrOnTheRenameKeepsTheFilesAsT
                           ") Wegschrijven NIET gelukt\n\r probeer opnieuw of controleer file",
                       Cfg + " (" + c.Reason +
                           ") Wegschrijven NIET gelukt\n\r probeer opnieuw of controleer file"}));
-        EXPECT_TRUE(State.BackupPending);
+        EXPECT_TRUE(State.Members.BackupPending);
     }
     // The same save on a healthy disk syncs the file and its folder, and keeps the backup.
     Files = FailingFileSystem{};

@@ -11,13 +11,14 @@ struct SaveFixture : ::testing::Test {
     // "&Nieuw" confirmed in the configuration dialog.
     void StartNewList() {
         Host.DialogAnswers.push_back(true);
-        NewLedenInput(State, Messages, Host, View);
+        NewLedenInput(State.Configuration, State.Members, Messages, Host, View);
     }
     bool Save(SaveCommand command) {
-        return RunSaveCommand(State, Messages, Chooser, View, command);
+        return RunSaveCommand(State.Common, State.Configuration, State.Members, Messages, Chooser,
+                              View, command);
     }
     void SetMember(int i, int16_t clubNo, std::string_view voornaam, std::string_view achterNaam) {
-        TLidRec& m = State.MemberList[i].LidRecord;
+        TLidRec& m = State.Members.MemberList[i].LidRecord;
         m.ClubNo = clubNo;
         m.Voornaam.Assign(voornaam);
         m.AchterNaam.Assign(achterNaam);
@@ -47,14 +48,14 @@ TEST_F(SaveFixture, NewListOfPlaceholdersIsWrittenAsTwentyFiveRecords) {
     EXPECT_EQ(View.StatusNames, std::vector<std::string>{"N_N"});
     EXPECT_EQ(View.NieuwEnabled, std::vector<bool>{false});
     EXPECT_EQ(View.GridOpened, 1);
-    EXPECT_TRUE(State.MemberDataPresent);
+    EXPECT_TRUE(State.Members.MemberDataPresent);
     Chooser.SaveAnswers.push_back(File);
     EXPECT_TRUE(Save(SaveCommand::Bewaren));
     std::string bytes = ReadBytes(File);
     EXPECT_EQ(bytes.size(), 5800u);
     EXPECT_EQ(bytes, NewListBytes());
     EXPECT_EQ(ReadBytes(Folder.Path("club.cfg")).size(), 268u);
-    EXPECT_EQ(State.MemberFileName, File); // the folder stays with the name
+    EXPECT_EQ(State.Members.MemberFileName, File); // the folder stays with the name
     EXPECT_EQ(View.StatusNames.back(), "club.tvs");
     EXPECT_EQ(View.NieuwEnabled.back(), true);
     ASSERT_EQ(Chooser.Requests.size(), 1u);
@@ -66,11 +67,11 @@ TEST_F(SaveFixture, NewListOfPlaceholdersIsWrittenAsTwentyFiveRecords) {
 
 TEST_F(SaveFixture, CancelledConfigurationDialogKeepsTheOldList) {
     Host.DialogAnswers.push_back(false);
-    State.MemberCount = 0;
-    NewLedenInput(State, Messages, Host, View);
-    EXPECT_EQ(State.MemberList.size(), 1u);
+    State.Members.MemberCount = 0;
+    NewLedenInput(State.Configuration, State.Members, Messages, Host, View);
+    EXPECT_EQ(State.Members.MemberList.size(), 1u);
     EXPECT_EQ(View.GridOpened, 0);
-    EXPECT_FALSE(State.MemberDataPresent);
+    EXPECT_FALSE(State.Members.MemberDataPresent);
 }
 
 TEST_F(SaveFixture, LoadThenSaveReproducesTheFileByteForByte) {
@@ -80,7 +81,9 @@ TEST_F(SaveFixture, LoadThenSaveReproducesTheFileByteForByte) {
     original[4 + 1 + 10] = 'r'; // a byte behind a short string's length
     WriteBytes(File, original);
     WriteBytes(Folder.Path("club.cfg"), ConfigBytes(3));
-    ASSERT_TRUE(OpenNamedMemberFile(State, Messages, Host, View, File).Loaded);
+    ASSERT_TRUE(OpenNamedMemberFile(State.Common, State.Configuration, State.Members, Messages,
+                                    Host, View, File)
+                    .Loaded);
     EXPECT_TRUE(Save(SaveCommand::Bewaren));
     EXPECT_EQ(ReadBytes(File), original);
     EXPECT_EQ(ReadBytes(Folder.Path("club.~tv")), original);
@@ -91,7 +94,8 @@ TEST_F(SaveFixture, HeaderIsWrittenWithClubNumberZeroAndTheCountAsRemark) {
     WriteBytes(File, HeaderBytes(2, "oud") + MemberBytes(1, 11, "A", "B", "h", "X") +
                          MemberBytes(2, 12, "C", "D", "d", "X"));
     WriteBytes(Folder.Path("club.cfg"), ConfigBytes(3));
-    OpenNamedMemberFile(State, Messages, Host, View, File);
+    OpenNamedMemberFile(State.Common, State.Configuration, State.Members, Messages, Host, View,
+                        File);
     Save(SaveCommand::Bewaren);
     std::string header = ReadBytes(File).substr(0, 232);
     // The bytes behind the remark's new length stay as the header held them.
@@ -111,7 +115,7 @@ TEST_F(SaveFixture, FirstSaveOfARunKeepsTheOldFileAsBackupAndTheSecondDoesNot) {
     EXPECT_EQ(Messages.Last().Kind, KindBevestig);
     EXPECT_EQ(Messages.Last().Buttons, ButtonsJaNee);
     EXPECT_EQ(ReadBytes(Folder.Path("club.~tv")), old);
-    EXPECT_FALSE(State.BackupPending);
+    EXPECT_FALSE(State.Members.BackupPending);
     SetMember(1, 40, "Nieuw", "Lid");
     EXPECT_TRUE(Save(SaveCommand::Bewaren));
     EXPECT_EQ(ReadBytes(Folder.Path("club.~tv")), old);
@@ -143,7 +147,7 @@ TEST_F(SaveFixture, RefusingToOverwriteKeepsTheOldNameAndWritesNothing) {
     Chooser.SaveAnswers.push_back(File);
     Messages.Answer(ResultNo);
     EXPECT_FALSE(Save(SaveCommand::Bewaren));
-    EXPECT_EQ(State.MemberFileName, "N_N");
+    EXPECT_EQ(State.Members.MemberFileName, "N_N");
     EXPECT_EQ(ReadBytes(File), "someone else's file");
     // The next save asks again instead of writing to the refused file.
     Chooser.SaveAnswers.push_back(std::nullopt);
@@ -156,7 +160,7 @@ TEST_F(SaveFixture, CancelledSaveDialogWritesNothingAndKeepsTheName) {
     StartNewList();
     Chooser.SaveAnswers.push_back(std::nullopt);
     EXPECT_FALSE(Save(SaveCommand::Red));
-    EXPECT_EQ(State.MemberFileName, "N_N");
+    EXPECT_EQ(State.Members.MemberFileName, "N_N");
     EXPECT_TRUE(Messages.Shown.empty());
 }
 
@@ -164,7 +168,7 @@ TEST_F(SaveFixture, ANameWithoutExtensionGetsTvs) {
     StartNewList();
     Chooser.SaveAnswers.push_back(Folder.Path("zomer"));
     EXPECT_TRUE(Save(SaveCommand::Bewaren));
-    EXPECT_EQ(State.MemberFileName, Folder.Path("zomer.tvs"));
+    EXPECT_EQ(State.Members.MemberFileName, Folder.Path("zomer.tvs"));
     EXPECT_TRUE(Exists(Folder.Path("zomer.cfg")));
 }
 
@@ -188,21 +192,21 @@ TEST_F(SaveFixture, DuplicateClubNumbersBlockTheSaveWithTheirPairs) {
 TEST(CheckUniqueClubNumbers, AfterTheFirstDuplicateOnlyNeighboursAreCompared) {
     AppState state;
     ScriptedMessenger messages;
-    state.MemberCount = 4;
-    state.MemberList.resize(5);
+    state.Members.MemberCount = 4;
+    state.Members.MemberList.resize(5);
     const int16_t numbers[] = {7, 7, 8, 7};
-    for (int i = 1; i <= 4; ++i) state.MemberList[i].LidRecord.ClubNo = numbers[i - 1];
-    EXPECT_FALSE(CheckUniqueClubNumbers(state, messages));
+    for (int i = 1; i <= 4; ++i) state.Members.MemberList[i].LidRecord.ClubNo = numbers[i - 1];
+    EXPECT_FALSE(CheckUniqueClubNumbers(state.Members, messages));
     // (1,2) is found; then 2 is compared with 3 only and 3 with 4: (2,4) is never compared.
     ASSERT_EQ(messages.Shown.size(), 1u);
-    state.MemberList[2].LidRecord.ClubNo = 9;
+    state.Members.MemberList[2].LidRecord.ClubNo = 9;
     messages.Clear();
-    EXPECT_FALSE(CheckUniqueClubNumbers(state, messages));
+    EXPECT_FALSE(CheckUniqueClubNumbers(state.Members, messages));
     EXPECT_EQ(messages.Texts(),
               std::vector<std::string>{"Lidnummer in duplo  :\r    7      \r    7      "});
-    state.MemberList[4].LidRecord.ClubNo = 100;
+    state.Members.MemberList[4].LidRecord.ClubNo = 100;
     messages.Clear();
-    EXPECT_TRUE(CheckUniqueClubNumbers(state, messages));
+    EXPECT_TRUE(CheckUniqueClubNumbers(state.Members, messages));
     EXPECT_TRUE(messages.Shown.empty());
 }
 
@@ -236,11 +240,11 @@ TEST_F(SaveFixture, ConfirmationRefusedWritesNothing) {
 TEST_F(SaveFixture, AListShorterThanItsCountIsNotWritten) {
     StartNewList();
     Chooser.SaveAnswers.push_back(File);
-    State.MemberCount = 30;
+    State.Members.MemberCount = 30;
     EXPECT_FALSE(Save(SaveCommand::Bewaren));
     EXPECT_EQ(Messages.Texts(),
               std::vector<std::string>{
                   File + " Wegschrijven NIET gelukt\n\r probeer opnieuw of controleer file"});
     EXPECT_FALSE(Exists(File));
-    EXPECT_EQ(State.ErrorCode, 1);
+    EXPECT_EQ(State.Common.ErrorCode, 1);
 }

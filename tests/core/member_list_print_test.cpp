@@ -3,6 +3,7 @@
 #include "core/members/member_list_print.h"
 #include "recording_print_canvas.h"
 #include "scripted_ports.h"
+#include "state/app_state.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +22,9 @@ struct MemberPrint {
     MemberPrintFields Fields;
 
     explicit MemberPrint(int rows) {
-        DefaultConfig(State);
-        State.MemberFileName = "/data/club.tvs";
-        State.PrnCfg.PrntInstel = 0;
+        DefaultConfig(State.Common, State.Configuration);
+        State.Members.MemberFileName = "/data/club.tvs";
+        State.Configuration.PrnCfg.PrntInstel = 0;
         Grid.Title = "Tennis Tolvex";
         // Screen widths of Ix and the six columns of the normal view; x 4800 div 800 = x 6.
         Grid.ColumnWidths = {20, 40, 80, 160, 40, 40, 120};
@@ -34,9 +35,10 @@ struct MemberPrint {
     }
     // Measured as the print command does: lines of 100 pixels, characters of 51 on average.
     void Print() {
-        Fields.Orientatfact = SelectPrinterForJob(State, Messages, Canvas);
+        Fields.Orientatfact =
+            SelectPrinterForJob(State.Common, State.Configuration, Messages, Canvas);
         Canvas.BeginDoc("test");
-        PrintRecords(State, Canvas, Grid, Fields);
+        PrintRecords(State.Common, State.Configuration, State.Members, Canvas, Grid, Fields);
         Canvas.EndDoc();
     }
     const PrintedItem* Text(std::string_view text) const {
@@ -57,8 +59,8 @@ struct MemberPrint {
 TEST(MemberListPrint, HeadingRowsBarsAndRulesSitAtTheirPrinterPixels) {
     MemberPrint p(2);
     p.Print();
-    EXPECT_EQ(p.State.PrnCfg.LineHeight, 100);
-    EXPECT_EQ(p.State.PrnCfg.LeftMarge, 153); // 3 x 51 stays in the settings
+    EXPECT_EQ(p.State.Configuration.PrnCfg.LineHeight, 100);
+    EXPECT_EQ(p.State.Configuration.PrnCfg.LeftMarge, 153); // 3 x 51 stays in the settings
     const auto& items = p.Canvas.Items;
     ASSERT_GE(items.size(), 3u);
     EXPECT_EQ(items[0].Text, "Tennis Tolvex");
@@ -97,7 +99,7 @@ TEST(MemberListPrint, PagesHoldTheCountedLinesAndLandscapeFewer) {
     // 10 lines to the page: the heading counts 2, row 0 1, the rule 1, each row 1, and a page
     // ends once the count (x 1.4 in landscape) reaches 9.
     MemberPrint portrait(11);
-    portrait.State.PrnCfg.LinespPage = 10;
+    portrait.State.Configuration.PrnCfg.LinespPage = 10;
     portrait.Print();
     EXPECT_EQ(portrait.Canvas.Page, 3);
     EXPECT_EQ(portrait.FirstNamesOfPage(1),
@@ -110,8 +112,8 @@ TEST(MemberListPrint, PagesHoldTheCountedLinesAndLandscapeFewer) {
         }
 
     MemberPrint landscape(11);
-    landscape.State.PrnCfg.LinespPage = 10;
-    landscape.State.PrnCfg.Preferent |= PrefLiggend;
+    landscape.State.Configuration.PrnCfg.LinespPage = 10;
+    landscape.State.Configuration.PrnCfg.Preferent |= PrefLiggend;
     landscape.Print();
     EXPECT_EQ(landscape.Fields.Orientatfact, 140);
     EXPECT_EQ(landscape.Canvas.CurrentOrientation, PrintOrientation::Landscape);
@@ -163,15 +165,17 @@ TEST(MemberListPrint, TheAddressViewPrintsSevenColumns) {
 
 TEST(MemberListPrint, TheCommandRefusesWithoutPrinterAsksAndReportsAFailedJob) {
     MemberPrint none(1);
-    none.State.PrnCfg.PrntInstel = -1;
-    EXPECT_FALSE(PrintMemberList(none.State, none.Messages, none.Canvas, none.Grid, none.Fields));
+    none.State.Configuration.PrnCfg.PrntInstel = -1;
+    EXPECT_FALSE(PrintMemberList(none.State.Common, none.State.Configuration, none.State.Members,
+                                 none.Messages, none.Canvas, none.Grid, none.Fields));
     EXPECT_EQ(none.Messages.Texts(), std::vector<std::string>{"Geen Printer aanwezig"});
     EXPECT_EQ(none.Messages.Last().Kind, KindFout);
     EXPECT_TRUE(none.Canvas.JobTitle.empty());
 
     MemberPrint no(1);
     no.Messages.Answer(ResultNo);
-    EXPECT_FALSE(PrintMemberList(no.State, no.Messages, no.Canvas, no.Grid, no.Fields));
+    EXPECT_FALSE(PrintMemberList(no.State.Common, no.State.Configuration, no.State.Members,
+                                 no.Messages, no.Canvas, no.Grid, no.Fields));
     EXPECT_EQ(no.Messages.Last().Text, "Afdrukken op printer: \rTestprinter");
     EXPECT_EQ(no.Messages.Last().Kind, KindInformatie);
     EXPECT_EQ(no.Messages.Last().Buttons, ButtonsJaNee);
@@ -180,10 +184,11 @@ TEST(MemberListPrint, TheCommandRefusesWithoutPrinterAsksAndReportsAFailedJob) {
     MemberPrint yes(1);
     yes.Messages.Answer(ResultYes);
     bool targetAsked = false;
-    EXPECT_TRUE(PrintMemberList(yes.State, yes.Messages, yes.Canvas, yes.Grid, yes.Fields, [&] {
-        targetAsked = true;
-        return true;
-    }));
+    EXPECT_TRUE(PrintMemberList(yes.State.Common, yes.State.Configuration, yes.State.Members,
+                                yes.Messages, yes.Canvas, yes.Grid, yes.Fields, [&] {
+                                    targetAsked = true;
+                                    return true;
+                                }));
     EXPECT_TRUE(targetAsked);
     EXPECT_EQ(yes.Canvas.JobTitle, "Tennis Tolvex");
     EXPECT_FALSE(yes.Canvas.InJob);
@@ -191,16 +196,18 @@ TEST(MemberListPrint, TheCommandRefusesWithoutPrinterAsksAndReportsAFailedJob) {
 
     MemberPrint cancelled(1);
     cancelled.Messages.Answer(ResultYes);
-    EXPECT_FALSE(PrintMemberList(cancelled.State, cancelled.Messages, cancelled.Canvas,
+    EXPECT_FALSE(PrintMemberList(cancelled.State.Common, cancelled.State.Configuration,
+                                 cancelled.State.Members, cancelled.Messages, cancelled.Canvas,
                                  cancelled.Grid, cancelled.Fields, [] { return false; }));
     EXPECT_TRUE(cancelled.Canvas.JobTitle.empty());
 
     MemberPrint failing(12);
     FailingPageCanvas canvas;
-    failing.State.PrnCfg.LinespPage = 10;
+    failing.State.Configuration.PrnCfg.LinespPage = 10;
     failing.Messages.Answer(ResultYes);
-    EXPECT_FALSE(
-        PrintMemberList(failing.State, failing.Messages, canvas, failing.Grid, failing.Fields));
+    EXPECT_FALSE(PrintMemberList(failing.State.Common, failing.State.Configuration,
+                                 failing.State.Members, failing.Messages, canvas, failing.Grid,
+                                 failing.Fields));
     EXPECT_EQ(failing.Messages.Last().Text, " Afdrukken niet gelukt");
     EXPECT_EQ(failing.Messages.Last().Kind, KindFout);
     EXPECT_FALSE(canvas.InJob);

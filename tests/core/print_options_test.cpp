@@ -2,6 +2,7 @@
 #include "core/config/print_options.h"
 #include "recording_print_canvas.h"
 #include "scripted_ports.h"
+#include "state/app_state.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@ namespace {
 
 AppState DefaultState() {
     AppState state;
-    DefaultConfig(state);
+    DefaultConfig(state.Common, state.Configuration);
     return state;
 }
 
@@ -36,32 +37,32 @@ TEST(PrintOptionsConversion, MillimetresAndPixelsAtTheDefaultResolution) {
 
 TEST(PrintOptionsConversion, PageLengthFollowsTheMeasuredPage) {
     AppState state = DefaultState();
-    state.Printer.PrnLinesPerPage = 66;
-    EXPECT_EQ(RecomputedLinesPerPage(state), 61);
-    state.PrnCfg.LineHeight = 0; // a short configuration file
-    EXPECT_EQ(RecomputedLinesPerPage(state), 61);
-    state.PrnCfg.TopMarge = 60000;
-    EXPECT_EQ(RecomputedLinesPerPage(state), 1);
-    state.Printer.PrnLinesPerPage = 0; // never measured: the stored length stays
-    state.PrnCfg.LinespPage = 44;
-    EXPECT_EQ(RecomputedLinesPerPage(state), 44);
+    state.Common.Printer.PrnLinesPerPage = 66;
+    EXPECT_EQ(RecomputedLinesPerPage(state.Common, state.Configuration), 61);
+    state.Configuration.PrnCfg.LineHeight = 0; // a short configuration file
+    EXPECT_EQ(RecomputedLinesPerPage(state.Common, state.Configuration), 61);
+    state.Configuration.PrnCfg.TopMarge = 60000;
+    EXPECT_EQ(RecomputedLinesPerPage(state.Common, state.Configuration), 1);
+    state.Common.Printer.PrnLinesPerPage = 0; // never measured: the stored length stays
+    state.Configuration.PrnCfg.LinespPage = 44;
+    EXPECT_EQ(RecomputedLinesPerPage(state.Common, state.Configuration), 44);
 }
 
 TEST(PrintOptionsPage, FillingMeasuresThePrinterAndRecomputesThePageLength) {
     AppState state = DefaultState();
     ScriptedMessenger messages;
     RecordingPrintCanvas canvas; // 600 ppi, 4800 x 6800
-    state.PrnCfg.LinespPage = 12;
-    SetPrintSwitch(state, PrintSwitch::Landscape, true);
-    OptiesPage1Values v = FillOptiesPage1(state, messages, canvas);
+    state.Configuration.PrnCfg.LinespPage = 12;
+    SetPrintSwitch(state.Configuration, PrintSwitch::Landscape, true);
+    OptiesPage1Values v = FillOptiesPage1(state.Common, state.Configuration, messages, canvas);
     // Font 10 points at 600 ppi: height -83, line 100, 68 lines, 236 pixels per cm.
-    EXPECT_EQ(state.Printer.PrnLineHeight, 100);
-    EXPECT_EQ(state.Printer.PrnPixPerCm, 236);
+    EXPECT_EQ(state.Common.Printer.PrnLineHeight, 100);
+    EXPECT_EQ(state.Common.Printer.PrnPixPerCm, 236);
     EXPECT_EQ(v.LeftMm, 5);
     EXPECT_EQ(v.TopMm, 8); // 7.5 goes to even
     EXPECT_EQ(v.BottomMm, 5);
     EXPECT_EQ(v.Paglen, 68 - 295 / 50);
-    EXPECT_EQ(state.PrnCfg.LinespPage, 63);
+    EXPECT_EQ(state.Configuration.PrnCfg.LinespPage, 63);
     EXPECT_EQ(v.PrntInstel, -1);
     EXPECT_TRUE(v.Landscape);
     EXPECT_FALSE(v.PrintHead);
@@ -73,8 +74,8 @@ TEST(PrintOptionsPage, WithoutAPrinterTheMeasurementIsReportedAndTheLengthStays)
     ScriptedMessenger messages;
     RecordingPrintCanvas canvas;
     canvas.HasPrinter = false;
-    state.Printer = {};
-    OptiesPage1Values v = FillOptiesPage1(state, messages, canvas);
+    state.Common.Printer = {};
+    OptiesPage1Values v = FillOptiesPage1(state.Common, state.Configuration, messages, canvas);
     EXPECT_EQ(messages.Texts(),
               std::vector<std::string>{" P R I N T E R  N I E T  C O R R E C T "});
     EXPECT_EQ(v.Paglen, 61);
@@ -84,42 +85,44 @@ TEST(PrintOptionsPage, WithoutAPrinterTheMeasurementIsReportedAndTheLengthStays)
 TEST(PrintOptionsPage, BoxesStoreMillimetresAsPixelsAndRefuseWhatIsNoWholeNumber) {
     AppState state = DefaultState();
     ScriptedMessenger messages;
-    state.Printer.PrnPixPerCm = 118;
-    EXPECT_TRUE(StoreOptiesBox(state, messages, BoxLeftMarge, "15"));
-    EXPECT_EQ(state.PrnCfg.LeftMarge, 177);
-    EXPECT_TRUE(StoreOptiesBox(state, messages, BoxBottomMarge, " 10 "));
-    EXPECT_EQ(state.PrnCfg.BottomMarge, 118);
-    EXPECT_TRUE(StoreOptiesBox(state, messages, BoxPaglen, "55"));
-    EXPECT_EQ(state.PrnCfg.LinespPage, 55);
+    state.Common.Printer.PrnPixPerCm = 118;
+    EXPECT_TRUE(StoreOptiesBox(state.Common, state.Configuration, messages, BoxLeftMarge, "15"));
+    EXPECT_EQ(state.Configuration.PrnCfg.LeftMarge, 177);
+    EXPECT_TRUE(
+        StoreOptiesBox(state.Common, state.Configuration, messages, BoxBottomMarge, " 10 "));
+    EXPECT_EQ(state.Configuration.PrnCfg.BottomMarge, 118);
+    EXPECT_TRUE(StoreOptiesBox(state.Common, state.Configuration, messages, BoxPaglen, "55"));
+    EXPECT_EQ(state.Configuration.PrnCfg.LinespPage, 55);
     EXPECT_TRUE(messages.Shown.empty());
     for (const char* bad : {"", "abc", "1,5", "-3", "99999"}) {
-        EXPECT_FALSE(StoreOptiesBox(state, messages, BoxTopMarge, bad)) << bad;
+        EXPECT_FALSE(StoreOptiesBox(state.Common, state.Configuration, messages, BoxTopMarge, bad))
+            << bad;
         EXPECT_EQ(messages.Last().Text, std::string("'") + bad + "' is geen geldig geheel getal");
         EXPECT_EQ(messages.Last().Kind, KindFout);
     }
-    EXPECT_FALSE(StoreOptiesBox(state, messages, BoxPaglen, "0"));
-    EXPECT_EQ(state.PrnCfg.TopMarge, 177);
-    EXPECT_EQ(state.PrnCfg.LinespPage, 55);
+    EXPECT_FALSE(StoreOptiesBox(state.Common, state.Configuration, messages, BoxPaglen, "0"));
+    EXPECT_EQ(state.Configuration.PrnCfg.TopMarge, 177);
+    EXPECT_EQ(state.Configuration.PrnCfg.LinespPage, 55);
 }
 
 TEST(PrintOptionsPage, StoringThePageStopsAtTheFirstFaultyBox) {
     AppState state = DefaultState();
     ScriptedMessenger messages;
-    state.Printer.PrnPixPerCm = 118;
-    state.Printer.PrnLineHeight = 40;
+    state.Common.Printer.PrnPixPerCm = 118;
+    state.Common.Printer.PrnLineHeight = 40;
     OptiesPage1Texts page{"20", "x", "30", "50", true, true, true, true};
-    EXPECT_EQ(StoreOptiesPage1(state, messages, page), BoxTopMarge);
-    EXPECT_EQ(state.PrnCfg.LeftMarge, 236);
-    EXPECT_EQ(state.PrnCfg.BottomMarge, 118);
-    EXPECT_EQ(state.PrnCfg.LineHeight, 50);
-    EXPECT_EQ(state.PrnCfg.Preferent, PrefNewMark);
+    EXPECT_EQ(StoreOptiesPage1(state.Common, state.Configuration, messages, page), BoxTopMarge);
+    EXPECT_EQ(state.Configuration.PrnCfg.LeftMarge, 236);
+    EXPECT_EQ(state.Configuration.PrnCfg.BottomMarge, 118);
+    EXPECT_EQ(state.Configuration.PrnCfg.LineHeight, 50);
+    EXPECT_EQ(state.Configuration.PrnCfg.Preferent, PrefNewMark);
 
     page.Top = "15";
-    EXPECT_EQ(StoreOptiesPage1(state, messages, page), -1);
-    EXPECT_EQ(state.PrnCfg.BottomMarge, 354);
-    EXPECT_EQ(state.PrnCfg.LinespPage, 50);
-    EXPECT_EQ(state.PrnCfg.LineHeight, 40);
-    EXPECT_EQ(state.PrnCfg.Preferent,
+    EXPECT_EQ(StoreOptiesPage1(state.Common, state.Configuration, messages, page), -1);
+    EXPECT_EQ(state.Configuration.PrnCfg.BottomMarge, 354);
+    EXPECT_EQ(state.Configuration.PrnCfg.LinespPage, 50);
+    EXPECT_EQ(state.Configuration.PrnCfg.LineHeight, 40);
+    EXPECT_EQ(state.Configuration.PrnCfg.Preferent,
               PrefNewMark | PrefPrintKop | PrefEigenaar | PrefLiggend | PrefPrintTitel);
 }
 
@@ -127,20 +130,20 @@ TEST(PrintOptionsSwitches, EachSwitchSetsItsFlagAndItsBit) {
     AppState state = DefaultState();
     struct Case {
         PrintSwitch Which;
-        bool AppState::*Flag;
+        bool ConfigState::*Flag;
         uint16_t Bit;
     };
-    const Case cases[] = {{PrintSwitch::PrintHead, &AppState::PrintHeadOn, PrefPrintKop},
-                          {PrintSwitch::PersData, &AppState::PersDataOn, PrefEigenaar},
-                          {PrintSwitch::Landscape, &AppState::LandscapeOn, PrefLiggend},
-                          {PrintSwitch::PrintTitel, &AppState::PrintTitelOn, PrefPrintTitel}};
+    const Case cases[] = {{PrintSwitch::PrintHead, &ConfigState::PrintHeadOn, PrefPrintKop},
+                          {PrintSwitch::PersData, &ConfigState::PersDataOn, PrefEigenaar},
+                          {PrintSwitch::Landscape, &ConfigState::LandscapeOn, PrefLiggend},
+                          {PrintSwitch::PrintTitel, &ConfigState::PrintTitelOn, PrefPrintTitel}};
     for (const Case& c : cases) {
-        SetPrintSwitch(state, c.Which, true);
-        EXPECT_TRUE(state.*c.Flag);
-        EXPECT_EQ(state.PrnCfg.Preferent, PrefNewMark | c.Bit);
-        SetPrintSwitch(state, c.Which, false);
-        EXPECT_FALSE(state.*c.Flag);
-        EXPECT_EQ(state.PrnCfg.Preferent, PrefNewMark);
+        SetPrintSwitch(state.Configuration, c.Which, true);
+        EXPECT_TRUE(state.Configuration.*c.Flag);
+        EXPECT_EQ(state.Configuration.PrnCfg.Preferent, PrefNewMark | c.Bit);
+        SetPrintSwitch(state.Configuration, c.Which, false);
+        EXPECT_FALSE(state.Configuration.*c.Flag);
+        EXPECT_EQ(state.Configuration.PrnCfg.Preferent, PrefNewMark);
     }
 }
 
@@ -148,50 +151,50 @@ TEST(PrintOptionsChoices, TheSamePrinterChangesNothingAnotherGetsTheStandardFont
     AppState state = DefaultState();
     RecordingPrintCanvas canvas;
     canvas.PrinterNames = {"Eerste", "Tweede"};
-    state.PrnCfg.PrntInstel = 1;
-    state.PrnFontSet = true;
-    state.PrnCfg.FontSizePR = 12;
+    state.Configuration.PrnCfg.PrntInstel = 1;
+    state.Common.PrnFontSet = true;
+    state.Configuration.PrnCfg.FontSizePR = 12;
     canvas.SelectedPrinter = 1;
-    EXPECT_FALSE(TakeChosenPrinter(state, canvas));
-    EXPECT_TRUE(state.PrnFontSet);
+    EXPECT_FALSE(TakeChosenPrinter(state.Common, state.Configuration, canvas));
+    EXPECT_TRUE(state.Common.PrnFontSet);
     canvas.SelectedPrinter = 0;
-    EXPECT_TRUE(TakeChosenPrinter(state, canvas));
-    EXPECT_EQ(state.PrnCfg.PrntInstel, 0);
-    EXPECT_FALSE(state.PrnFontSet);
-    EXPECT_EQ(state.PrnCfg.FontSizePR, 0);
+    EXPECT_TRUE(TakeChosenPrinter(state.Common, state.Configuration, canvas));
+    EXPECT_EQ(state.Configuration.PrnCfg.PrntInstel, 0);
+    EXPECT_FALSE(state.Common.PrnFontSet);
+    EXPECT_EQ(state.Configuration.PrnCfg.FontSizePR, 0);
 }
 
 TEST(PrintOptionsChoices, FontsAreTakenCutAndACancelledPrintFontStillCountsAsSet) {
     AppState state = DefaultState();
     RecordingPrintCanvas canvas;
-    TakePrintFont(state, canvas, std::nullopt);
-    EXPECT_TRUE(state.PrnFontSet);
-    EXPECT_EQ(state.PrnCfg.FontSizePR, 8);
+    TakePrintFont(state.Common, state.Configuration, canvas, std::nullopt);
+    EXPECT_TRUE(state.Common.PrnFontSet);
+    EXPECT_EQ(state.Configuration.PrnCfg.FontSizePR, 8);
     const std::string longName = "Een lettertype met een heel lange naam erbij";
-    TakePrintFont(state, canvas, FontChoice{longName, 12});
+    TakePrintFont(state.Common, state.Configuration, canvas, FontChoice{longName, 12});
     EXPECT_EQ(canvas.FontName(), longName);
     EXPECT_EQ(canvas.FontSize(), 12);
-    EXPECT_EQ(state.PrnCfg.FontSizePR, 12);
-    EXPECT_EQ(state.PrnCfg.FontNamePR.Str(), longName.substr(0, 24));
+    EXPECT_EQ(state.Configuration.PrnCfg.FontSizePR, 12);
+    EXPECT_EQ(state.Configuration.PrnCfg.FontNamePR.Str(), longName.substr(0, 24));
 
-    TakeTextFont(state, FontChoice{longName, 14});
-    EXPECT_EQ(state.ScreenFontSize, 14);
-    EXPECT_EQ(state.ScreenFontName, longName.substr(0, 32));
-    EXPECT_EQ(state.PrnCfg.FontNameTv.Str(), longName.substr(0, 32));
-    EXPECT_EQ(state.PrnCfg.FontSizeTv, 14);
-    TakeTextFont(state, FontChoice{"Arial", 6});
-    EXPECT_EQ(state.PrnCfg.FontSizeTv, 8);
+    TakeTextFont(state.Common, state.Configuration, FontChoice{longName, 14});
+    EXPECT_EQ(state.Common.ScreenFontSize, 14);
+    EXPECT_EQ(state.Common.ScreenFontName, longName.substr(0, 32));
+    EXPECT_EQ(state.Configuration.PrnCfg.FontNameTv.Str(), longName.substr(0, 32));
+    EXPECT_EQ(state.Configuration.PrnCfg.FontSizeTv, 14);
+    TakeTextFont(state.Common, state.Configuration, FontChoice{"Arial", 6});
+    EXPECT_EQ(state.Configuration.PrnCfg.FontSizeTv, 8);
 }
 
 TEST(PrintOptionsChoices, AChosenPrinterFontReachesTheCanvasBeforeMeasuring) {
     AppState state = DefaultState();
     RecordingPrintCanvas canvas;
-    state.PrnFontSet = true; // as after loading a configuration with a printer font
-    state.PrnCfg.FontNamePR.Assign("Courier");
-    state.PrnCfg.FontSizePR = 12;
+    state.Common.PrnFontSet = true; // as after loading a configuration with a printer font
+    state.Configuration.PrnCfg.FontNamePR.Assign("Courier");
+    state.Configuration.PrnCfg.FontSizePR = 12;
     ScriptedMessenger messages;
-    FillOptiesPage1(state, messages, canvas);
+    FillOptiesPage1(state.Common, state.Configuration, messages, canvas);
     EXPECT_EQ(canvas.FontName(), "Courier");
     EXPECT_EQ(canvas.FontSize(), 12);
-    EXPECT_EQ(state.Printer.PrnLineHeight, 120); // |lrint(-100 * 1.2)|
+    EXPECT_EQ(state.Common.Printer.PrnLineHeight, 120); // |lrint(-100 * 1.2)|
 }

@@ -48,8 +48,8 @@ TEST(PairSchedule, LadiesFirstGroupAgainstGroupCourtCodesAndEmptySlots) {
     FillClubSchedule(s);
     s.Store().LadiesFirst = true;
     s.Store().Params.PairingOptions = 6;
-    s.State->BaanCode[1] = 101;
-    s.State->BaanCode[2] = 7;
+    s.State->Common.BaanCode[1] = 101;
+    s.State->Common.BaanCode[2] = 7;
     s.Rounds(1, 2, 2);
     s.Doubles(1, Women, 1, {{1, 2, 3, 4}});
     s.Doubles(1, Men, 2, {{1, 2, 3, 0}});
@@ -144,8 +144,8 @@ TEST(CourtSchedule, NameOrderCourtCodesAndTheEditorForm) {
                                                 "Els,Jansen,,2,2,1",
                                                 "An,Kok,,2,2,2",
                                             }));
-    s.State->BaanCode[1] = 123; // three digits show two
-    s.State->BaanCode[2] = 9;
+    s.State->Common.BaanCode[1] = 123; // three digits show two
+    s.State->Common.BaanCode[2] = 9;
     const Lines editor = s.Lines(ReportEditor);
     ASSERT_EQ(editor.size(), 11u);
     EXPECT_EQ(editor[1], "1,Anton,Aalders,_,12,12,9");
@@ -259,14 +259,14 @@ TEST(SummaryBlock, CountsCourtsMixedRoundsAndDate) {
     HandStore s;
     FillClubSchedule(s);
     s.Store().Params.SpeelDatum = PlayDateSerial({2026, 12, 9});
-    const ReportSource source = ReportSourceOf(*s.State);
-    EXPECT_EQ(SummaryBlock(source, s.State->Config.CfgRec),
+    const ReportSource source = ReportSourceOf(s.State->Common, s.State->Store());
+    EXPECT_EQ(SummaryBlock(source, s.State->Configuration.Config.CfgRec),
               (Lines{" U heeft gekozen voor :", " Aantal heren = 5", " Aantal dames = 4",
                      " Aantalbanen  = 2", " Aantaltolvex = 2   Aantal Gemengd tolvex = 1",
                      " Aantalbanen Gemengd Tolvex(1) = 2", " Datum : 9-12-2026"}));
-    s.State->Config.CfgRec.Grpn[0] = "Jeu";
-    s.State->Config.CfgRec.Grpn[1] = "sen";
-    const auto other = SummaryBlock(source, s.State->Config.CfgRec);
+    s.State->Configuration.Config.CfgRec.Grpn[0] = "Jeu";
+    s.State->Configuration.Config.CfgRec.Grpn[1] = "sen";
+    const auto other = SummaryBlock(source, s.State->Configuration.Config.CfgRec);
     EXPECT_EQ(other[1], " Aantal spelers in Groep Jeu = 5");
     EXPECT_EQ(other[2], " Aantal spelers in Groep sen = 4");
     EXPECT_EQ(PlayDateSerial({1899, 12, 30}), 0);
@@ -283,7 +283,7 @@ TEST(ReportLines, ListFieldsDropOnlyAnEmptyLastField) {
 
 TEST(OpenReport, NothingBeforeAScheduleAndNoEditorForPairs) {
     HandStore none;
-    none.State->ScheduleKind = 0;
+    none.State->Common.ScheduleKind = 0;
     EXPECT_TRUE(none.Lines(ReportPairSchedule).empty());
     EXPECT_TRUE(none.Messages.Shown.empty());
 
@@ -291,14 +291,16 @@ TEST(OpenReport, NothingBeforeAScheduleAndNoEditorForPairs) {
     pairs.Numbered(4, 0);
     pairs.Rounds(1, 0, 1);
     pairs.Doubles(1, Men, 1, {{1, 2, 3, 4}});
-    const ReportOpening opening = PrepareReport(*pairs.State, pairs.Messages, ReportEditor);
+    const ReportOpening opening = PrepareReport(pairs.State->Common, pairs.State->Configuration,
+                                                pairs.State->Store(), pairs.Messages, ReportEditor);
     EXPECT_FALSE(opening.Report);
     EXPECT_EQ(opening.Refused, ReportRefusal::EditorNeedsNames);
     EXPECT_EQ(pairs.Messages.Texts(), (Lines{"Alleen mogelijk voor Schema Op Naam "}));
 
     HandStore names;
     FillClubSchedule(names);
-    const ReportOpening editor = PrepareReport(*names.State, names.Messages, ReportEditor);
+    const ReportOpening editor = PrepareReport(names.State->Common, names.State->Configuration,
+                                               names.State->Store(), names.Messages, ReportEditor);
     ASSERT_TRUE(editor.Report);
     EXPECT_EQ(editor.Report->EditorHeading, "Ix,Voornaam,Achternaam,ronde: ,1,2,3");
     EXPECT_EQ(editor.Report->Variant, 5);

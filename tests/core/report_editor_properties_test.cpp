@@ -43,7 +43,8 @@ TEST(HandEditProperties, RandomSwapsInTheEditorKeepTheScheduleWhole) {
         RandomNight night(seed, ScheduleWithNames);
         if (!night.Ran) continue;
         ScheduleSetup& s = night.S;
-        ReportOpening opening = PrepareReport(*s.State, s.Ports.Messages, ReportEditor);
+        ReportOpening opening = PrepareReport(s.State->Common, s.State->Configuration,
+                                              s.State->Store(), s.Ports.Messages, ReportEditor);
         ASSERT_TRUE(opening.Report);
         PlaceModel model(s.Store());
         if (!Mismatch(s.Store(), model).empty()) continue;
@@ -51,14 +52,14 @@ TEST(HandEditProperties, RandomSwapsInTheEditorKeepTheScheduleWhole) {
 
         TableGrid grid;
         grid.Rows = EditorGridRows(opening.Report->EditorHeading, opening.Report->Lines);
-        CourtEditor editor(*s.State, s.Ports.Messages, grid);
+        CourtEditor editor(s.State->Common, s.State->Store(), s.Ports.Messages, grid);
         editor.Start({opening.Report->Counts, opening.Report->EditorRows, opening.Report->Edition});
         const auto rowPlayers = RowPlayers(s.Store(), true);
         const int rows = static_cast<int>(grid.Rows.size());
         ASSERT_EQ(rows, static_cast<int>(rowPlayers.size()));
         auto truth = [&](int row, int r) {
             const auto [g, p] = rowPlayers[row];
-            return CourtCell(s.State->BaanCode, model.Places[g][r][p].Court);
+            return CourtCell(s.State->Common.BaanCode, model.Places[g][r][p].Court);
         };
 
         std::mt19937 random(seed * 7919u);
@@ -94,8 +95,8 @@ TEST(HandEditProperties, RandomSwapsInTheEditorKeepTheScheduleWhole) {
             editor.BewerkGridKeyPress('\r');
 
             if (sameColumn && players && asShown && differ) {
-                kinds.Add(s.State->BaanCode, model.Places[g1][r][p1].Court);
-                kinds.Add(s.State->BaanCode, model.Places[g1][r][p2].Court);
+                kinds.Add(s.State->Common.BaanCode, model.Places[g1][r][p1].Court);
+                kinds.Add(s.State->Common.BaanCode, model.Places[g1][r][p2].Court);
                 model.Swap(g1, r, p1, p2);
                 ++swaps;
                 ASSERT_FALSE(s.Ports.Messages.Shown.empty());
@@ -138,8 +139,12 @@ TEST(HandEditProperties, RandomSwapsOfPairsKeepTheScheduleWhole) {
         if (!night.Ran) continue;
         ScheduleSetup& s = night.S;
         // The editor is refused for pairs; the court schedule derives the same tables.
-        ASSERT_FALSE(PrepareReport(*s.State, s.Ports.Messages, ReportEditor).Report);
-        ReportOpening opening = PrepareReport(*s.State, s.Ports.Messages, ReportCourtSchedule);
+        ASSERT_FALSE(PrepareReport(s.State->Common, s.State->Configuration, s.State->Store(),
+                                   s.Ports.Messages, ReportEditor)
+                         .Report);
+        ReportOpening opening =
+            PrepareReport(s.State->Common, s.State->Configuration, s.State->Store(),
+                          s.Ports.Messages, ReportCourtSchedule);
         ASSERT_TRUE(opening.Report);
         PlaceModel model(s.Store());
         if (!Mismatch(s.Store(), model).empty()) continue;
@@ -153,19 +158,19 @@ TEST(HandEditProperties, RandomSwapsOfPairsKeepTheScheduleWhole) {
             const int r = 1 + static_cast<int>(random() % model.Rounds);
             const int a = 1 + static_cast<int>(random() % n);
             const int b = 1 + static_cast<int>(random() % n);
-            SwapSide sideA{a, CourtCell(s.State->BaanCode, model.Places[g][r][a].Court)};
-            SwapSide sideB{b, CourtCell(s.State->BaanCode, model.Places[g][r][b].Court)};
+            SwapSide sideA{a, CourtCell(s.State->Common.BaanCode, model.Places[g][r][a].Court)};
+            SwapSide sideB{b, CourtCell(s.State->Common.BaanCode, model.Places[g][r][b].Court)};
             const bool tamper = random() % 10 == 0;
             if (tamper) sideB.Shown = sideB.Shown == "-" ? "1" : "-";
-            const SwapOutcome outcome = SwapPlaces(s.Store(), s.State->BaanCode,
+            const SwapOutcome outcome = SwapPlaces(s.Store(), s.State->Common.BaanCode,
                                                    opening.Report->Counts, g, r, sideA, sideB);
             const bool differ = model.Places[g][r][a].Court != model.Places[g][r][b].Court;
             if (tamper) {
                 EXPECT_EQ(outcome, SwapOutcome::NotAsShown);
                 ++refusals;
             } else if (differ) {
-                kinds.Add(s.State->BaanCode, model.Places[g][r][a].Court);
-                kinds.Add(s.State->BaanCode, model.Places[g][r][b].Court);
+                kinds.Add(s.State->Common.BaanCode, model.Places[g][r][a].Court);
+                kinds.Add(s.State->Common.BaanCode, model.Places[g][r][b].Court);
                 EXPECT_EQ(outcome, SwapOutcome::Swapped);
                 model.Swap(g, r, a, b);
                 ++swaps;

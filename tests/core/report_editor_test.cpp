@@ -35,12 +35,13 @@ public:
 struct EditorFixture {
     HandStore S;
     TableGrid Grid;
-    CourtEditor Editor{*S.State, S.Messages, Grid};
+    CourtEditor Editor{S.State->Common, S.State->Store(), S.Messages, Grid};
 
     EditorFixture() { FillClubSchedule(S); }
 
     void Open() {
-        ReportOpening opening = PrepareReport(*S.State, S.Messages, ReportEditor);
+        ReportOpening opening = PrepareReport(S.State->Common, S.State->Configuration,
+                                              S.State->Store(), S.Messages, ReportEditor);
         Grid.Rows = EditorGridRows(opening.Report->EditorHeading, opening.Report->Lines);
         Editor.Start({opening.Report->Counts, opening.Report->EditorRows, opening.Report->Edition});
     }
@@ -109,8 +110,8 @@ TEST(CourtEditor, APlayerWhoSatOutTakesTheCourtAndOneGameMoves) {
 
 TEST(CourtEditor, CourtCodesAreTranslatedAndOnlyTheGroupsSlotsChange) {
     EditorFixture f;
-    f.S.State->BaanCode[1] = 11;
-    f.S.State->BaanCode[2] = 12;
+    f.S.State->Common.BaanCode[1] = 11;
+    f.S.State->Common.BaanCode[2] = 12;
     f.Open();
     EXPECT_EQ(f.Cell(6, 1), "12");
     EXPECT_EQ(f.Cell(6, 2), "11");
@@ -210,7 +211,7 @@ TEST(CourtEditor, ClicksOutsideTheRoundsEnterAfterOneCellAndAStaleGrid) {
 struct OneGroupFixture {
     HandStore S;
     TableGrid Grid;
-    CourtEditor Editor{*S.State, S.Messages, Grid};
+    CourtEditor Editor{S.State->Common, S.State->Store(), S.Messages, Grid};
     Group G;
 
     explicit OneGroupFixture(Group g, bool ladiesFirst = false,
@@ -224,8 +225,9 @@ struct OneGroupFixture {
         S.Doubles(1, g, 1, {{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}});
         S.PlayCounts(g, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0});
         S.Store().LadiesFirst = ladiesFirst;
-        for (int k = 1; k <= 3; ++k) S.State->BaanCode[k] = codes[k];
-        ReportOpening opening = PrepareReport(*S.State, S.Messages, ReportEditor);
+        for (int k = 1; k <= 3; ++k) S.State->Common.BaanCode[k] = codes[k];
+        ReportOpening opening = PrepareReport(S.State->Common, S.State->Configuration,
+                                              S.State->Store(), S.Messages, ReportEditor);
         Grid.Rows = EditorGridRows(opening.Report->EditorHeading, opening.Report->Lines);
         Editor.Start({opening.Report->Counts, opening.Report->EditorRows, opening.Report->Edition});
         S.Messages.Clear();
@@ -385,7 +387,8 @@ TEST(CourtEditor, AGridOfAnEarlierScheduleIsNeverApplied) {
              s.Store().RunEdition = s.Store().Edition;
          }},
         {"a set-up opened", [](HandStore& s) { ++s.Store().Edition; }},
-        {"a schedule with pairs", [](HandStore& s) { s.State->ScheduleKind = ScheduleWithPairs; }},
+        {"a schedule with pairs",
+         [](HandStore& s) { s.State->Common.ScheduleKind = ScheduleWithPairs; }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -405,7 +408,9 @@ TEST(CourtEditor, AGridOfAnEarlierScheduleIsNeverApplied) {
     HandStore s;
     FillClubSchedule(s);
     ++s.Store().Edition;
-    EXPECT_FALSE(PrepareReport(*s.State, s.Messages, ReportCourtSchedule).Report);
+    EXPECT_FALSE(PrepareReport(s.State->Common, s.State->Configuration, s.State->Store(),
+                               s.Messages, ReportCourtSchedule)
+                     .Report);
     EXPECT_TRUE(s.Messages.Shown.empty());
 }
 

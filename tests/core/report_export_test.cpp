@@ -29,9 +29,9 @@ ReportLines LinesOf(std::vector<std::string> texts) {
 
 AppState Settings(uint16_t leftMarge, int16_t fontSize) {
     AppState state;
-    DefaultConfig(state);
-    state.PrnCfg.LeftMarge = leftMarge;
-    state.PrnCfg.FontSizeTv = fontSize;
+    DefaultConfig(state.Common, state.Configuration);
+    state.Configuration.PrnCfg.LeftMarge = leftMarge;
+    state.Configuration.PrnCfg.FontSizeTv = fontSize;
     return state;
 }
 
@@ -46,7 +46,7 @@ TEST(ReportExport, TheIndentIsTheLeftMarginInFontSizesAndNeverNone) {
     for (const Case& c : {Case{118, 10, 11}, Case{30, 10, 3}, Case{5, 10, 1}, Case{0, 10, 1},
                           Case{118, 0, 11}, Case{118, -4, 11}, Case{65535, 1, 65535}}) {
         AppState state = Settings(c.Left, c.Font);
-        EXPECT_EQ(ExportIndent(state.PrnCfg), std::string(c.Blanks, ' '))
+        EXPECT_EQ(ExportIndent(state.Configuration.PrnCfg), std::string(c.Blanks, ' '))
             << c.Left << "/" << c.Font;
     }
 }
@@ -70,7 +70,7 @@ TEST(ReportExport, PairScheduleFieldsArePaddedToTheirColumns) {
         "              \r\n"
         // Longer fields are written whole and push the line on.
         "   3     ConstantijnHuygens-Zuylen      A        B             2  \r\n";
-    EXPECT_EQ(ExportReport(state, input), expected);
+    EXPECT_EQ(ExportReport(state.Configuration, input), expected);
 }
 
 TEST(ReportExport, RoundColumnsOfTheCourtScheduleAndTheCrossTable) {
@@ -79,7 +79,7 @@ TEST(ReportExport, RoundColumnsOfTheCourtScheduleAndTheCrossTable) {
         LinesOf({"HEREN  ", "Anton,Aalders,,1,1,12", "Bert,Zwart,,-,-,-", "X,Y,", "Z,W,,1,"});
     ReportExportInput input =
         Input(2, 3, {"Voornaam", "Achternaam", "ronde : ", "1", "2", "3"}, court);
-    EXPECT_EQ(ExportReport(state, input),
+    EXPECT_EQ(ExportReport(state.Configuration, input),
               "   TC De Kastanjelaan\r\n"
               "   BAAN SCHEMA\r\n"
               "    \r\n"
@@ -96,11 +96,12 @@ TEST(ReportExport, RoundColumnsOfTheCourtScheduleAndTheCrossTable) {
     ReportLines cross = LinesOf({"1,Jan Smit,,2,3,12,Piet 2x"});
     ReportExportInput crossInput =
         Input(4, 3, {"Nr", "V.Achternaam", "ronde: ", "1", "2", "3", "N2"}, cross);
-    EXPECT_EQ(ExportReport(state, crossInput), "   TC De Kastanjelaan\r\n"
-                                               "   KRUIS TABEL \r\n"
-                                               "    \r\n"
-                                               "   Nr,V.Achternaam,ronde: 1   2   3   \r\n"
-                                               "   1  Jan Smit            2   3   12  \r\n");
+    EXPECT_EQ(ExportReport(state.Configuration, crossInput),
+              "   TC De Kastanjelaan\r\n"
+              "   KRUIS TABEL \r\n"
+              "    \r\n"
+              "   Nr,V.Achternaam,ronde: 1   2   3   \r\n"
+              "   1  Jan Smit            2   3   12  \r\n");
 }
 
 TEST(ReportExport, TimesPlayedWritesSixColumnsOrThreeForOneGroup) {
@@ -108,14 +109,15 @@ TEST(ReportExport, TimesPlayedWritesSixColumnsOrThreeForOneGroup) {
     ReportLines both = LinesOf({"Jan,Smit,  3,Els,Jansen,  2"});
     const std::vector<std::string> captions = {"Voornaam", "Achternaam", "Aantal",
                                                "Voornaam", "Achternaam", "Aantal"};
-    EXPECT_EQ(ExportReport(state, Input(3, 3, captions, both)),
+    EXPECT_EQ(ExportReport(state.Configuration, Input(3, 3, captions, both)),
               "   TC De Kastanjelaan\r\n"
               "   AANTALMALEN  GESPEELD\r\n"
               "    \r\n"
               "   Voornaam,Achternaam,AantalVoornaam  Achternaam  Aantal  \r\n"
               "   Jan       Smit       3    Els        Jansen        2    \r\n");
     ReportLines one = LinesOf({"Jan,Smit,  3"});
-    EXPECT_EQ(ExportReport(state, Input(3, 3, {"Voornaam", "Achternaam", "Aantal"}, one, false)),
+    EXPECT_EQ(ExportReport(state.Configuration,
+                           Input(3, 3, {"Voornaam", "Achternaam", "Aantal"}, one, false)),
               "   TC De Kastanjelaan\r\n"
               "   AANTALMALEN  GESPEELD\r\n"
               "    \r\n"
@@ -127,17 +129,20 @@ TEST(ReportExport, SummaryBlockWithItsBlankLineAndThePersonalData) {
     HandStore s;
     FillClubSchedule(s);
     AppState& state = *s.State;
-    DefaultConfig(state);
-    state.Config.CfgRec.ClubNaam = "TC Oost";
-    state.PrnCfg.LeftMarge = 20;
-    state.PrnCfg.FontSizeTv = 10;
-    state.PrintHeadOn = true;
-    state.PersDataOn = true;
+    DefaultConfig(state.Common, state.Configuration);
+    state.Configuration.Config.CfgRec.ClubNaam = "TC Oost";
+    state.Configuration.PrnCfg.LeftMarge = 20;
+    state.Configuration.PrnCfg.FontSizeTv = 10;
+    state.Configuration.PrintHeadOn = true;
+    state.Configuration.PersDataOn = true;
     const char* persoon[5] = {"J. Smit", "Laan 1", "1234 AB", "Oosterhout", "012-3456789"};
-    for (int i = 0; i < 5; ++i) state.PrnCfg.Persoon[i] = persoon[i];
-    ReportOpening opening = PrepareReport(state, s.Messages, ReportPlayCounts);
+    for (int i = 0; i < 5; ++i) state.Configuration.PrnCfg.Persoon[i] = persoon[i];
+    ReportOpening opening = PrepareReport(state.Common, state.Configuration, state.Store(),
+                                          s.Messages, ReportPlayCounts);
     ASSERT_TRUE(opening.Report);
-    std::string text = ExportReport(state, ReportExportInputOf(state, *opening.Report));
+    std::string text =
+        ExportReport(state.Configuration, ReportExportInputOf(state.Common, state.Configuration,
+                                                              state.Store(), *opening.Report));
     const std::string head = "   U heeft gekozen voor :\r\n"
                              "   Aantal heren = 5\r\n"
                              "   Aantal dames = 4\r\n"
@@ -171,16 +176,20 @@ TEST(ReportExport, TheCommandWritesTheFileOrSaysWhyNot) {
     ReportExportInput input = Input(3, 3, {"Voornaam", "Achternaam", "Aantal"}, lines, false);
 
     chooser.SaveAnswers = {std::nullopt, folder.Path("uit"), folder.Path("geen/map/uit.txt")};
-    EXPECT_FALSE(ExportReportCommand(state, messages, chooser, input));
+    EXPECT_FALSE(ExportReportCommand({messages, state.Common.ErrorCode}, state.Configuration,
+                                     state.Members, chooser, input));
     EXPECT_TRUE(messages.Shown.empty());
-    EXPECT_EQ(ExportReportCommand(state, messages, chooser, input), folder.Path("uit.txt"));
-    EXPECT_EQ(ReadBytes(folder.Path("uit.txt")), ExportReport(state, input));
+    EXPECT_EQ(ExportReportCommand({messages, state.Common.ErrorCode}, state.Configuration,
+                                  state.Members, chooser, input),
+              folder.Path("uit.txt"));
+    EXPECT_EQ(ReadBytes(folder.Path("uit.txt")), ExportReport(state.Configuration, input));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Bewaren overzicht(en) gelukt"});
     EXPECT_EQ(messages.Last().Kind, KindInformatie);
     EXPECT_EQ(chooser.Requests[0].InitialName, "*.txt");
 
     messages.Clear();
-    EXPECT_FALSE(ExportReportCommand(state, messages, chooser, input));
+    EXPECT_FALSE(ExportReportCommand({messages, state.Common.ErrorCode}, state.Configuration,
+                                     state.Members, chooser, input));
     ASSERT_EQ(messages.Shown.size(), 1u);
     EXPECT_EQ(messages.Last().Kind, KindFout);
     EXPECT_NE(messages.Last().Text.find("uit.txt"), std::string::npos);
@@ -190,7 +199,7 @@ TEST(ReportExport, TheCommandWritesTheFileOrSaysWhyNot) {
 TEST(ReportExport, AnExistingFileIsOverwrittenOnlyWhenTheUserAgrees) {
     ScratchFolder folder;
     AppState state = Settings(30, 10);
-    state.MemberFileName = folder.Path("club.tvs");
+    state.Members.MemberFileName = folder.Path("club.tvs");
     ScriptedMessenger messages;
     ScriptedChooser chooser;
     ReportLines lines = LinesOf({"Jan,Smit,  3"});
@@ -200,7 +209,8 @@ TEST(ReportExport, AnExistingFileIsOverwrittenOnlyWhenTheUserAgrees) {
     // "verslag" is written as "verslag.txt": the question is about that name.
     chooser.SaveAnswers = {folder.Path("verslag"), folder.Path("verslag")};
     messages.Answer(ResultNo);
-    EXPECT_FALSE(ExportReportCommand(state, messages, chooser, input));
+    EXPECT_FALSE(ExportReportCommand({messages, state.Common.ErrorCode}, state.Configuration,
+                                     state.Members, chooser, input));
     const std::string question =
         "Bestand bestaat al\rbestand:" + folder.Path("verslag.txt") + " overschrijven?";
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{question});
@@ -209,10 +219,12 @@ TEST(ReportExport, AnExistingFileIsOverwrittenOnlyWhenTheUserAgrees) {
 
     messages.Clear();
     messages.Answer(ResultYes);
-    EXPECT_EQ(ExportReportCommand(state, messages, chooser, input), folder.Path("verslag.txt"));
+    EXPECT_EQ(ExportReportCommand({messages, state.Common.ErrorCode}, state.Configuration,
+                                  state.Members, chooser, input),
+              folder.Path("verslag.txt"));
     EXPECT_EQ(messages.Texts(),
               (std::vector<std::string>{question, "Bewaren overzicht(en) gelukt"}));
-    EXPECT_EQ(ReadBytes(folder.Path("verslag.txt")), ExportReport(state, input));
+    EXPECT_EQ(ReadBytes(folder.Path("verslag.txt")), ExportReport(state.Configuration, input));
 
     // The dialog opens in the member file's folder and leaves the question to the command.
     EXPECT_EQ(chooser.Requests[0].InitialName, folder.Path("*.txt"));

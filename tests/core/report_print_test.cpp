@@ -22,8 +22,8 @@ struct ReportPrint {
     ReportPrintFields Fields;
 
     explicit ReportPrint(int rows) {
-        DefaultConfig(State); // margins 118, 177, 118; screen font 10
-        State.PrnCfg.PrntInstel = 0;
+        DefaultConfig(State.Common, State.Configuration); // margins 118, 177, 118; screen font 10
+        State.Configuration.PrnCfg.PrntInstel = 0;
         Report.ClubNaam = "TC Oost";
         Report.Title = "BAAN SCHEMA";
         // List widths 80, 160, 160 give 480, 960 and 960 printer pixels: 2400 in all.
@@ -32,9 +32,10 @@ struct ReportPrint {
             Report.Items.push_back({"V" + std::to_string(r), {"A", "1"}});
     }
     void Print() {
-        Fields.OrientFactor = SelectPrinterForJob(State, Messages, Canvas);
+        Fields.OrientFactor =
+            SelectPrinterForJob(State.Common, State.Configuration, Messages, Canvas);
         Canvas.BeginDoc("test");
-        PrintReport(State, Canvas, Report, Fields);
+        PrintReport(State.Common, State.Configuration, Canvas, Report, Fields);
         Canvas.EndDoc();
     }
     const PrintedItem& At(std::string_view text) const {
@@ -70,7 +71,7 @@ TEST(ReportPrinting, TitleHeadingFramedRowsRulesAndThePageNumberSitAtTheirPixels
     ReportPrint p(0);
     p.Report.Items = {{"V1", {"a", "b"}}, {"-", {"---", "---"}}, {"", {}}};
     p.Print();
-    EXPECT_EQ(p.State.PrnCfg.LineHeight, 100);
+    EXPECT_EQ(p.State.Configuration.PrnCfg.LineHeight, 100);
     struct Text {
         const char* Text;
         int X, Y;
@@ -105,7 +106,7 @@ TEST(ReportPrinting, TitleHeadingFramedRowsRulesAndThePageNumberSitAtTheirPixels
 
 TEST(ReportPrinting, PagesBreakByCountAndLandscapeCountsEachLineOneAndAHalfTimesNearly) {
     ReportPrint portrait(20);
-    portrait.State.PrnCfg.LinespPage = 12; // a page ends once 11 lines are counted
+    portrait.State.Configuration.PrnCfg.LinespPage = 12; // a page ends once 11 lines are counted
     portrait.Print();
     EXPECT_EQ(portrait.RowsByPage(),
               (std::vector<std::vector<std::string>>{portrait.Range(1, 5), portrait.Range(6, 16),
@@ -117,8 +118,8 @@ TEST(ReportPrinting, PagesBreakByCountAndLandscapeCountsEachLineOneAndAHalfTimes
     EXPECT_EQ(portrait.At("V6").Y, 177);
 
     ReportPrint landscape(20);
-    landscape.State.PrnCfg.LinespPage = 12;
-    landscape.State.PrnCfg.Preferent |= PrefLiggend;
+    landscape.State.Configuration.PrnCfg.LinespPage = 12;
+    landscape.State.Configuration.PrnCfg.Preferent |= PrefLiggend;
     landscape.Print();
     EXPECT_EQ(landscape.Fields.OrientFactor, 140);
     EXPECT_EQ(landscape.RowsByPage(), (std::vector<std::vector<std::string>>{
@@ -126,8 +127,9 @@ TEST(ReportPrinting, PagesBreakByCountAndLandscapeCountsEachLineOneAndAHalfTimes
                                           landscape.Range(11, 18), landscape.Range(19, 20)}));
 
     ReportPrint titled(6);
-    titled.State.PrnCfg.LinespPage = 12;
-    titled.State.PrintTitelOn = true; // every page repeats the title block and the heading
+    titled.State.Configuration.PrnCfg.LinespPage = 12;
+    titled.State.Configuration.PrintTitelOn =
+        true; // every page repeats the title block and the heading
     titled.Print();
     EXPECT_EQ(titled.RowsByPage(),
               (std::vector<std::vector<std::string>>{titled.Range(1, 5), titled.Range(6, 6)}));
@@ -137,7 +139,7 @@ TEST(ReportPrinting, PagesBreakByCountAndLandscapeCountsEachLineOneAndAHalfTimes
 
 TEST(ReportPrinting, FromNineHundredNinetyNineLinesPagesBreakByTheirHeight) {
     ReportPrint p(70);
-    p.State.PrnCfg.LinespPage = 999;
+    p.State.Configuration.PrnCfg.LinespPage = 999;
     p.Print();
     // 6800 - 118 pixels hold 66 lines of 100: the page ends at the 67th counted line.
     EXPECT_EQ(p.RowsByPage(),
@@ -146,20 +148,21 @@ TEST(ReportPrinting, FromNineHundredNinetyNineLinesPagesBreakByTheirHeight) {
     EXPECT_EQ(p.At("V62").Y, 177);
 
     ReportPrint below(70);
-    below.State.PrnCfg.LinespPage = 998; // below: by count, and 70 rows never reach it
+    below.State.Configuration.PrnCfg.LinespPage =
+        998; // below: by count, and 70 rows never reach it
     below.Print();
     EXPECT_EQ(below.Canvas.Page, 1);
 }
 
 TEST(ReportPrinting, SummaryBlockOnEveryPageAndThePersonalDataAtTheEnd) {
     ReportPrint p(6);
-    p.State.PrnCfg.LinespPage = 20;
-    p.State.PrintHeadOn = true;
-    p.State.PersDataOn = true;
+    p.State.Configuration.PrnCfg.LinespPage = 20;
+    p.State.Configuration.PrintHeadOn = true;
+    p.State.Configuration.PersDataOn = true;
     p.Report.MixedRounds = 1;
     p.Report.Summary = {"s1", "s2", "s3", "s4", "s5", "s6", "s7"};
     const char* persoon[5] = {"J. Smit", "Laan 1", "1234 AB", "Oosterhout", "012-3456789"};
-    for (int i = 0; i < 5; ++i) p.State.PrnCfg.Persoon[i] = persoon[i];
+    for (int i = 0; i < 5; ++i) p.State.Configuration.PrnCfg.Persoon[i] = persoon[i];
     p.Print();
     // The summary block counts M + 7 = 8 lines, the title block and heading 6: a page ends after
     // the fifth row (8 + 6 + 5 = 19), and the next page opens with the summary block again.
@@ -182,19 +185,22 @@ TEST(ReportPrinting, ThePairScheduleOfAStorePrintsItsDashLinesAsRules) {
     HandStore s;
     FillClubSchedule(s);
     AppState& state = *s.State;
-    DefaultConfig(state);
-    state.PrnCfg.PrntInstel = 0;
-    ReportOpening opening = PrepareReport(state, s.Messages, ReportPairSchedule);
+    DefaultConfig(state.Common, state.Configuration);
+    state.Configuration.PrnCfg.PrntInstel = 0;
+    ReportOpening opening = PrepareReport(state.Common, state.Configuration, state.Store(),
+                                          s.Messages, ReportPairSchedule);
     ASSERT_TRUE(opening.Report);
     ReportPrintout report =
-        ReportPrintoutOf(state, *opening.Report, ReportListItems(opening.Report->Lines));
+        ReportPrintoutOf(state.Common, state.Configuration, state.Store(), *opening.Report,
+                         ReportListItems(opening.Report->Lines));
     EXPECT_EQ(report.Title, "PAREN INDELING");
     ASSERT_EQ(report.Columns.size(), 7u);
     EXPECT_EQ(report.Columns[0].Caption, "ronde");
     RecordingPrintCanvas canvas;
     ReportPrintFields fields;
     s.Messages.Answer(ResultYes);
-    EXPECT_TRUE(PrintReportCommand(state, s.Messages, canvas, report, fields));
+    EXPECT_TRUE(
+        PrintReportCommand(state.Common, state.Configuration, s.Messages, canvas, report, fields));
     int dashLines = 0;
     for (const TResultObj& line : opening.Report->Lines) dashLines += line.Regel[0] == '-';
     int rules = 0;
@@ -207,9 +213,9 @@ TEST(ReportPrinting, ThePairScheduleOfAStorePrintsItsDashLinesAsRules) {
 
 TEST(ReportPrinting, TheCommandRefusesWithoutPrinterAndReportsAFailedJob) {
     ReportPrint none(1);
-    none.State.PrnCfg.PrntInstel = -1;
-    EXPECT_FALSE(
-        PrintReportCommand(none.State, none.Messages, none.Canvas, none.Report, none.Fields));
+    none.State.Configuration.PrnCfg.PrntInstel = -1;
+    EXPECT_FALSE(PrintReportCommand(none.State.Common, none.State.Configuration, none.Messages,
+                                    none.Canvas, none.Report, none.Fields));
     EXPECT_EQ(none.Messages.Texts(),
               std::vector<std::string>{" P R I N T E R  N I E T  A A N W E Z I G "});
     EXPECT_EQ(none.Messages.Last().Kind, KindFout);
@@ -217,16 +223,17 @@ TEST(ReportPrinting, TheCommandRefusesWithoutPrinterAndReportsAFailedJob) {
 
     ReportPrint no(1);
     no.Messages.Answer(ResultNo);
-    EXPECT_FALSE(PrintReportCommand(no.State, no.Messages, no.Canvas, no.Report, no.Fields));
+    EXPECT_FALSE(PrintReportCommand(no.State.Common, no.State.Configuration, no.Messages, no.Canvas,
+                                    no.Report, no.Fields));
     EXPECT_EQ(no.Messages.Last().Kind, KindInformatie);
     EXPECT_TRUE(no.Canvas.JobTitle.empty());
 
     ReportPrint failing(30);
-    failing.State.PrnCfg.LinespPage = 12;
+    failing.State.Configuration.PrnCfg.LinespPage = 12;
     FailingPageCanvas canvas;
     failing.Messages.Answer(ResultYes);
-    EXPECT_FALSE(PrintReportCommand(failing.State, failing.Messages, canvas, failing.Report,
-                                    failing.Fields));
+    EXPECT_FALSE(PrintReportCommand(failing.State.Common, failing.State.Configuration,
+                                    failing.Messages, canvas, failing.Report, failing.Fields));
     EXPECT_EQ(failing.Messages.Last().Text, " Afdrukken niet gelukt");
     EXPECT_EQ(failing.Messages.Last().Kind, KindFout);
     EXPECT_FALSE(canvas.InJob);
@@ -265,11 +272,13 @@ TEST(ReportPrinting, TheTwoRowsOfACourtStayOnOnePage) {
     HandStore s;
     FillClubSchedule(s);
     AppState& state = *s.State;
-    DefaultConfig(state);
-    ReportOpening opening = PrepareReport(state, s.Messages, ReportPairSchedule);
+    DefaultConfig(state.Common, state.Configuration);
+    ReportOpening opening = PrepareReport(state.Common, state.Configuration, state.Store(),
+                                          s.Messages, ReportPairSchedule);
     ASSERT_TRUE(opening.Report);
     ReportPrintout report =
-        ReportPrintoutOf(state, *opening.Report, ReportListItems(opening.Report->Lines));
+        ReportPrintoutOf(state.Common, state.Configuration, state.Store(), *opening.Report,
+                         ReportListItems(opening.Report->Lines));
     ASSERT_TRUE(report.CourtsOnTwoRows);
     // Every row gets a name of its own in its first name column, so its page can be found.
     std::vector<std::size_t> courtRows;
@@ -290,14 +299,16 @@ TEST(ReportPrinting, TheTwoRowsOfACourtStayOnOnePage) {
             for (int linesPerPage = 2; linesPerPage <= 30; ++linesPerPage) {
                 SCOPED_TRACE(testing::Message() << "landscape " << landscape << ", titled "
                                                 << titled << ", lines " << linesPerPage);
-                state.PrnCfg.LinespPage = static_cast<uint16_t>(linesPerPage);
-                state.PrintTitelOn = titled;
-                state.PrnCfg.Preferent = static_cast<uint16_t>(landscape ? PrefLiggend : 0);
+                state.Configuration.PrnCfg.LinespPage = static_cast<uint16_t>(linesPerPage);
+                state.Configuration.PrintTitelOn = titled;
+                state.Configuration.PrnCfg.Preferent =
+                    static_cast<uint16_t>(landscape ? PrefLiggend : 0);
                 RecordingPrintCanvas canvas;
                 ReportPrintFields fields;
-                fields.OrientFactor = SelectPrinterForJob(state, s.Messages, canvas);
+                fields.OrientFactor =
+                    SelectPrinterForJob(state.Common, state.Configuration, s.Messages, canvas);
                 canvas.BeginDoc("test");
-                PrintReport(state, canvas, report, fields);
+                PrintReport(state.Common, state.Configuration, canvas, report, fields);
                 auto pageOf = [&](std::size_t i) {
                     const std::string name = "R" + std::to_string(i);
                     for (const auto& item : canvas.Items)
@@ -322,17 +333,20 @@ TEST(ReportPrinting, TheTwoRowsOfACourtStayOnOnePage) {
     EXPECT_GT(splitByCount, 0); // the line count alone would have split courts
 
     // The court schedule: a player and his rounds are one row, on one page.
-    ReportOpening courtsOpening = PrepareReport(state, s.Messages, ReportCourtSchedule);
+    ReportOpening courtsOpening = PrepareReport(state.Common, state.Configuration, state.Store(),
+                                                s.Messages, ReportCourtSchedule);
     ASSERT_TRUE(courtsOpening.Report);
-    ReportPrintout courtsReport = ReportPrintoutOf(state, *courtsOpening.Report,
-                                                   ReportListItems(courtsOpening.Report->Lines));
+    ReportPrintout courtsReport =
+        ReportPrintoutOf(state.Common, state.Configuration, state.Store(), *courtsOpening.Report,
+                         ReportListItems(courtsOpening.Report->Lines));
     EXPECT_FALSE(courtsReport.CourtsOnTwoRows);
-    state.PrnCfg.LinespPage = 9;
+    state.Configuration.PrnCfg.LinespPage = 9;
     RecordingPrintCanvas canvas;
     ReportPrintFields fields;
-    fields.OrientFactor = SelectPrinterForJob(state, s.Messages, canvas);
+    fields.OrientFactor =
+        SelectPrinterForJob(state.Common, state.Configuration, s.Messages, canvas);
     canvas.BeginDoc("test");
-    PrintReport(state, canvas, courtsReport, fields);
+    PrintReport(state.Common, state.Configuration, canvas, courtsReport, fields);
     EXPECT_GT(canvas.Page, 1);
     for (std::size_t i = 0; i < canvas.Items.size(); ++i) {
         const PrintedItem& item = canvas.Items[i];

@@ -32,14 +32,16 @@ int GamesInTable(const ScheduleStore& store, Group g, int p) {
 // Every court schedule line against the round table, and the derived tables with it.
 void ExpectReportsMatchTable(ScheduleSetup& s) {
     const ScheduleStore& store = s.Store();
-    ReportOpening opening = PrepareReport(*s.State, s.Ports.Messages, ReportCourtSchedule);
+    ReportOpening opening = PrepareReport(s.State->Common, s.State->Configuration, s.State->Store(),
+                                          s.Ports.Messages, ReportCourtSchedule);
     ASSERT_TRUE(opening.Report);
     const ReportLines& lines = opening.Report->Lines;
     std::size_t line = 0;
     for (Group g : DisplayOrder(store.LadiesFirst)) {
         const int n = store.CountOf(g);
         if (n == 0) continue;
-        const std::vector<int> order = NameOrder(store.Of(g).Names, n, s.State->ScheduleKind == 1);
+        const std::vector<int> order =
+            NameOrder(store.Of(g).Names, n, s.State->Common.ScheduleKind == 1);
         EXPECT_EQ(lines.at(line++).Regel, store.GroupHeading[g].Str());
         for (int i = 1; i <= n; ++i) {
             const int p = order[i];
@@ -49,7 +51,7 @@ void ExpectReportsMatchTable(ScheduleSetup& s) {
                 const int c = CourtInTable(store, g, r, p);
                 EXPECT_EQ(store.Of(g).CourtOfPlayer[r].Court[p], c);
                 EXPECT_EQ(fields[2 + r],
-                          c == 0 ? "-" : std::to_string(s.State->BaanCode[c]).substr(0, 2))
+                          c == 0 ? "-" : std::to_string(s.State->Common.BaanCode[c]).substr(0, 2))
                     << "group " << g << " player " << p << " round " << r;
             }
             EXPECT_EQ(store.Of(g).PlayCount[p], GamesInTable(store, g, p));
@@ -93,19 +95,20 @@ TEST(ReportsOfAComputedSchedule, AgreeWithTheRoundTableBeforeAndAfterEveryKindOf
         for (int i = 0; i < c.men; ++i) members.push_back({"h", "X"});
         for (int i = 0; i < c.women; ++i) members.push_back({"d", "X"});
         s.Names(members, c.doubles, c.mixed, c.courts, c.pairing);
-        s.State->Config.CfgRec.NBanen = static_cast<int16_t>(c.courts);
+        s.State->Configuration.Config.CfgRec.NBanen = static_cast<int16_t>(c.courts);
         if (c.coded)
             for (int k = 1; k <= 32; ++k)
-                s.State->BaanCode[k] = 60 - k; // two digits: the grid shows them whole
+                s.State->Common.BaanCode[k] = 60 - k; // two digits: the grid shows them whole
         s.Start();
         ExpectReportsMatchTable(s);
 
         // Swap every pair of neighbouring rows of every round column, as the editor would.
-        ReportOpening opening = PrepareReport(*s.State, s.Ports.Messages, ReportEditor);
+        ReportOpening opening = PrepareReport(s.State->Common, s.State->Configuration,
+                                              s.State->Store(), s.Ports.Messages, ReportEditor);
         ASSERT_TRUE(opening.Report);
         EditGrid grid;
         grid.Rows = EditorGridRows(opening.Report->EditorHeading, opening.Report->Lines);
-        CourtEditor editor(*s.State, s.Ports.Messages, grid);
+        CourtEditor editor(s.State->Common, s.State->Store(), s.Ports.Messages, grid);
         editor.Start({opening.Report->Counts, opening.Report->EditorRows, opening.Report->Edition});
         const int rows = static_cast<int>(grid.Rows.size());
         for (int col = 4; col < 4 + s.Store().NumRounds; ++col)

@@ -2,10 +2,10 @@
 // Small schedules written by hand straight into the store, for the report tests: the names, the
 // courts of each round, the play counts and opponents, as a run would leave them.
 
-#include "core/app_state.h"
 #include "core/reports/report_build.h"
 #include "core/schedule/name_lists.h"
 #include "scripted_ports.h"
+#include "state/app_state.h"
 
 #include <array>
 #include <memory>
@@ -20,14 +20,14 @@ struct HandStore {
     ScriptedMessenger Messages;
 
     explicit HandStore(int kind = 1, const char* code1 = "h", const char* code2 = "d") {
-        State->Config.CfgRec.Grpn[0] = code1;
-        State->Config.CfgRec.Grpn[1] = code2;
-        SetGroupLabels(*State);
+        State->Configuration.Config.CfgRec.Grpn[0] = code1;
+        State->Configuration.Config.CfgRec.Grpn[1] = code2;
+        SetGroupLabels(State->Configuration, State->Store());
         NewNameLists(Store());
-        State->ScheduleKind = kind;
+        State->Common.ScheduleKind = kind;
     }
 
-    ScheduleStore& Store() { return *State->Schedule; }
+    ScheduleStore& Store() { return State->Store(); }
 
     void Names(Group g, const std::vector<std::pair<std::string, std::string>>& names) {
         NameList& list = Store().Of(g).Names;
@@ -52,7 +52,7 @@ struct HandStore {
         p.NMixRonden = Store().NumMixedRounds = mixed;
         p.NBanen = Store().NumCourts = courts;
         Store().NumRounds = doubles + mixed;
-        State->Config.CfgRec.NBanen = static_cast<int16_t>(courts);
+        State->Configuration.Config.CfgRec.NBanen = static_cast<int16_t>(courts);
         for (int r = 1; r <= 24; ++r) {
             RoundRecord& rec = Store().RoundTable[r];
             rec.FirstMen = rec.FirstWomen = rec.FirstMixed = 1;
@@ -92,7 +92,8 @@ struct HandStore {
     }
 
     std::vector<std::string> Lines(int opt) {
-        ReportOpening opening = PrepareReport(*State, Messages, opt);
+        ReportOpening opening =
+            PrepareReport(State->Common, State->Configuration, State->Store(), Messages, opt);
         std::vector<std::string> lines;
         if (opening.Report)
             for (const TResultObj& line : opening.Report->Lines) lines.push_back(line.Regel);

@@ -20,7 +20,7 @@ void PrepareMen(ScheduleSetup& s, const std::vector<std::string>& codes, int rou
     ScheduleStore& store = s.Store();
     store.NumMen = s.Params().NHeren;
     store.NumRounds = rounds;
-    PrepareAvailability(s.Store(), s.State->ScheduleKind, Men);
+    PrepareAvailability(s.Store(), s.State->Common.ScheduleKind, Men);
 }
 
 } // namespace
@@ -42,7 +42,7 @@ TEST(StatusNr, MemberCodesBecomeTheScheduleBytes) {
 
 TEST(FillNameList, TakesActiveMembersOfTheGroupPaddedAndWarnsAboutAMissingSurname) {
     ScheduleSetup s;
-    s.State->MemberList.assign(1, TLedenObj{});
+    s.State->Members.MemberList.assign(1, TLedenObj{});
     auto add = [&](int clubNo, const char* first, const char* last, const char* group,
                    const char* code) {
         TLedenObj m;
@@ -51,16 +51,18 @@ TEST(FillNameList, TakesActiveMembersOfTheGroupPaddedAndWarnsAboutAMissingSurnam
         m.LidRecord.AchterNaam = last;
         m.LidRecord.Groep = group;
         m.LidRecord.StatCode = code;
-        s.State->MemberList.push_back(m);
+        s.State->Members.MemberList.push_back(m);
     };
     add(300, "Jan", "Jansen", " H", "1");
     add(2, "Piet", "Pietersen", "h", "0");
     add(3, "Anna", "Bakker", "d", "a1");
     add(4, "Kees", "  ", "h", "X");
     add(5, "Wim", "Vos", "h", "");
-    s.State->MemberCount = 5;
+    s.State->Members.MemberCount = 5;
     NameList& men = s.Store().Of(Men).Names;
-    EXPECT_EQ(FillNameList(*s.State, s.Ports.Messages, s.Ports.Bell, men, 0), 2);
+    EXPECT_EQ(FillNameList(s.State->Configuration, s.State->Members, s.Ports.Messages, s.Ports.Bell,
+                           men, 0),
+              2);
     EXPECT_EQ(men[1].NaamRec.LidNo, 300 & 0xFF);
     EXPECT_EQ(men[1].NaamRec.Voornaam.View(), "Jan                     ");
     EXPECT_EQ(men[1].NaamRec.AchterNaam.View(), "Jansen                                  ");
@@ -72,7 +74,9 @@ TEST(FillNameList, TakesActiveMembersOfTheGroupPaddedAndWarnsAboutAMissingSurnam
     EXPECT_EQ(s.Ports.Messages.Last().Text, "Actief lid: 4 heeft geen achternaam!");
     EXPECT_EQ(s.Ports.Messages.Last().Kind, KindWaarschuwing);
     NameList& women = s.Store().Of(Women).Names;
-    EXPECT_EQ(FillNameList(*s.State, s.Ports.Messages, s.Ports.Bell, women, 1), 1);
+    EXPECT_EQ(FillNameList(s.State->Configuration, s.State->Members, s.Ports.Messages, s.Ports.Bell,
+                           women, 1),
+              1);
     EXPECT_EQ(women[1].NaamRec.StatusNr, 115);
 }
 
@@ -105,7 +109,7 @@ TEST(PrepareAvailability, PairsAlwaysPlay) {
     s.Store().NumMen = 6;
     s.Store().NumRounds = 4;
     s.Store().Of(Men).Names[1].NaamRec.StatusNr = 67; // ignored with pairs
-    PrepareAvailability(s.Store(), s.State->ScheduleKind, Men);
+    PrepareAvailability(s.Store(), s.State->Common.ScheduleKind, Men);
     EXPECT_EQ(StatusByRound(s.Store(), Men, 1), (std::vector<int>{24, 24, 24, 24}));
     EXPECT_EQ(s.Store().Of(Men).StatusTable[4].AbsentCount, 0);
 }
@@ -218,7 +222,7 @@ TEST(CheckCourts, TooManyCourtsAreLoweredWithAWarning) {
 
 TEST(CheckCourts, WithoutTheWarningSettingCourtsAreLoweredSilently) {
     ScheduleSetup s;
-    s.State->Config.CfgRec.Cfgflags = 16;
+    s.State->Configuration.Config.CfgRec.Cfgflags = 16;
     s.Pairs(10, 0, 1, 0, 3);
     s.Start();
     EXPECT_TRUE(s.View.Warnings.empty());

@@ -88,7 +88,7 @@ std::vector<PlayerPair> FirstRoundWithBlocks(std::vector<PlayerPair> blocks) {
     StartDoublesPhase(store, Men);
     store.Of(Men).PartnerBlock.Count = 0;
     for (PlayerPair b : blocks) store.Of(Men).PartnerBlock.Append(b);
-    PrepareAvailability(s.Store(), s.State->ScheduleKind, Men);
+    PrepareAvailability(s.Store(), s.State->Common.ScheduleKind, Men);
     SelectDoublesRound(s.Store(), s.Run, Men, 1, 1);
     const RoundResultList& result = store.Of(Men).RoundResult;
     return std::vector<PlayerPair>(result.Pairs.begin() + 1,

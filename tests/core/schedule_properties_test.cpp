@@ -208,13 +208,13 @@ public:
 
     void ShowRoundProgress(int, std::string_view text) override {
         if (Skipped) return;
-        const ScheduleStore& store = *State.Schedule;
+        const ScheduleStore& store = State.Store();
         Phase = text.find("Heren") != std::string_view::npos   ? 0
                 : text.find("Dames") != std::string_view::npos ? 1
                                                                : 2;
         Round = store.CurrentRound;
         Before = std::make_unique<AppState>(State);
-        ScheduleStore& copy = *Before->Schedule;
+        ScheduleStore& copy = Before->Store();
         if (Phase < 2) {
             Group g = static_cast<Group>(Phase);
             Courts = g == Men ? copy.CourtsMen[Round] : copy.CourtsWomen[Round];
@@ -225,7 +225,7 @@ public:
         }
         if (Expected.Capped) {
             Skipped = true;
-            State.StopKey = 27;
+            State.Common.StopKey = 27;
         }
         StartCandidates = store.Candidates;
         Pending = true;
@@ -236,7 +236,7 @@ public:
         if (!Pending || Skipped) return;
         Pending = false;
         ++Rounds;
-        const ScheduleStore& store = *State.Schedule;
+        const ScheduleStore& store = State.Store();
         const RoundResultList& result =
             Phase < 2 ? store.Of(static_cast<Group>(Phase)).RoundResult : store.MixedResult;
         std::vector<PlayerPair> got(result.Pairs.begin() + 1,
@@ -264,11 +264,11 @@ public:
 
     // A valid complete round keeps the must-play and balance rules.
     void CheckRules(const std::vector<PlayerPair>& got) {
-        const ScheduleStore& store = *State.Schedule;
+        const ScheduleStore& store = State.Store();
         if (!store.RoundValid || static_cast<int>(got.size()) != 2 * Courts) return;
         if (Phase < 2) {
             const Group g = static_cast<Group>(Phase);
-            const GroupTables& t = Before->Schedule->Of(g);
+            const GroupTables& t = Before->Store().Of(g);
             const StatusRecord& rec = store.Of(g).StatusTable[Round];
             std::set<int> placed;
             for (PlayerPair q : got) placed.insert({q.First, q.Second});
@@ -308,7 +308,8 @@ struct RandomSetUp {
         const int courts = Next(1, 6);
         const uint16_t pairing = static_cast<uint16_t>(Next(0, 7));
         const uint16_t pause = static_cast<uint16_t>(Next(0, 15));
-        s.State->Config.CfgRec.Cfgflags = static_cast<uint16_t>(2 | 16 | (Next(0, 1)));
+        s.State->Configuration.Config.CfgRec.Cfgflags =
+            static_cast<uint16_t>(2 | 16 | (Next(0, 1)));
         if (Next(0, 2) == 0) {
             s.Pairs(Next(0, 14), Next(0, 14), doubles, mixed, courts, pairing, pause);
         } else {
@@ -403,7 +404,7 @@ TEST(ScheduleProperties, RandomSetUpsAgreeWithThePlainSearchAndKeepTheRules) {
         s.Control.Literal = true;
         s.Ports.Pump.OnProcess = [&](long long) { view.AfterSearch(); };
         SCOPED_TRACE("seed " + std::to_string(seed));
-        StartRun(*s.State, ports);
+        StartRun(s.State->Common, s.State->Configuration, s.State->Store(), ports);
         rounds += view.Rounds;
         if (!view.Skipped && !s.Store().RunStopped && !s.Store().RunBlocked) {
             ++completed;
@@ -422,7 +423,7 @@ TEST(ScheduleProperties, CrowdedNightsKeepTheRules) {
         std::mt19937 random(seed);
         const int men = 30 + static_cast<int>(random() % 40);
         const int women = 30 + static_cast<int>(random() % 40);
-        s.State->Config.CfgRec.Cfgflags = 16;
+        s.State->Configuration.Config.CfgRec.Cfgflags = 16;
         s.Pairs(men, women, 6, 3, 20, static_cast<uint16_t>(random() % 4), 5);
         s.Control.PumpInterval = 1u << 20;
         s.Control.CandidateLimit = 5'000'000;

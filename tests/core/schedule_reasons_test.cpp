@@ -110,7 +110,7 @@ TEST(RoundReasons, EachFailedRoundSaysWhy) {
             SCOPED_TRACE(std::string(c.Name) + (literal ? " (literal)" : ""));
             ScheduleSetup s;
             s.Control.Literal = literal;
-            s.State->Config.CfgRec.Cfgflags = 16;
+            s.State->Configuration.Config.CfgRec.Cfgflags = 16;
             s.Names(c.Players, c.Doubles, c.Mixed, 1, c.Pairing, c.Pause);
             s.Store().CourtsMen.fill(0);
             s.Store().CourtsWomen.fill(0);

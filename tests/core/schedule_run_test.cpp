@@ -100,7 +100,7 @@ TEST(StartRun, NoPlayersComputesNothingAndSaysWhy) {
 
     // The groups are named as the set-up window names them.
     ScheduleSetup groups;
-    groups.State->Config.CfgRec.Grpn[0] = "A";
+    groups.State->Configuration.Config.CfgRec.Grpn[0] = "A";
     groups.Pairs(0, 0, 2, 0, 4);
     groups.Start();
     EXPECT_EQ(groups.Ports.Messages.Texts(),
@@ -137,7 +137,7 @@ TEST(StartRun, CountsThatCannotBeComputedAreNamedAndNothingIsComputed) {
         EXPECT_EQ(s.Ports.Messages.Texts(), std::vector<std::string>{c.Message}) << c.Message;
         EXPECT_TRUE(s.View.Compu.empty());
         EXPECT_EQ(s.Store().Candidates, 0u);
-        EXPECT_EQ(s.State->ErrorCode, 0);
+        EXPECT_EQ(s.State->Common.ErrorCode, 0);
     }
 }
 
@@ -181,12 +181,12 @@ TEST(RunSchedule, RoundsAboveTwentyAreReportedWithoutRoundText) {
     EXPECT_EQ(texts.front(), "Geen oplossing heren-tolvex      in ronde : 4");
     EXPECT_EQ(texts[16], "Geen oplossing heren-tolvex      in ronde :20");
     for (std::size_t i = 17; i < texts.size(); ++i) EXPECT_EQ(texts[i], "");
-    EXPECT_EQ(s.State->ErrorCode, 24);
+    EXPECT_EQ(s.State->Common.ErrorCode, 24);
 }
 
 TEST(RunSchedule, ProgressTextsMoveToTheSecondLineAfterRoundSeven) {
     ScheduleSetup s;
-    s.State->Config.CfgRec.Cfgflags = 2 | 16;
+    s.State->Configuration.Config.CfgRec.Cfgflags = 2 | 16;
     s.Pairs(12, 0, 12, 0, 3);
     s.Start();
     ASSERT_EQ(s.View.Progress.size(), 12u);
@@ -206,7 +206,7 @@ TEST(RunSchedule, StopInTheMensRoundTwoEndsTheRun) {
     s.Pairs(8, 8, 4, 2, 4);
     AppState& state = *s.State;
     s.Ports.Pump.OnProcess = [&](long long) {
-        if (state.Schedule->CurrentRound == 2) state.StopKey = 27;
+        if (state.Store().CurrentRound == 2) state.Common.StopKey = 27;
     };
     s.Start();
     ScheduleStore& store = s.Store();
@@ -268,7 +268,7 @@ TEST(RunSchedule, TheBoundedSearchAlsoPumpsEventsAfterEveryCandidateAndBound) {
     std::vector<std::pair<std::string, std::string>> members(16, {"h", "X"});
     members.push_back({"h", "63"});
     ScheduleSetup s;
-    s.State->Config.CfgRec.Cfgflags = 16;
+    s.State->Configuration.Config.CfgRec.Cfgflags = 16;
     s.Names(members, 4, 0, 4);
     for (int r = 1; r <= 4; ++r) s.Store().CourtsMen[r] = 4;
     s.Start();
@@ -283,9 +283,9 @@ TEST(RunSchedule, AFailureInsideARoundIsReportedAndTheNextRoundRuns) {
     ScheduleSetup s;
     DamagingProgressView view(s.Store());
     RunPorts ports{s.Ports.Messages, s.Ports.Pump, s.Ports.Bell, view, s.Control};
-    s.State->Config.CfgRec.Cfgflags = 2 | 16;
+    s.State->Configuration.Config.CfgRec.Cfgflags = 2 | 16;
     s.Pairs(8, 0, 3, 0, 2);
-    StartRun(*s.State, ports);
+    StartRun(s.State->Common, s.State->Configuration, s.State->Store(), ports);
     EXPECT_EQ(s.Ports.Messages.Texts(),
               (std::vector<std::string>{
                   "Geen oplossing heren-tolvex     Selectie niet gelukt in ronde : 2"}));
@@ -297,9 +297,10 @@ TEST(RunSchedule, WhatIsNotARoundsOwnFailureGoesOnToTheCaller) {
     ScheduleSetup s;
     ThrowingProgressView view;
     RunPorts ports{s.Ports.Messages, s.Ports.Pump, s.Ports.Bell, view, s.Control};
-    s.State->Config.CfgRec.Cfgflags = 2 | 16;
+    s.State->Configuration.Config.CfgRec.Cfgflags = 2 | 16;
     s.Pairs(8, 0, 3, 0, 2);
-    EXPECT_THROW(StartRun(*s.State, ports), std::runtime_error);
+    EXPECT_THROW(StartRun(s.State->Common, s.State->Configuration, s.State->Store(), ports),
+                 std::runtime_error);
     EXPECT_TRUE(s.Ports.Messages.Texts().empty());
 }
 

@@ -159,7 +159,7 @@ struct EveningRun {
         if (literal) S.Control.CandidateLimit = literalCap;
         S.Ports.Messages.OnUnexpectedQuestion = [](const std::string&) {};
         S.Ports.Pump.OnProcess = [this](long long) { View.AfterSearch(S.Store()); };
-        S.State->Config.CfgRec.Cfgflags = e.Cfgflags;
+        S.State->Configuration.Config.CfgRec.Cfgflags = e.Cfgflags;
         if (e.Names)
             S.Names(e.Members, e.Doubles, e.Mixed, e.Courts, e.Pairing, e.Pause);
         else
@@ -169,7 +169,7 @@ struct EveningRun {
             S.Store().CourtsWomen = e.CourtsWomen;
             S.Store().CourtsMixed = e.CourtsMixed;
         }
-        StartRun(*S.State, Ports);
+        StartRun(S.State->Common, S.State->Configuration, S.State->Store(), Ports);
     }
 };
 

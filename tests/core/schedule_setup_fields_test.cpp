@@ -1,5 +1,6 @@
 #include "core/schedule/schedule_setup_fields.h"
 #include "scripted_ports.h"
+#include "state/app_state.h"
 
 #include <gtest/gtest.h>
 
@@ -15,14 +16,15 @@ struct Fields {
     ScriptedMessenger Messages;
     CountingBeeper Bell;
     Fields() {
-        State->MemberCount = 25;
-        State->Config.CfgRec.NDubRonden = 6;
-        State->Config.CfgRec.NMixRonden = 2;
-        State->Config.CfgRec.NBanen = 9;
+        State->Members.MemberCount = 25;
+        State->Configuration.Config.CfgRec.NDubRonden = 6;
+        State->Configuration.Config.CfgRec.NMixRonden = 2;
+        State->Configuration.Config.CfgRec.NBanen = 9;
     }
-    ScheduleParams& Params() { return State->Schedule->Params; }
+    ScheduleParams& Params() { return State->Store().Params; }
     TakeResult Take(int tag, const char* text) {
-        return TakeNumberField(*State, Messages, Bell, tag, text);
+        return TakeNumberField({Messages, State->Common.ErrorCode}, State->Configuration,
+                               State->Members, State->Store(), Bell, tag, text);
     }
 };
 
@@ -72,7 +74,7 @@ TEST(SetupFields, EveryCheckHasItsMessageAndKeepsTheOldValue) {
         f.Params().PageCourtsMen[3] = 4;
         const TakeResult result = f.Take(c.Tag, c.Text);
         EXPECT_EQ(result, c.Result) << c.Tag << " " << c.Text;
-        EXPECT_EQ(f.State->ErrorCode, 0);
+        EXPECT_EQ(f.State->Common.ErrorCode, 0);
         if (c.Message.empty()) {
             EXPECT_TRUE(f.Messages.Shown.empty());
             EXPECT_EQ(f.Bell.Beeps, 0);
@@ -110,7 +112,7 @@ TEST(SetupFields, ValidValuesGoIntoTheCountsAndTheGridPage) {
 
 TEST(SetupFields, CourtPagesShowTheRoundsOfTheWholeSchedule) {
     auto state = std::make_unique<AppState>();
-    ScheduleStore& store = *state->Schedule;
+    ScheduleStore& store = state->Store();
     store.Params.NDubRonden = 4;
     store.Params.PauseOptions = 0x35;
     for (int r = 1; r <= 24; ++r) {
@@ -175,9 +177,11 @@ TEST(SetupFields, MoreTakesTheCountsInOrderAndStopsAtTheFirstWrongOne) {
     for (const Case& c : cases) {
         Fields f;
         f.Params().NHeren = 3;
-        const int refused = TakeCountFields(*f.State, f.Messages, f.Bell, c.Texts);
+        const int refused =
+            TakeCountFields({f.Messages, f.State->Common.ErrorCode}, f.State->Configuration,
+                            f.State->Members, f.State->Store(), f.Bell, c.Texts);
         EXPECT_EQ(refused, c.Refused) << c.Message;
-        EXPECT_EQ(f.State->ErrorCode, 0);
+        EXPECT_EQ(f.State->Common.ErrorCode, 0);
         if (c.Message.empty()) {
             EXPECT_TRUE(f.Messages.Shown.empty());
             EXPECT_EQ(f.Params().NHeren, 10);
@@ -199,16 +203,22 @@ TEST(SetupFields, MoreTakesTheCountsInOrderAndStopsAtTheFirstWrongOne) {
 // schedule has room for 24.
 TEST(SetupFields, RoundsNeverPassTheTwentyFourTheScheduleHolds) {
     Fields f;
-    f.State->Config.CfgRec.NDubRonden = 99;
-    f.State->Config.CfgRec.NMixRonden = 99;
-    EXPECT_EQ(FieldErrorState(*f.State, 3, 24), 0);
-    EXPECT_EQ(FieldErrorState(*f.State, 3, 25), 13);
+    f.State->Configuration.Config.CfgRec.NDubRonden = 99;
+    f.State->Configuration.Config.CfgRec.NMixRonden = 99;
+    EXPECT_EQ(FieldErrorState(f.State->Configuration, f.State->Members, f.State->Store(), 3, 24),
+              0);
+    EXPECT_EQ(FieldErrorState(f.State->Configuration, f.State->Members, f.State->Store(), 3, 25),
+              13);
     f.Params().NDubRonden = 20;
-    EXPECT_EQ(FieldErrorState(*f.State, 4, 4), 0);
-    EXPECT_EQ(FieldErrorState(*f.State, 4, 5), 14);
+    EXPECT_EQ(FieldErrorState(f.State->Configuration, f.State->Members, f.State->Store(), 4, 4), 0);
+    EXPECT_EQ(FieldErrorState(f.State->Configuration, f.State->Members, f.State->Store(), 4, 5),
+              14);
     f.Params().NDubRonden = -2147483647 - 1;
-    EXPECT_EQ(FieldErrorState(*f.State, 4, 24), 0);
-    EXPECT_EQ(FieldErrorState(*f.State, 4, 2147483647), 14);
+    EXPECT_EQ(FieldErrorState(f.State->Configuration, f.State->Members, f.State->Store(), 4, 24),
+              0);
+    EXPECT_EQ(
+        FieldErrorState(f.State->Configuration, f.State->Members, f.State->Store(), 4, 2147483647),
+        14);
 }
 
 // The court pages read and write rounds 1..24 only, whatever the counts held when the page was
@@ -218,7 +228,7 @@ TEST(SetupFields, CourtPagesStayInsideTheTablesForEveryRoundsCount) {
     for (int32_t d : doubles) {
         for (int page = -1; page <= 5; ++page) {
             auto state = std::make_unique<AppState>();
-            ScheduleStore& store = *state->Schedule;
+            ScheduleStore& store = state->Store();
             store.CourtsMixed.fill(7);
             store.Params.NDubRonden = d;
             store.Params.PageCourtsMixed.fill(5);
@@ -259,24 +269,25 @@ TEST(SetupFields, TheScheduleDateCountsDaysFromTheEndOf1899) {
 
 TEST(CourtCoding, TheWalkWrapsAtTheConfiguredCourtsAndNeverPassesCourt32) {
     auto state = std::make_unique<AppState>();
-    state->Config.CfgRec.NBanen = 9;
+    state->Configuration.Config.CfgRec.NBanen = 9;
     int curr = 1;
-    TakeCourtCode(*state, curr, -1, 12); // court 1 gets 12, then back to court 9
-    EXPECT_EQ(state->BaanCode[1], 12);
+    TakeCourtCode(state->Common, state->Configuration, curr, -1,
+                  12); // court 1 gets 12, then back to court 9
+    EXPECT_EQ(state->Common.BaanCode[1], 12);
     EXPECT_EQ(curr, 9);
-    TakeCourtCode(*state, curr, 1, -3); // codes are not checked
-    EXPECT_EQ(state->BaanCode[9], -3);
+    TakeCourtCode(state->Common, state->Configuration, curr, 1, -3); // codes are not checked
+    EXPECT_EQ(state->Common.BaanCode[9], -3);
     EXPECT_EQ(curr, 1);
 
-    state->Config.CfgRec.NBanen = 40; // a configuration confirmed without its checks
+    state->Configuration.Config.CfgRec.NBanen = 40; // a configuration confirmed without its checks
     curr = 32;
-    TakeCourtCode(*state, curr, 1, 7);
-    EXPECT_EQ(state->BaanCode[32], 7);
+    TakeCourtCode(state->Common, state->Configuration, curr, 1, 7);
+    EXPECT_EQ(state->Common.BaanCode[32], 7);
     EXPECT_EQ(curr, 1);
     curr = 1;
-    TakeCourtCode(*state, curr, -1, 1);
+    TakeCourtCode(state->Common, state->Configuration, curr, -1, 1);
     EXPECT_EQ(curr, 32);
-    state->Config.CfgRec.NBanen = 0;
-    TakeCourtCode(*state, curr, 1, 5);
+    state->Configuration.Config.CfgRec.NBanen = 0;
+    TakeCourtCode(state->Common, state->Configuration, curr, 1, 5);
     EXPECT_EQ(curr, 1);
 }

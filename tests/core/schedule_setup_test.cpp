@@ -23,7 +23,7 @@ TEST(DefaultCourts, CourtsAreSharedByTheGroupSizes) {
     s.Params().NMixRonden = 2;
     s.Params().NBanen = 3;
     s.Params().PairingOptions = 2;
-    DefaultCourts(*s.State, s.Ports.Bell, s.View);
+    DefaultCourts(s.State->Store(), s.Ports.Bell, s.View);
     EXPECT_EQ(s.Params().PairingOptions, 3); // only women: they take the first courts
     EXPECT_EQ(s.Params().NMixRonden, 0);
     EXPECT_EQ(s.Params().PauseOptions, 5);
@@ -44,7 +44,7 @@ TEST(DefaultCourts, AnyCountsGiveAProposalWithinTheTables) {
                 p.NDubRonden = 4;
                 p.NMixRonden = 2;
                 p.NBanen = courts;
-                DefaultCourts(*s.State, s.Ports.Bell, s.View);
+                DefaultCourts(s.State->Store(), s.Ports.Bell, s.View);
                 // The plain model: the men's share of the courts, rounded to the nearest, of
                 // the players there are; a court count beyond a byte is cut to 255.
                 long long expectMen = 0;
@@ -62,7 +62,7 @@ TEST(DefaultCourts, AnyCountsGiveAProposalWithinTheTables) {
     s.Params().NDames = -5;
     s.Params().NDubRonden = 2;
     s.Params().NBanen = 3;
-    DefaultCourts(*s.State, s.Ports.Bell, s.View);
+    DefaultCourts(s.State->Store(), s.Ports.Bell, s.View);
     EXPECT_EQ(s.Store().CourtsMen[2], 3);
     EXPECT_EQ(s.Store().CourtsWomen[2], 0);
 }
@@ -79,9 +79,9 @@ TEST(SetGroupLabels, OtherGroupCodesBecomeGroupLabels) {
     EXPECT_EQ(s.Store().GroupLabel[0].View(), " Heren ");
     EXPECT_EQ(s.Store().GroupHeading[1].View(), "DAMES  ");
     EXPECT_EQ(s.Store().GroupLabel[2].View(), " Mixed ");
-    s.State->Config.CfgRec.Grpn[0] = "a";
-    s.State->Config.CfgRec.Grpn[1] = " d ";
-    SetGroupLabels(*s.State);
+    s.State->Configuration.Config.CfgRec.Grpn[0] = "a";
+    s.State->Configuration.Config.CfgRec.Grpn[1] = " d ";
+    SetGroupLabels(s.State->Configuration, s.State->Store());
     EXPECT_EQ(s.Store().GroupLabel[0].View(), " Groep a");
     EXPECT_EQ(s.Store().GroupHeading[0].View(), " GROEP a");
     EXPECT_EQ(s.Store().GroupLabel[1].View(), " Dames ");
@@ -89,26 +89,26 @@ TEST(SetGroupLabels, OtherGroupCodesBecomeGroupLabels) {
 
 TEST(ScheduleState, CopiesOfTheApplicationStateHaveTheirOwnStore) {
     AppState a;
-    a.Schedule->NumMen = 7;
+    a.Store().NumMen = 7;
     AppState b = a;
-    b.Schedule->NumMen = 9;
-    EXPECT_EQ(a.Schedule->NumMen, 7);
-    EXPECT_EQ(b.Schedule->NumMen, 9);
-    EXPECT_EQ(a.Schedule->RoundTable[24].Courts[32][3], 0); // every table starts zero
+    b.Store().NumMen = 9;
+    EXPECT_EQ(a.Store().NumMen, 7);
+    EXPECT_EQ(b.Store().NumMen, 9);
+    EXPECT_EQ(a.Store().RoundTable[24].Courts[32][3], 0); // every table starts zero
 }
 
 namespace {
 
 void AddMember(AppState& state, const char* group, const char* code, const char* surname) {
     TLedenObj member;
-    member.LidRecord.ClubNo = static_cast<int16_t>(state.MemberList.size());
+    member.LidRecord.ClubNo = static_cast<int16_t>(state.Members.MemberList.size());
     member.LidRecord.Voornaam = "Voor";
     member.LidRecord.AchterNaam = surname;
     member.LidRecord.Groep = group;
     member.LidRecord.StatCode = code;
-    state.MemberList.push_back(member);
-    state.MemberCount = static_cast<int16_t>(state.MemberList.size() - 1);
-    state.MemberDataPresent = true;
+    state.Members.MemberList.push_back(member);
+    state.Members.MemberCount = static_cast<int16_t>(state.Members.MemberList.size() - 1);
+    state.Members.MemberDataPresent = true;
 }
 
 } // namespace
@@ -126,7 +126,8 @@ TEST(PrepareSchedule, NamesComeFromTheActiveMembersOfEachGroup) {
     input.NBanen = 4;
     input.PairingOptions = 6;
     input.PauseOptions = 4;
-    ASSERT_TRUE(PrepareSchedule(*s.State, input, s.Ports.Messages, s.Ports.Bell, s.View));
+    ASSERT_TRUE(PrepareSchedule(s.State->Common, s.State->Configuration, s.State->Members,
+                                s.State->Store(), input, s.Ports.Messages, s.Ports.Bell, s.View));
     EXPECT_EQ(s.Params().NHeren, 2);
     EXPECT_EQ(s.Params().NDames, 0);
     EXPECT_EQ(s.Params().NMixRonden, 0); // no women: no mixed rounds
@@ -139,7 +140,7 @@ TEST(PrepareSchedule, NamesComeFromTheActiveMembersOfEachGroup) {
     EXPECT_EQ(s.Store().CourtsMen[4], 0);
     EXPECT_EQ(s.Params().PairingOptions, 6);
     EXPECT_EQ(s.Params().PauseOptions, 4);
-    EXPECT_EQ(s.State->ScheduleKind, 1);
+    EXPECT_EQ(s.State->Common.ScheduleKind, 1);
 }
 
 TEST(PrepareSchedule, GivenCountsAndCourtsReplaceTheRegisterAndTheProposal) {
@@ -155,7 +156,8 @@ TEST(PrepareSchedule, GivenCountsAndCourtsReplaceTheRegisterAndTheProposal) {
     CourtsPerRound women{};
     women[1] = 2;
     input.CourtsWomen = women;
-    ASSERT_TRUE(PrepareSchedule(*s.State, input, s.Ports.Messages, s.Ports.Bell, s.View));
+    ASSERT_TRUE(PrepareSchedule(s.State->Common, s.State->Configuration, s.State->Members,
+                                s.State->Store(), input, s.Ports.Messages, s.Ports.Bell, s.View));
     EXPECT_EQ(s.Params().NHeren, 4);
     EXPECT_EQ(s.Params().NDames, 6);
     EXPECT_EQ(s.Params().SpeelDatum, 45000);
@@ -175,14 +177,16 @@ TEST(PrepareSchedule, PairsAreNumbersAndASetUpWithNamesNeedsAMemberFile) {
     pairs.NDubRonden = 3;
     pairs.NMixRonden = 3;
     pairs.NBanen = 3;
-    ASSERT_TRUE(PrepareSchedule(*s.State, pairs, s.Ports.Messages, s.Ports.Bell, s.View));
+    ASSERT_TRUE(PrepareSchedule(s.State->Common, s.State->Configuration, s.State->Members,
+                                s.State->Store(), pairs, s.Ports.Messages, s.Ports.Bell, s.View));
     EXPECT_EQ(s.Store().CourtsWomen[3], 3);
     EXPECT_EQ(s.Params().NMixRonden, 0);
-    EXPECT_EQ(s.State->ScheduleKind, 2);
+    EXPECT_EQ(s.State->Common.ScheduleKind, 2);
 
     ScheduleSetup names;
-    EXPECT_FALSE(PrepareSchedule(*names.State, ScheduleSetupInput{}, names.Ports.Messages,
-                                 names.Ports.Bell, names.View));
+    EXPECT_FALSE(PrepareSchedule(names.State->Common, names.State->Configuration,
+                                 names.State->Members, names.State->Store(), ScheduleSetupInput{},
+                                 names.Ports.Messages, names.Ports.Bell, names.View));
     ASSERT_EQ(names.Ports.Messages.Shown.size(), 1u);
     EXPECT_EQ(names.Ports.Messages.Last().Text, "Geen Schema mogelijk zonder Bestand");
     EXPECT_EQ(names.Ports.Messages.Last().Kind, KindFout);

@@ -2,11 +2,11 @@
 // A schedule set-up as the set-up window leaves it before "&Start" (through the one set-up
 // function), with recording fakes, for the schedule tests.
 
-#include "core/app_state.h"
 #include "core/schedule/name_lists.h"
 #include "core/schedule/schedule_run.h"
 #include "core/schedule/schedule_setup.h"
 #include "scripted_ports.h"
+#include "state/app_state.h"
 
 #include <memory>
 #include <string>
@@ -40,14 +40,14 @@ struct ScheduleSetup {
     std::unique_ptr<AppState> State = std::make_unique<AppState>();
     TestPorts Ports;
     RecordingView View;
-    RunControl Control{State->StopKey};
+    RunControl Control{State->Common.StopKey};
     RunPorts Run{Ports.Messages, Ports.Pump, Ports.Bell, View, Control};
 
     ScheduleSetup() {
-        State->Config.CfgRec.Grpn[0] = "h";
-        State->Config.CfgRec.Grpn[1] = "d";
-        State->Config.CfgRec.Cfgflags = 17;
-        SetGroupLabels(*State);
+        State->Configuration.Config.CfgRec.Grpn[0] = "h";
+        State->Configuration.Config.CfgRec.Grpn[1] = "d";
+        State->Configuration.Config.CfgRec.Cfgflags = 17;
+        SetGroupLabels(State->Configuration, State->Store());
         NewNameLists(Store());
     }
 
@@ -62,8 +62,8 @@ struct ScheduleSetup {
         return input;
     }
 
-    ScheduleStore& Store() { return *State->Schedule; }
-    ScheduleParams& Params() { return State->Schedule->Params; }
+    ScheduleStore& Store() { return State->Store(); }
+    ScheduleParams& Params() { return State->Store().Params; }
 
     // A schedule with pairs: men, women, doubles and mixed rounds, courts; the courts per round
     // as the set-up proposes them, then the given options.
@@ -73,13 +73,14 @@ struct ScheduleSetup {
         input.Kind = 2;
         input.NHeren = men;
         input.NDames = women;
-        PrepareSchedule(*State, input, Ports.Messages, Ports.Bell, View);
+        PrepareSchedule(State->Common, State->Configuration, State->Members, State->Store(), input,
+                        Ports.Messages, Ports.Bell, View);
     }
 
     // A schedule with names: members as (group, status code), numbered 1.. as club numbers.
     void Names(const std::vector<std::pair<std::string, std::string>>& members, int doubles,
                int mixed, int courts, uint16_t pairing = 2, uint16_t pause = 5) {
-        State->MemberList.assign(1, TLedenObj{});
+        State->Members.MemberList.assign(1, TLedenObj{});
         int clubNo = 0;
         for (const auto& [group, code] : members) {
             TLedenObj member;
@@ -88,15 +89,16 @@ struct ScheduleSetup {
             member.LidRecord.AchterNaam = "Achter" + std::to_string(clubNo);
             member.LidRecord.Groep = group;
             member.LidRecord.StatCode = code;
-            State->MemberList.push_back(member);
+            State->Members.MemberList.push_back(member);
         }
-        State->MemberCount = static_cast<int16_t>(members.size());
-        State->MemberDataPresent = true;
-        PrepareSchedule(*State, Input(doubles, mixed, courts, pairing, pause), Ports.Messages,
-                        Ports.Bell, View);
+        State->Members.MemberCount = static_cast<int16_t>(members.size());
+        State->Members.MemberDataPresent = true;
+        PrepareSchedule(State->Common, State->Configuration, State->Members, State->Store(),
+                        Input(doubles, mixed, courts, pairing, pause), Ports.Messages, Ports.Bell,
+                        View);
     }
 
-    void Start() { StartRun(*State, Run); }
+    void Start() { StartRun(State->Common, State->Configuration, State->Store(), Run); }
 
     // Court c of round r as {pair 1 first, pair 1 second, pair 2 first, pair 2 second}.
     std::array<uint8_t, 4> Court(int r, int c) { return Store().RoundTable[r].Courts[c]; }

@@ -10,13 +10,15 @@
 
 void FakeConfigHost::OpenConfigDial(bool nieuw) {
     DialogCalls.push_back(nieuw);
-    if (!PrepareConfigDial(State, Msg, nieuw)) return;
+    if (!PrepareConfigDial(State.Common, State.Configuration, Msg, nieuw,
+                           State.Members.MemberListLoaded))
+        return;
     bool ok = false;
     if (!DialogAnswers.empty()) {
         ok = DialogAnswers.front();
         DialogAnswers.pop_front();
     }
-    State.ConfigOK = ok;
+    State.Configuration.ConfigOK = ok;
 }
 
 ScratchFolder::ScratchFolder() {

@@ -2,10 +2,10 @@
 // Fakes of the windows the file operations talk to, a scratch folder per test, and a builder of
 // record images byte by byte from the file layouts.
 
-#include "core/app_state.h"
 #include "core/common/ports.h"
 #include "core/config/config_host.h"
 #include "core/members/member_file_view.h"
+#include "state/app_state.h"
 
 #include <cstdint>
 #include <deque>

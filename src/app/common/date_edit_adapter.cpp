@@ -15,6 +15,6 @@ bool NormaliseDateEdit(AppState& state, Messenger& messenger, Clock& clock, QLin
     }
     box->setText(ToQt(completed));
     box->setFocus();
-    NormaliseDateText({messenger, state.ErrorCode}, clock.Today(), text);
+    NormaliseDateText({messenger, state.Common.ErrorCode}, clock.Today(), text);
     return false;
 }

@@ -139,7 +139,9 @@ TConfigDial::TConfigDial(AppState& state, Messenger& messenger, Beeper& bell, QW
 }
 
 bool TConfigDial::PrepareShow(bool nieuw) {
-    if (!PrepareConfigDial(State, Msg, nieuw)) return false;
+    if (!PrepareConfigDial(State.Common, State.Configuration, Msg, nieuw,
+                           State.Members.MemberListLoaded))
+        return false;
     FillControls();
     MatchChangedFlag = false;
     resize(530, 440);
@@ -148,17 +150,17 @@ bool TConfigDial::PrepareShow(bool nieuw) {
 
 void TConfigDial::OpenConfigDial(bool nieuw) {
     if (!PrepareShow(nieuw)) return;
-    State.ConfigOK = exec() == QDialog::Accepted;
+    State.Configuration.ConfigOK = exec() == QDialog::Accepted;
 }
 
 void TConfigDial::FillControls() {
     for (int f = FieldClubNaam; f <= FieldGroep2; ++f)
-        Edit(f)->setText(ToQt(ConfigFieldText(State, f)));
-    const TCfgRec& cfg = State.Config.CfgRec;
+        Edit(f)->setText(ToQt(ConfigFieldText(State.Configuration, f)));
+    const TCfgRec& cfg = State.Configuration.Config.CfgRec;
     const bool counting = (cfg.Telling & 1) != 0;
     GamesBox->setChecked(counting);
     Edit(FieldNMatches)
-        ->setText(counting ? ToQt(ConfigFieldText(State, FieldNMatches)) : QString());
+        ->setText(counting ? ToQt(ConfigFieldText(State.Configuration, FieldNMatches)) : QString());
     SetMatchFieldEnabled(counting);
     VeelWeinigBox->setChecked((cfg.Cfgflags & CfgWarnCourts) != 0);
     HelpmessBox->setChecked((cfg.Cfgflags & CfgShowProgress) != 0);
@@ -173,28 +175,29 @@ void TConfigDial::SetMatchFieldEnabled(bool enabled) {
 void TConfigDial::CheckConfigField(int field, bool check) {
     switch (field) {
     case FieldGames:
-        CheckGamesField(State, GamesBox->isChecked(), MatchChangedFlag);
+        CheckGamesField(State.Configuration, GamesBox->isChecked(), MatchChangedFlag);
         return;
     case FieldVeelWeinig:
-        CheckOptionField(State, field, VeelWeinigBox->isChecked());
+        CheckOptionField(State.Configuration, field, VeelWeinigBox->isChecked());
         return;
     case FieldHelpmess:
-        CheckOptionField(State, field, HelpmessBox->isChecked());
+        CheckOptionField(State.Configuration, field, HelpmessBox->isChecked());
         return;
     case FieldBaancode:
-        CheckOptionField(State, field, BaancodeBox->isChecked());
+        CheckOptionField(State.Configuration, field, BaancodeBox->isChecked());
         return;
     default:
         break;
     }
     if (field < FieldClubNaam || field > FieldNMatches) return;
-    CheckConfigTextField(State, Msg, Bell, field, FromQt(Edit(field)->text()), check);
+    CheckConfigTextField(State.Common, State.Configuration, Msg, Bell, field,
+                         FromQt(Edit(field)->text()), check);
 }
 
 void TConfigDial::Edit1KeyPress(int field) {
-    State.ErrorCode = 0;
+    State.Common.ErrorCode = 0;
     CheckConfigField(field, true);
-    if (State.ErrorCode != 0) return;
+    if (State.Common.ErrorCode != 0) return;
     if (field < FieldGroep2)
         Edit(field + 1)->setFocus();
     else if (field == FieldGroep2 && Edit(FieldNMatches)->isEnabled())
@@ -234,7 +237,8 @@ void TConfigDial::showEvent(QShowEvent* event) {
 void TConfigDial::GamesBoxClick() {
     if (GamesBox->isChecked()) {
         SetMatchFieldEnabled(true);
-        Edit(FieldNMatches)->setText(ToQt(std::to_string(State.Config.CfgRec.NMatches)));
+        Edit(FieldNMatches)
+            ->setText(ToQt(std::to_string(State.Configuration.Config.CfgRec.NMatches)));
     } else {
         Edit(FieldNMatches)->clear();
         SetMatchFieldEnabled(false);
@@ -247,10 +251,10 @@ void TConfigDial::OKBtn1Click() {
         Msg.Show("Voor het activeren van Matches\rHet programma opnieuw starten", KindInformatie,
                  ButtonsOK);
     try {
-        SaveConfig(State, Msg, State.MemberFileName);
+        SaveConfig(State.Common, State.Configuration, Msg, State.Members.MemberFileName);
     } catch (const FileError& e) {
         // Not written: the dialog stays open with what was typed, and ConfigOK keeps its value.
-        ReportFileError({Msg, State.ErrorCode}, e, FileAction::Writing);
+        ReportFileError({Msg, State.Common.ErrorCode}, e, FileAction::Writing);
         return;
     }
     accept();

@@ -1,8 +1,8 @@
 #pragma once
 // "Sleutel gegevens": the club's key data of the configuration, field by field.
 
-#include "core/app_state.h"
 #include "core/common/ports.h"
+#include "state/app_state.h"
 
 #include <QDialog>
 #include <array>

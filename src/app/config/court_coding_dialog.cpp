@@ -80,7 +80,8 @@ void TBanenDlg::NextBnBtnClick(int tag) {
             return;
         }
     }
-    TakeCourtCode(State, CurrBaan, BnIncr, *WholeNumber(FromQt(BaanCodeEdit->text())));
+    TakeCourtCode(State.Common, State.Configuration, CurrBaan, BnIncr,
+                  *WholeNumber(FromQt(BaanCodeEdit->text())));
     BaanEdit->setText(QString::number(CurrBaan));
-    BaanCodeEdit->setText(QString::number(State.BaanCode[CurrBaan]));
+    BaanCodeEdit->setText(QString::number(State.Common.BaanCode[CurrBaan]));
 }

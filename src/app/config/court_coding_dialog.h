@@ -2,8 +2,8 @@
 // "Coderen van banen": the organiser walks round the courts with "Baan +" and "Baan - ", typing
 // the number each court carries at the club; the reports print that code for the court.
 
-#include "core/app_state.h"
 #include "core/common/ports.h"
+#include "state/app_state.h"
 
 #include <QDialog>
 

@@ -199,11 +199,12 @@ void TOptiesForm::showEvent(QShowEvent* event) {
 void TOptiesForm::FillOptiesPage(int page) {
     if (page == 0) {
         for (int i = 0; i < 5; ++i)
-            PersEdits[static_cast<std::size_t>(i)]->setText(ToQt(State.PrnCfg.Persoon[i].View()));
+            PersEdits[static_cast<std::size_t>(i)]->setText(
+                ToQt(State.Configuration.PrnCfg.Persoon[i].View()));
         if (isVisible()) PersEdits[0]->setFocus();
         return;
     }
-    OptiesPage1Values v = FillOptiesPage1(State, Msg, Printer);
+    OptiesPage1Values v = FillOptiesPage1(State.Common, State.Configuration, Msg, Printer);
     MarginEdits[BoxLeftMarge]->setText(QString::number(v.LeftMm));
     MarginEdits[BoxTopMarge]->setText(QString::number(v.TopMm));
     MarginEdits[BoxBottomMarge]->setText(QString::number(v.BottomMm));
@@ -217,7 +218,7 @@ void TOptiesForm::FillOptiesPage(int page) {
 }
 
 void TOptiesForm::ShowPrinterName() {
-    std::string name = ChosenPrinterName(State, Printer);
+    std::string name = ChosenPrinterName(State.Configuration, Printer);
     PrinterLab->setText(name.empty() ? QString("Geen printer gekozen")
                                      : QString("Printer: ") + ToQt(name));
 }
@@ -225,13 +226,13 @@ void TOptiesForm::ShowPrinterName() {
 bool TOptiesForm::StoreOptiesPage() {
     std::string persoon[5];
     for (int i = 0; i < 5; ++i) persoon[i] = FromQt(PersEdits[static_cast<std::size_t>(i)]->text());
-    StoreOptiesPage0(State, persoon);
+    StoreOptiesPage0(State.Configuration, persoon);
     if (PageControl->currentIndex() != 1) return true;
     OptiesPage1Texts page{FromQt(MarginEdits[0]->text()), FromQt(MarginEdits[1]->text()),
                           FromQt(MarginEdits[2]->text()), FromQt(MarginEdits[3]->text()),
                           PrintHead->isChecked(),         PersData->isChecked(),
                           Liggend->isChecked(),           PrintTitel->isChecked()};
-    int failed = StoreOptiesPage1(State, Msg, page);
+    int failed = StoreOptiesPage1(State.Common, State.Configuration, Msg, page);
     if (failed < 0) return true;
     MarginEdits[static_cast<std::size_t>(failed)]->setFocus();
     MarginEdits[static_cast<std::size_t>(failed)]->selectAll();
@@ -244,7 +245,7 @@ void TOptiesForm::PageControlChange() {
 }
 
 void TOptiesForm::LeftEditKeyPress(int tag) {
-    if (!StoreOptiesBox(State, Msg, tag,
+    if (!StoreOptiesBox(State.Common, State.Configuration, Msg, tag,
                         FromQt(MarginEdits[static_cast<std::size_t>(tag)]->text())))
         return;
     ChangeFlag = true;
@@ -284,51 +285,52 @@ bool TOptiesForm::eventFilter(QObject* watched, QEvent* event) {
 void TOptiesForm::PrinterBtnClick() {
     Printer.SetPrinterIndex(-1);
     if (Choose.PrinterSetup()) {
-        if (TakeChosenPrinter(State, Printer)) {
+        if (TakeChosenPrinter(State.Common, State.Configuration, Printer)) {
             FillOptiesPage(1);
             ChangeFlag = true;
         } else {
-            Printer.SetPrinterIndex(State.PrnCfg.PrntInstel);
+            Printer.SetPrinterIndex(State.Configuration.PrnCfg.PrntInstel);
         }
     } else {
-        Printer.SetPrinterIndex(State.PrnCfg.PrntInstel);
+        Printer.SetPrinterIndex(State.Configuration.PrnCfg.PrntInstel);
         return;
     }
     FontBtn->setFocus();
 }
 
 void TOptiesForm::FontBtnClick() {
-    FontChoice current{State.PrnCfg.FontNamePR.Str(),
-                       State.PrnCfg.FontSizePR > 0 ? State.PrnCfg.FontSizePR : 10};
-    TakePrintFont(State, Printer, Choose.ChooseFont(current));
+    FontChoice current{
+        State.Configuration.PrnCfg.FontNamePR.Str(),
+        State.Configuration.PrnCfg.FontSizePR > 0 ? State.Configuration.PrnCfg.FontSizePR : 10};
+    TakePrintFont(State.Common, State.Configuration, Printer, Choose.ChooseFont(current));
     FillOptiesPage(1);
     ChangeFlag = true;
 }
 
 void TOptiesForm::WinfontBtnClick() {
     std::optional<FontChoice> font =
-        Choose.ChooseFont(FontChoice{State.ScreenFontName, State.ScreenFontSize});
-    if (font) TakeTextFont(State, *font);
+        Choose.ChooseFont(FontChoice{State.Common.ScreenFontName, State.Common.ScreenFontSize});
+    if (font) TakeTextFont(State.Common, State.Configuration, *font);
     ChangeFlag = true;
 }
 
 void TOptiesForm::OrientatieClick() {
-    SetPrintSwitch(State, PrintSwitch::Landscape, Liggend->isChecked());
+    SetPrintSwitch(State.Configuration, PrintSwitch::Landscape, Liggend->isChecked());
     ChangeFlag = true;
 }
 
 void TOptiesForm::PersDataClick() {
-    SetPrintSwitch(State, PrintSwitch::PersData, PersData->isChecked());
+    SetPrintSwitch(State.Configuration, PrintSwitch::PersData, PersData->isChecked());
     ChangeFlag = true;
 }
 
 void TOptiesForm::PrintHeadClick() {
-    SetPrintSwitch(State, PrintSwitch::PrintHead, PrintHead->isChecked());
+    SetPrintSwitch(State.Configuration, PrintSwitch::PrintHead, PrintHead->isChecked());
     ChangeFlag = true;
 }
 
 void TOptiesForm::PrintTitelClick() {
-    SetPrintSwitch(State, PrintSwitch::PrintTitel, PrintTitel->isChecked());
+    SetPrintSwitch(State.Configuration, PrintSwitch::PrintTitel, PrintTitel->isChecked());
     ChangeFlag = true;
 }
 
@@ -336,9 +338,9 @@ void TOptiesForm::OkBtnClick() {
     if (ChangeFlag) {
         if (!StoreOptiesPage()) return;
         try {
-            SaveConfig(State, Msg, State.MemberFileName);
+            SaveConfig(State.Common, State.Configuration, Msg, State.Members.MemberFileName);
         } catch (const FileError& e) {
-            ReportFileError({Msg, State.ErrorCode}, e, FileAction::Writing);
+            ReportFileError({Msg, State.Common.ErrorCode}, e, FileAction::Writing);
         }
         ChangeFlag = false;
     }

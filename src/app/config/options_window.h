@@ -3,9 +3,9 @@
 // proper (margins in millimetres, page length, orientation, the three switches, the printer, the
 // printer font and the screen text font).
 
-#include "core/app_state.h"
 #include "core/common/ports.h"
 #include "core/common/print_canvas.h"
+#include "state/app_state.h"
 
 #include <QDialog>
 

@@ -156,14 +156,14 @@ void TNewLidDlg::InitLidFields(int index, bool add) {
     resize(630, 372);
     StopKnop->setEnabled(true);
     QFont dialogFont = font();
-    dialogFont.setPointSize(State.ScreenFontSize > 0 ? State.ScreenFontSize : 10);
+    dialogFont.setPointSize(State.Common.ScreenFontSize > 0 ? State.Common.ScreenFontSize : 10);
     setFont(dialogFont);
     if (add) {
         setWindowTitle("Nieuw Lid toevoegen");
         Koplabel->setText(" Invoeren van de velden van een Clublid");
         *WorkRec = TLidRec{};
         WorkRec->Indx = static_cast<uint16_t>(index + 1);
-        WorkRec->ClubNo = static_cast<int16_t>(State.MemberCount + 1);
+        WorkRec->ClubNo = static_cast<int16_t>(State.Members.MemberCount + 1);
         WorkRec->Groep = "h";
         WorkRec->StatCode = "-";
     } else {
@@ -197,7 +197,7 @@ void TNewLidDlg::StoreLidField(int field) {
     switch (field) {
     case 1:
         if (!CheckClubNr(text)) {
-            ReportError({Msg, State.ErrorCode}, "Groep ", 0, 0, 5);
+            ReportError({Msg, State.Common.ErrorCode}, "Groep ", 0, 0, 5);
         } else if (auto number = ParseWholeNumber(text, std::numeric_limits<int16_t>::min(),
                                                   std::numeric_limits<int16_t>::max())) {
             rec.ClubNo = static_cast<int16_t>(*number);
@@ -213,10 +213,10 @@ void TNewLidDlg::StoreLidField(int field) {
         break;
     case 4: {
         std::string group = TrimBlanks(text);
-        if (CheckNewGroep(group, "-", State.Config.CfgRec))
+        if (CheckNewGroep(group, "-", State.Configuration.Config.CfgRec))
             rec.Groep = group;
         else
-            ReportError({Msg, State.ErrorCode}, "Groep ", 0, 5, 5);
+            ReportError({Msg, State.Common.ErrorCode}, "Groep ", 0, 5, 5);
         break;
     }
     case 5: {
@@ -224,7 +224,7 @@ void TNewLidDlg::StoreLidField(int field) {
         if (CheckNewStat(status))
             StoreStatusCode(rec, status);
         else
-            ReportError({Msg, State.ErrorCode}, "ActieStatus ", 0, 0, 5);
+            ReportError({Msg, State.Common.ErrorCode}, "ActieStatus ", 0, 0, 5);
         break;
     }
     case 6:
@@ -255,9 +255,9 @@ int TNewLidDlg::FieldOf(QObject* box) const {
 }
 
 void TNewLidDlg::FieldEnter(int field) {
-    State.ErrorCode = 0;
+    State.Common.ErrorCode = 0;
     StoreLidField(field);
-    if (State.ErrorCode != 0) return;
+    if (State.Common.ErrorCode != 0) return;
     if (field < FieldCount) {
         Boxes[field + 1]->setFocus(Qt::TabFocusReason);
         Boxes[field + 1]->selectAll();
@@ -269,7 +269,7 @@ void TNewLidDlg::FieldEnter(int field) {
 
 void TNewLidDlg::FieldTab(int field) {
     if (!TabStores(field)) return;
-    State.ErrorCode = 0;
+    State.Common.ErrorCode = 0;
     StoreLidField(field);
 }
 
@@ -328,21 +328,21 @@ bool TNewLidDlg::NewLidDlgCreate(int curr) {
     try {
         AddRec = TLidRec{};
         WorkRec = &AddRec;
-        State.ErrorCode = 0;
+        State.Common.ErrorCode = 0;
         Result = OutcomeNone;
         InitLidFields(curr, true);
         ShowLidFields();
         exec();
         if (Result == OutcomeVoegIn) {
-            if (CheckDuplicate(State, Msg, 0, AddRec.ClubNo, AddRec.Voornaam.View(),
+            if (CheckDuplicate(State.Members, Msg, 0, AddRec.ClubNo, AddRec.Voornaam.View(),
                                AddRec.AchterNaam.View())) {
-                AddMemberAt(State, curr, AddRec);
+                AddMemberAt(State.Members, curr, AddRec);
                 added = true;
             } else {
-                State.ErrorCode = 1;
+                State.Common.ErrorCode = 1;
             }
         } else if (Result != OutcomeSchrap) {
-            State.ErrorCode = 1;
+            State.Common.ErrorCode = 1;
         }
     } catch (const std::exception&) {
         Msg.Show("Toevoegen van record mislukt", KindFout, ButtonsOK);
@@ -353,18 +353,19 @@ bool TNewLidDlg::NewLidDlgCreate(int curr) {
 
 bool TNewLidDlg::EditLidDlgCreate(int curr) {
     // Without a member at that position (no list shown, an empty list) there is nothing to edit.
-    if (curr < 1 || curr > State.MemberCount || curr >= static_cast<int>(State.MemberList.size())) {
+    if (curr < 1 || curr > State.Members.MemberCount ||
+        curr >= static_cast<int>(State.Members.MemberList.size())) {
         Msg.Show("Wijzigen van record mislukt", KindFout, ButtonsOK);
         return false;
     }
     try {
-        WorkRec = &State.MemberList[curr].LidRecord;
+        WorkRec = &State.Members.MemberList[curr].LidRecord;
         Result = OutcomeNone;
         InitLidFields(curr, false);
         ShowLidFields();
         exec();
         if (Result == OutcomeVoegIn)
-            CheckDuplicate(State, Msg, curr, WorkRec->ClubNo, WorkRec->Voornaam.View(),
+            CheckDuplicate(State.Members, Msg, curr, WorkRec->ClubNo, WorkRec->Voornaam.View(),
                            WorkRec->AchterNaam.View());
     } catch (const std::exception&) {
         Msg.Show("Wijzigen van record mislukt", KindFout, ButtonsOK);

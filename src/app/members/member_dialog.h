@@ -2,9 +2,9 @@
 // The member dialog: adds one member at the grid's current row, or edits one member field by
 // field, with a check per field and a duplicate check on "&Voeg in".
 
-#include "core/app_state.h"
 #include "core/common/ports.h"
 #include "core/members/member_records.h"
+#include "state/app_state.h"
 
 #include <QDialog>
 

@@ -16,36 +16,39 @@ MemberFileCommands::MemberFileCommands(AppState& state, Messenger& messenger, Ch
 }
 
 void MemberFileCommands::Nieuw() {
-    NewLedenInput(State, Msg, *this, *this);
+    NewLedenInput(State.Configuration, State.Members, Msg, *this, *this);
 }
 
 void MemberFileCommands::Open() {
-    OpenMemberFile(State, Msg, Files, *this, *this);
+    OpenMemberFile(State.Common, State.Configuration, State.Members, Msg, Files, *this, *this);
     AfterOpen();
 }
 
 void MemberFileCommands::OpenNamed(const QString& fileName) {
-    OpenNamedMemberFile(State, Msg, *this, *this, QFile::encodeName(fileName).toStdString());
+    OpenNamedMemberFile(State.Common, State.Configuration, State.Members, Msg, *this, *this,
+                        QFile::encodeName(fileName).toStdString());
     AfterOpen();
 }
 
 void MemberFileCommands::AfterOpen() {
-    if (!State.MemberDataPresent) return;
+    if (!State.Members.MemberDataPresent) return;
     OpenLedenInput();
     if (DisableReportMenu) DisableReportMenu();
 }
 
 void MemberFileCommands::Save(bool saveAs) {
-    RunSaveCommand(State, Msg, Files, *this,
+    RunSaveCommand(State.Common, State.Configuration, State.Members, Msg, Files, *this,
                    saveAs ? SaveCommand::BewarenAls : SaveCommand::Bewaren);
 }
 
 bool MemberFileCommands::SaveForGrid() {
-    return RunSaveCommand(State, Msg, Files, *this, SaveCommand::Red);
+    return RunSaveCommand(State.Common, State.Configuration, State.Members, Msg, Files, *this,
+                          SaveCommand::Red);
 }
 
 bool MemberFileCommands::SaveWhileClosing() {
-    return RunSaveCommand(State, Msg, Files, *this, SaveCommand::SluitBewaren);
+    return RunSaveCommand(State.Common, State.Configuration, State.Members, Msg, Files, *this,
+                          SaveCommand::SluitBewaren);
 }
 
 void MemberFileCommands::ShowMemberFileName(const std::string& name) {
@@ -67,8 +70,8 @@ void MemberFileCommands::GridToList() {
 
 void MemberFileCommands::OpenLedenInput() {
     // Until the member grid exists the list is only numbered as the grid would show it.
-    for (std::size_t i = 1; i < State.MemberList.size(); ++i)
-        State.MemberList[i].LidRecord.Indx = static_cast<uint16_t>(i);
+    for (std::size_t i = 1; i < State.Members.MemberList.size(); ++i)
+        State.Members.MemberList[i].LidRecord.Indx = static_cast<uint16_t>(i);
     if (EnableFileMenu) EnableFileMenu();
     if (ShowMemberGrid) ShowMemberGrid();
 }

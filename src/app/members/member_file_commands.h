@@ -3,10 +3,10 @@
 // save tool button, a file named on the command line) on the core's member-file operations. The
 // main window hands over its pieces through the hooks below, so this class knows no main window.
 
-#include "core/app_state.h"
 #include "core/common/ports.h"
 #include "core/config/config_host.h"
 #include "core/members/member_file_view.h"
+#include "state/app_state.h"
 
 #include <QString>
 #include <functional>

@@ -5,6 +5,7 @@
 #include "app/members/member_grid_table.h"
 #include "core/common/error_report.h"
 #include "core/members/member_fields.h"
+#include "core/schedule/name_lists.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -199,10 +200,10 @@ void TLedenGrid::OpenLedenInput() {
 
 void TLedenGrid::LayoutGrid() {
     QFont gridFont = QApplication::font();
-    QString family = ToQt(State.ScreenFontName);
+    QString family = ToQt(State.Common.ScreenFontName);
     // A font this desktop does not have ("MS Sans Serif") gives way to the desktop's own.
     if (!family.isEmpty() && QFontDatabase::hasFamily(family)) gridFont.setFamily(family);
-    gridFont.setPointSize(State.ScreenFontSize > 0 ? State.ScreenFontSize : 10);
+    gridFont.setPointSize(State.Common.ScreenFontSize > 0 ? State.Common.ScreenFontSize : 10);
     Grid->setFont(gridFont);
     Grid->SetRowHeight(std::max(20, QFontMetrics(gridFont).height() + 6));
 
@@ -240,8 +241,8 @@ void TLedenGrid::FillGrid(int row) {
     QStringList labels;
     for (const std::string& text : heading) labels << ToQt(text);
     Grid->setHorizontalHeaderLabels(labels);
-    int n = std::max<int>(
-        0, std::min<int>(State.MemberCount, static_cast<int>(State.MemberList.size()) - 1));
+    int n = std::max<int>(0, std::min<int>(State.Members.MemberCount,
+                                           static_cast<int>(State.Members.MemberList.size()) - 1));
     Grid->setRowCount(n);
     for (int r = 1; r <= n; ++r) RecordToRow(r);
     Grid->setUpdatesEnabled(true);
@@ -253,15 +254,16 @@ void TLedenGrid::FillGrid(int row) {
 }
 
 void TLedenGrid::RecordToRow(int r) {
-    if (r < 1 || r >= static_cast<int>(State.MemberList.size())) return;
-    WriteRow(r, ::RecordToRow(State.MemberList[r].LidRecord, View()));
+    if (r < 1 || r >= static_cast<int>(State.Members.MemberList.size())) return;
+    WriteRow(r, ::RecordToRow(State.Members.MemberList[r].LidRecord, View()));
 }
 
 bool TLedenGrid::RowToRecord(int r) {
     if (r < 1 || r > Grid->rowCount()) return true;
     GridRow cells = RowCells(r);
     try {
-        ::RowToRecord(State, Msg, r, cells, View());
+        ::RowToRecord({Msg, State.Common.ErrorCode}, State.Configuration, State.Members, r, cells,
+                      View());
     } catch (const CellConversionError& error) {
         Msg.Show(ConversionErrorText(error.CellText), KindFout, ButtonsOK);
         return false;
@@ -288,7 +290,8 @@ void TLedenGrid::CommitGrid() {
         for (int r = 1; r < static_cast<int>(rows.size()); ++r) WriteRow(r, rows[r]);
     };
     try {
-        ::GridToList(State, Msg, Bell, rows, View());
+        ::GridToList({Msg, State.Common.ErrorCode}, State.Configuration, State.Members, Bell, rows,
+                     View());
     } catch (const CellConversionError&) {
         showStored();
         throw;
@@ -297,12 +300,12 @@ void TLedenGrid::CommitGrid() {
 }
 
 void TLedenGrid::Renumber() {
-    ::Renumber(State);
+    ::Renumber(State.Members);
     for (int r = 1; r <= Grid->rowCount(); ++r) SetCell(0, r, QString::number(r));
 }
 
 void TLedenGrid::CountActive() {
-    ActiveCounts counts = ::CountActive(State);
+    ActiveCounts counts = ::CountActive(State.Configuration, State.Members);
     Nactiefheren = counts.Group1;
     NActiefdames = counts.Group2;
     AantalHrnLab->setText(QString::number(Nactiefheren));
@@ -313,7 +316,7 @@ void TLedenGrid::CountActive() {
 }
 
 void TLedenGrid::SetCounterCaptions() {
-    CounterCaptions captions = ::SetCounterCaptions(State);
+    CounterCaptions captions = ::SetCounterCaptions(State.Configuration, State.Store());
     AantalHrntxt->setText(ToQt(TrimBlanks(captions.Group1)));
     AantalDmstxt->setText(ToQt(TrimBlanks(captions.Group2)));
 }
@@ -427,7 +430,7 @@ void TLedenGrid::LedenGridMouseDown(int column, int r) {
     QString ix = CellText(0, r);
     bool isNumber = false;
     int value = ix.trimmed().toInt(&isNumber);
-    if (isNumber && (value < 1 || value > State.MemberCount))
+    if (isNumber && (value < 1 || value > State.Members.MemberCount))
         ShowInfo(Msg, "Record index " + FromQt(ix) + " foutief");
 }
 
@@ -468,7 +471,7 @@ void TLedenGrid::UpdatePasoplabel() {
 void TLedenGrid::LedenGridRowMoved(int fromRow, int toRow) {
     int rows = Grid->rowCount();
     if (fromRow < 1 || fromRow > rows || toRow < 1 || toRow > rows || fromRow == toRow) return;
-    if (!MoveMember(State, fromRow, toRow)) return;
+    if (!MoveMember(State.Members, fromRow, toRow)) return;
     // The row travels with its cells, uncommitted edits and "Ix" number included.
     Grid->CloseCellEditor(true);
     int columns = Grid->columnCount();
@@ -486,13 +489,13 @@ TNewLidDlg& TLedenGrid::Dialog() {
 }
 
 bool TLedenGrid::CheckMemberLimit() {
-    return ::CheckMemberLimit(State, Msg, Bell);
+    return ::CheckMemberLimit({Msg, State.Common.ErrorCode}, State.Members, Bell);
 }
 
 void TLedenGrid::InsertBlankMember(int row) {
     if (CheckMemberLimit()) return;
     try {
-        ::InsertBlankMember(State, row);
+        ::InsertBlankMember(State.Configuration, State.Members, row);
     } catch (const std::exception&) {
         Msg.Show("Toevoegen van record mislukt", KindFout, ButtonsOK);
     }
@@ -504,7 +507,7 @@ void TLedenGrid::InsertMemberDialog(int row) {
     if (CheckMemberLimit()) return;
     bool added = Dialog().NewLidDlgCreate(row);
     // A member that reached the list is always shown: rows and records must stay in step.
-    if (State.ErrorCode <= 0 || added) {
+    if (State.Common.ErrorCode <= 0 || added) {
         FillGrid(row + 1);
         Renumber();
     }
@@ -521,14 +524,14 @@ void TLedenGrid::EditMemberDialog(int row) {
 
 void TLedenGrid::DeleteMember(int row) {
     if (!GridToList()) return;
-    if (row < 1 || row > State.MemberCount) {
+    if (row < 1 || row > State.Members.MemberCount) {
         Msg.Show("Verwijderen van record mislukt", KindFout, ButtonsOK);
         return;
     }
     if (Msg.Show("Weet u zeker dat u dit Record wilt verwijderen", KindBevestig, ButtonsJaNee) !=
         ResultYes)
         return;
-    if (!DeleteMemberAt(State, row)) {
+    if (!DeleteMemberAt(State.Members, row)) {
         Msg.Show("Verwijderen van record mislukt", KindFout, ButtonsOK);
         return;
     }
@@ -537,7 +540,7 @@ void TLedenGrid::DeleteMember(int row) {
 }
 
 void TLedenGrid::SortMembers(int key) {
-    ::SortMembers(State, key);
+    ::SortMembers(State.Members, key);
     FillGrid(1);
     Renumber();
 }
@@ -552,7 +555,7 @@ void TLedenGrid::SortSpdBtnClick() {
 }
 
 void TLedenGrid::ShuffleMembers() {
-    ::ShuffleMembers(State, Time.RandomSeed());
+    ::ShuffleMembers(State.Members, Time.RandomSeed());
     // The "Ix" column keeps the old numbers until the next renumbering.
     FillGrid(1);
 }

@@ -6,9 +6,9 @@
 // Cell edits reach the member records only when a row or the whole grid is committed; every
 // refill from the records discards edits that were not committed.
 
-#include "core/app_state.h"
 #include "core/common/ports.h"
 #include "core/members/member_list_ops.h"
+#include "state/app_state.h"
 
 #include <QWidget>
 

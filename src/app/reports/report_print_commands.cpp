@@ -31,7 +31,8 @@ ReportPrintout TResultsForm::ShownReportPrintout() {
         while (!item.SubItems.empty() && item.SubItems.back().empty()) item.SubItems.pop_back();
         items.push_back(std::move(item));
     }
-    ReportPrintout printout = ReportPrintoutOf(State, report, std::move(items));
+    ReportPrintout printout = ReportPrintoutOf(State.Common, State.Configuration, State.Store(),
+                                               report, std::move(items));
     // The columns print as wide as they are shown, widened or narrowed by the user included.
     for (int c = 0; c < columns && c < static_cast<int>(printout.Columns.size()); ++c)
         printout.Columns[static_cast<std::size_t>(c)].Width = ListView->columnWidth(c);
@@ -53,13 +54,17 @@ void TResultsForm::PrintReportAs(PrintMode mode) {
     PrintoutCommands printout;
     printout.Title = report.Title;
     printout.Print = [&](const std::function<bool()>& chooseTarget) {
-        PrintReportCommand(State, Ports.Msg, Ports.Printer, report, fields, chooseTarget);
+        PrintReportCommand(State.Common, State.Configuration, Ports.Msg, Ports.Printer, report,
+                           fields, chooseTarget);
     };
     printout.SelectPrinter = [&] {
-        fields.OrientFactor = SelectPrinterForJob(State, Ports.Msg, Ports.Printer);
+        fields.OrientFactor =
+            SelectPrinterForJob(State.Common, State.Configuration, Ports.Msg, Ports.Printer);
     };
-    printout.Layout = [&] { PrintReport(State, Ports.Printer, report, fields); };
-    PrintOrPreview(mode, printout, State.PrnCfg, Ports.Msg, Ports.Printing, this);
+    printout.Layout = [&] {
+        PrintReport(State.Common, State.Configuration, Ports.Printer, report, fields);
+    };
+    PrintOrPreview(mode, printout, State.Configuration.PrnCfg, Ports.Msg, Ports.Printing, this);
     PageLines = fields.PageLines;
     OrientFactor = fields.OrientFactor;
 }
@@ -71,7 +76,8 @@ void TResultsForm::RedBtnClick() {
     report.Variant = Variant;
     report.Counts = Counts;
     report.Lines = UitLijst;
-    if (auto written =
-            ExportReportCommand(State, Ports.Msg, Ports.Choose, ReportExportInputOf(State, report)))
+    if (auto written = ExportReportCommand(
+            {Ports.Msg, State.Common.ErrorCode}, State.Configuration, State.Members, Ports.Choose,
+            ReportExportInputOf(State.Common, State.Configuration, State.Store(), report)))
         ExportFileName = *written;
 }

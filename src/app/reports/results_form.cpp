@@ -68,7 +68,7 @@ TResultsForm::TResultsForm(AppState& state, const WindowPorts& ports, QWidget* p
     , State(state)
     , Ports(ports)
     , Grid(std::make_unique<GridAdapter>(*this))
-    , EditorPart(std::make_unique<CourtEditor>(state, ports.Msg, *Grid)) {
+    , EditorPart(std::make_unique<CourtEditor>(state.Common, state.Store(), ports.Msg, *Grid)) {
     setObjectName("ResultsForm");
     setWindowTitle("Schema Resultaten");
     setProperty("helpContext", 250);
@@ -192,10 +192,11 @@ void TResultsForm::AddReportLine(const std::string& text) {
 }
 
 void TResultsForm::OpenResultaten(uint16_t opt) {
-    if (State.ScheduleKind == ScheduleNone) return;
+    if (State.Common.ScheduleKind == ScheduleNone) return;
     VoeginRij->setEnabled(opt != ReportEditor);
     VerwijderRij->setEnabled(opt != ReportEditor);
-    ReportOpening opening = PrepareReport(State, Ports.Msg, opt);
+    ReportOpening opening =
+        PrepareReport(State.Common, State.Configuration, State.Store(), Ports.Msg, opt);
     // A refused report leaves an open window as it was, title included.
     if (!opening.Report) return;
     Resulthead->setText(ToQt(ReportTitle(opt)));
@@ -223,7 +224,7 @@ void TResultsForm::OpenResultaten(uint16_t opt) {
 void TResultsForm::SetupReportColumns(int opt) {
     ListView->clear();
     ListView->setColumnCount(0);
-    Layout = LayoutReport(opt, State.ScheduleKind, Counts);
+    Layout = LayoutReport(opt, State.Common.ScheduleKind, Counts);
     if (!Layout.Editor) {
         const int columns = static_cast<int>(Layout.Columns.size());
         ListView->setColumnCount(columns);
@@ -238,7 +239,7 @@ void TResultsForm::SetupReportColumns(int opt) {
         if (Layout.OpponentsLabel) {
             GroepKopLab1->setText(ToQt(OpponentsLabelText));
             GroepKopLab1->setFont(
-                QFont(ToQt(State.ScreenFontName), std::max(State.ScreenFontSize, 1)));
+                QFont(ToQt(State.Common.ScreenFontName), std::max(State.Common.ScreenFontSize, 1)));
             GroepKopLab1->adjustSize();
             GroepKopLab1->move(Layout.OpponentsLabelLeft, Layout.OpponentsLabelTop);
             GroepKopLab1->show();
@@ -268,7 +269,8 @@ void TResultsForm::SetupReportColumns(int opt) {
 }
 
 void TResultsForm::ShowReportLines(int opt) {
-    const QFont screenFont(ToQt(State.ScreenFontName), std::max(State.ScreenFontSize, 1));
+    const QFont screenFont(ToQt(State.Common.ScreenFontName),
+                           std::max(State.Common.ScreenFontSize, 1));
     if (opt != ReportEditor) {
         ListView->setFont(screenFont);
         QList<QTreeWidgetItem*> items;
@@ -309,7 +311,7 @@ void TResultsForm::ShowReportLines(int opt) {
 }
 
 bool TResultsForm::ShowsCurrentReport(int opt) const {
-    const ScheduleStore& store = *State.Schedule;
+    const ScheduleStore& store = State.Store();
     return isVisible() && Opt == opt && Edition == store.Edition && store.HoldsRunOfCurrentSetUp();
 }
 
@@ -331,7 +333,7 @@ void TResultsForm::ListViewMouseDown(Qt::MouseButton button, const QPoint& pos) 
 }
 
 void TResultsForm::ListViewMouseMove(int x) {
-    const auto hint = ColumnHint(Opt, State.ScheduleKind, x, Counts);
+    const auto hint = ColumnHint(Opt, State.Common.ScheduleKind, x, Counts);
     if (hint) {
         ListView->setToolTip(ToQt(*hint));
     } else {

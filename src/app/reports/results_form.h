@@ -5,11 +5,11 @@
 
 #include "app/common/print_or_preview.h"
 #include "app/common/window_ports.h"
-#include "core/app_state.h"
 #include "core/reports/court_editor.h"
 #include "core/reports/report_layout.h"
 #include "core/reports/report_lines.h"
 #include "core/reports/report_print.h"
+#include "state/app_state.h"
 
 #include <QWidget>
 

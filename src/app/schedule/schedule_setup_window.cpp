@@ -276,12 +276,12 @@ void TSchemaForm::SchemaOpzet(int nr) {
 }
 
 bool TSchemaForm::PrepareShow(int nr) {
-    ScheduleStore& store = *State.Schedule;
+    ScheduleStore& store = State.Store();
     ScheduleParams& params = store.Params;
-    const TCfgRec& cfg = State.Config.CfgRec;
-    State.ErrorCode = 0;
+    const TCfgRec& cfg = State.Configuration.Config.CfgRec;
+    State.Common.ErrorCode = 0;
     QFont windowFont = font();
-    windowFont.setPointSize(State.ScreenFontSize);
+    windowFont.setPointSize(State.Common.ScreenFontSize);
     setFont(windowFont);
     HideReasonList();
     resize(541, 540);
@@ -295,7 +295,7 @@ bool TSchemaForm::PrepareShow(int nr) {
     MemoLines = {};
 
     // The court codes start from plain numbering; the dialog lets the organiser give others.
-    State.BaanCode = CommonState::IdentityCourtCodes();
+    State.Common.BaanCode = CommonState::IdentityCourtCodes();
     if ((cfg.Cfgflags & CfgCourtCoding) != 0 && BanenDlg)
         BanenDlg->BanenDlgCreate(nr < 2 ? cfg.NBanen : params.NBanen);
 
@@ -307,14 +307,16 @@ bool TSchemaForm::PrepareShow(int nr) {
         params.NBanen = cfg.NBanen;
         store.CourtsMixed.fill(0);
         const CalendarDate today = Ports.Time.Today();
-        const auto date = ParseDateText(State.TodayDate.View(), today);
+        const auto date = ParseDateText(State.Common.TodayDate.View(), today);
         params.SpeelDatum = SerialDate(date ? *date : today);
         params.PairingOptions = PairVary;
         params.PauseOptions = 0;
     }
     // A schedule with pairs keeps the previous date; before the first set-up there is none.
     if (params.SpeelDatum == 0) params.SpeelDatum = SerialDate(Ports.Time.Today());
-    if (!OpenScheduleSetup(State, nr, Ports.Msg, Ports.Bell)) return false;
+    if (!OpenScheduleSetup(State.Common, State.Configuration, State.Members, State.Store(), nr,
+                           Ports.Msg, Ports.Bell))
+        return false;
 
     // The labels follow the group codes (OpenScheduleSetup set them in the store).
     const auto& grpn = cfg.Grpn;
@@ -350,7 +352,7 @@ bool TSchemaForm::PrepareShow(int nr) {
 }
 
 void TSchemaForm::ShowCountFields() {
-    const ScheduleParams& params = State.Schedule->Params;
+    const ScheduleParams& params = State.Store().Params;
     HerenEdit->setText(QString::number(params.NHeren));
     DamesEdit->setText(QString::number(params.NDames));
     TolvexEdit->setText(QString::number(params.NDubRonden));
@@ -359,7 +361,7 @@ void TSchemaForm::ShowCountFields() {
 }
 
 void TSchemaForm::AfterClose(int result) {
-    ScheduleStore& store = *State.Schedule;
+    ScheduleStore& store = State.Store();
     if (result == QDialog::Accepted) {
         ComputingText(true, false);
         store.RunBlocked = false;
@@ -400,14 +402,14 @@ void TSchemaForm::closeEvent(QCloseEvent* event) {
 // Esc anywhere in the window asks the run to stop; while "S&top" is there it is pressed too, as
 // the window's cancel button.
 void TSchemaForm::reject() {
-    State.StopKey = 27;
+    State.Common.StopKey = 27;
     if (StopSchemaBtn->isEnabled() && StopSchemaBtn->isVisible()) StopSchemaBtn->click();
 }
 
 // A window that closes while a run is in progress closes once the run has ended.
 void TSchemaForm::Finish(int result) {
     if (Running) {
-        State.StopKey = 27;
+        State.Common.StopKey = 27;
         PendingResult = result;
         return;
     }
@@ -417,11 +419,12 @@ void TSchemaForm::Finish(int result) {
 // --- Fields ---------------------------------------------------------------------------------
 
 bool TSchemaForm::TakeField(int tag) {
-    ScheduleParams& params = State.Schedule->Params;
+    ScheduleParams& params = State.Store().Params;
     if ((tag >= 1 && tag <= 5) || IsCellTag(tag)) {
         auto* edit = qobject_cast<QLineEdit*>(FieldOf(tag));
         const TakeResult result =
-            TakeNumberField(State, Ports.Msg, Ports.Bell, tag, FromQt(edit->text()));
+            TakeNumberField({Ports.Msg, State.Common.ErrorCode}, State.Configuration, State.Members,
+                            State.Store(), Ports.Bell, tag, FromQt(edit->text()));
         if (result != TakeResult::NotNumber) return true;
         // The text stays for the user to correct.
         edit->setFocus();
@@ -430,7 +433,7 @@ bool TSchemaForm::TakeField(int tag) {
     }
     if (tag == 6) {
         if (!NormaliseDateEdit(State, Ports.Msg, Ports.Time, Datumedit)) return false;
-        if (State.ErrorCode != 0) return false;
+        if (State.Common.ErrorCode != 0) return false;
         const auto date = ParseDateText(FromQt(Datumedit->text()), Ports.Time.Today());
         if (date) params.SpeelDatum = SerialDate(*date);
         return true;
@@ -446,7 +449,7 @@ bool TSchemaForm::TakeField(int tag) {
 
 void TSchemaForm::MoreBtnClick() {
     if (Running) return;
-    ScheduleStore& store = *State.Schedule;
+    ScheduleStore& store = State.Store();
     ScheduleParams& params = store.Params;
     const std::array<QLineEdit*, 5> counts{HerenEdit, DamesEdit, TolvexEdit, Mixedit, BanenEdit};
     std::array<std::string, 5> texts;
@@ -475,7 +478,7 @@ void TSchemaForm::MoreBtnClick() {
     store.CourtsMen.fill(0);
     store.CourtsWomen.fill(0);
     store.CourtsMixed.fill(0);
-    DefaultCourts(State, Ports.Bell, *this);
+    DefaultCourts(State.Store(), Ports.Bell, *this);
     // The columns follow the counts of every press, so that a group added after the first press
     // gets its courts on screen too.
     const std::array<bool, 3> plays{params.NHeren > 0, params.NDames > 0, params.NMixRonden > 0};
@@ -507,7 +510,8 @@ void TSchemaForm::MoreBtnClick() {
 // The counts are taken with their checks; a wrong one keeps "&Meer" from proposing, and its text
 // stays selected in its field for the user to correct.
 bool TSchemaForm::TakeCountsForMore(const std::array<std::string, 5>& texts) {
-    const int wrong = TakeCountFields(State, Ports.Msg, Ports.Bell, texts);
+    const int wrong = TakeCountFields({Ports.Msg, State.Common.ErrorCode}, State.Configuration,
+                                      State.Members, State.Store(), Ports.Bell, texts);
     if (wrong == 0) return true;
     auto* edit = qobject_cast<QLineEdit*>(FieldOf(wrong));
     edit->setFocus();
@@ -516,13 +520,13 @@ bool TSchemaForm::TakeCountsForMore(const std::array<std::string, 5>& texts) {
 }
 
 void TSchemaForm::ShowRoundButtons() {
-    const bool pages = State.Schedule->NumRounds > GridRows;
+    const bool pages = State.Store().NumRounds > GridRows;
     Rondeplusbtn->setVisible(pages);
     RondeMinBtn->setVisible(pages);
 }
 
 void TSchemaForm::ShowCourtPageOnScreen() {
-    const ScheduleParams& params = State.Schedule->Params;
+    const ScheduleParams& params = State.Store().Params;
     for (int row = 1; row <= GridRows; ++row) {
         NRonde[row - 1]->setText("ronde " + QString::number(GridRows * RndIndx + row));
         Nbaan[row - 1][0]->setText(QString::number(params.PageCourtsMen[row]));
@@ -536,14 +540,14 @@ void TSchemaForm::ChangeCourtPage(int d) {
     // What was typed on this page is kept: its cells are taken before the page goes.
     for (int tag = FirstCellTag; tag <= LastCellTag; ++tag)
         if (CellVisible(tag) && !TakeField(tag)) return;
-    ::SaveCourtPage(*State.Schedule, RndIndx);
+    ::SaveCourtPage(State.Store(), RndIndx);
     RndIndx = MovedCourtPage(RndIndx, d);
-    ::ShowCourtPage(*State.Schedule, RndIndx);
+    ::ShowCourtPage(State.Store(), RndIndx);
     ShowCourtPageOnScreen();
 }
 
 void TSchemaForm::PauzeEdit1Change(int tag) {
-    ScheduleParams& params = State.Schedule->Params;
+    ScheduleParams& params = State.Store().Params;
     if (tag == 1)
         params.PauseOptions =
             static_cast<uint16_t>(PauzeEdit1->value() + (params.PauseOptions & 12));
@@ -561,7 +565,7 @@ void TSchemaForm::FocusCell(int tag) {
 bool TSchemaForm::HerenEditKeyPress(QWidget* sender, int key) {
     const int tag = TagOf(sender);
     if (key == Qt::Key_Escape) {
-        State.StopKey = 27;
+        State.Common.StopKey = 27;
         return false; // the window's cancel button follows
     }
     if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
@@ -570,8 +574,8 @@ bool TSchemaForm::HerenEditKeyPress(QWidget* sender, int key) {
         MoreBtn->click();
         return true;
     }
-    State.ErrorCode = 0;
-    if (!TakeField(tag) || State.ErrorCode != 0) return tag < 10;
+    State.Common.ErrorCode = 0;
+    if (!TakeField(tag) || State.Common.ErrorCode != 0) return tag < 10;
     if (tag >= 1 && tag <= 9) {
         FieldOf(EnterTarget(tag))->setFocus();
     } else if (IsCellTag(tag)) {
@@ -603,7 +607,7 @@ bool TSchemaForm::HerenEditKeyDown(QWidget* sender, int key) {
         return true;
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
-        if (IsCellTag(tag) && State.Schedule->NumRounds > GridRows)
+        if (IsCellTag(tag) && State.Store().NumRounds > GridRows)
             ChangeCourtPage(key == Qt::Key_PageUp ? -1 : 1);
         return IsCellTag(tag);
     default:

@@ -5,8 +5,8 @@
 // window shows the run through ScheduleView; the set-up and the run are the core's.
 
 #include "app/common/window_ports.h"
-#include "core/app_state.h"
 #include "core/schedule/schedule_view.h"
+#include "state/app_state.h"
 
 #include <QDialog>
 #include <QElapsedTimer>

@@ -75,9 +75,9 @@ void TSchemaForm::HideReasonList() {
 }
 
 bool TSchemaForm::TakeAllFields() {
-    ScheduleStore& store = *State.Schedule;
+    ScheduleStore& store = State.Store();
     ScheduleParams& params = store.Params;
-    State.ErrorCode = 0;
+    State.Common.ErrorCode = 0;
     // A field refused or not a whole number keeps the run from starting: the user corrects it
     // first.
     for (int tag = 1; tag <= LastCellTag; ++tag)
@@ -85,7 +85,7 @@ bool TSchemaForm::TakeAllFields() {
     if (Banengekozen) ::SaveCourtPage(store, RndIndx);
 
     ScheduleSetupInput input;
-    input.Kind = State.ScheduleKind;
+    input.Kind = State.Common.ScheduleKind;
     input.NHeren = params.NHeren;
     input.NDames = params.NDames;
     input.NDubRonden = params.NDubRonden;
@@ -97,20 +97,20 @@ bool TSchemaForm::TakeAllFields() {
     input.CourtsMixed = store.CourtsMixed;
     input.PairingOptions = params.PairingOptions;
     input.PauseOptions = params.PauseOptions;
-    ApplyScheduleSetup(State, input, Ports.Bell, *this);
+    ApplyScheduleSetup(State.Common, State.Store(), input, Ports.Bell, *this);
     return true;
 }
 
 void TSchemaForm::PassendeBanenBtnClick() {
     if (Running) return;
-    ScheduleStore& store = *State.Schedule;
+    ScheduleStore& store = State.Store();
     if (!TakeAllFields()) return;
 
     QStringList lines;
     for (int i = 0; i < RedenLijst->count(); ++i) lines << RedenLijst->item(i)->text();
     ShowReasonList(lines + QStringList{"Passende banen zoeken ...."}, true);
 
-    RunControl control{State.StopKey, 0, 1, LiteralSearch};
+    RunControl control{State.Common.StopKey, 0, 1, LiteralSearch};
     RunPorts run{Ports.Msg, Ports.Pump, Ports.Bell, *this, control};
     CourtPlanLimits limits;
     if (CandidateLimit != 0) limits.TrialCandidates = CandidateLimit;
@@ -118,14 +118,15 @@ void TSchemaForm::PassendeBanenBtnClick() {
     FittingCourts = true;
     SetFieldsLocked(true);
     ShowStopButton(true);
-    const CourtPlanOutcome outcome = FitCourts(State, run, limits);
+    const CourtPlanOutcome outcome =
+        FitCourts(State.Common, State.Configuration, State.Store(), run, limits);
     Running = false;
     FittingCourts = false;
     SetFieldsLocked(false);
     ShowStopButton(false);
     RekenProgress->hide();
     VoortgangLabel->hide();
-    State.StopKey = 0;
+    State.Common.StopKey = 0;
     if (PendingResult) {
         done(*std::exchange(PendingResult, std::nullopt));
         return;

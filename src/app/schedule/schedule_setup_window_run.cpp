@@ -40,16 +40,16 @@ private:
 
 void TSchemaForm::StartSchemaBtnClick() {
     if (Running) return;
-    ScheduleStore& store = *State.Schedule;
+    ScheduleStore& store = State.Store();
     if (!TakeAllFields()) return;
 
     RunPump pump(Ports.Pump, *DelayTimer);
-    RunControl control{State.StopKey, CandidateLimit, 1, LiteralSearch};
+    RunControl control{State.Common.StopKey, CandidateLimit, 1, LiteralSearch};
     RunPorts run{Ports.Msg, pump, Ports.Bell, *this, control};
     HideReasonList();
     Running = true;
     SetFieldsLocked(true);
-    StartRun(State, run);
+    StartRun(State.Common, State.Configuration, State.Store(), run);
     Running = false;
     SetFieldsLocked(false);
     if (std::exchange(FocusOKAfterRun, false)) SluitBtn->setFocus();
@@ -68,8 +68,8 @@ void TSchemaForm::StartSchemaBtnClick() {
 bool TSchemaForm::TakeFieldToRun(int tag) {
     if (!(tag >= 1 && tag <= 5) && !IsCellTag(tag)) return TakeField(tag);
     auto* edit = qobject_cast<QLineEdit*>(FieldOf(tag));
-    if (TakeNumberField(State, Ports.Msg, Ports.Bell, tag, FromQt(edit->text())) ==
-        TakeResult::Stored)
+    if (TakeNumberField({Ports.Msg, State.Common.ErrorCode}, State.Configuration, State.Members,
+                        State.Store(), Ports.Bell, tag, FromQt(edit->text())) == TakeResult::Stored)
         return true;
     edit->setFocus();
     edit->selectAll();
@@ -79,12 +79,12 @@ bool TSchemaForm::TakeFieldToRun(int tag) {
 void TSchemaForm::StopSchemaBtnClick() {
     // While fitting courts "S&top" ends the search only; the window stays.
     if (FittingCourts) {
-        State.StopKey = 27;
+        State.Common.StopKey = 27;
         return;
     }
     RekenTxtMemo->hide();
     RekenProgress->setValue(0);
-    State.StopKey = 27;
+    State.Common.StopKey = 27;
     Finish(StoppedResult);
 }
 
@@ -131,7 +131,7 @@ void TSchemaForm::HideWarning() {
 }
 
 void TSchemaForm::SaveCourtPage() {
-    if (Banengekozen) ::SaveCourtPage(*State.Schedule, RndIndx);
+    if (Banengekozen) ::SaveCourtPage(State.Store(), RndIndx);
 }
 
 void TSchemaForm::ShowPauseEdits(int threeTimes, int twoTimes) {

@@ -8,7 +8,7 @@
 #include "app/members/member_file_commands.h"
 #include "app/shell/about_box.h"
 #include "core/common/error_report.h"
-#include "core/start_up_values.h"
+#include "state/start_up_values.h"
 
 #include <QAction>
 #include <QApplication>
@@ -73,10 +73,10 @@ void TTolvex12::FormCreate() {
 
     SetStartUpValues(State, Ports.Time.Today());
     QFont windowFont = font();
-    windowFont.setPointSize(State.ScreenFontSize);
+    windowFont.setPointSize(State.Common.ScreenFontSize);
     setFont(windowFont);
     statusBar()->setFont(windowFont);
-    SetStatusPanel(2, "Datum: " + ToQt(State.TodayDate.View()));
+    SetStatusPanel(2, "Datum: " + ToQt(State.Common.TodayDate.View()));
     // The window states start with all three groups off.
     SetWindowState(ListWindowState::Empty);
 
@@ -227,7 +227,7 @@ void TTolvex12::UitSpdBtnClick() {
 
 void TTolvex12::PrintOptiesClick(int pgNr) {
     // A list exists once one was started or loaded; a cancelled open dialog does not remove it.
-    if (!State.MemberDataPresent && State.MemberCount == 0) {
+    if (!State.Members.MemberDataPresent && State.Members.MemberCount == 0) {
         Ports.Msg.Show("Geen Ledenbestand geladen", KindWaarschuwing, ButtonsOK);
         return;
     }
@@ -240,11 +240,11 @@ void TTolvex12::PrintOptiesClick(int pgNr) {
 }
 
 void TTolvex12::MaxSchermClick() {
-    bool maximised = (State.PrnCfg.Preferent & PrefMaximised) == 0;
+    bool maximised = (State.Configuration.PrnCfg.Preferent & PrefMaximised) == 0;
     if (maximised)
-        State.PrnCfg.Preferent |= PrefMaximised;
+        State.Configuration.PrnCfg.Preferent |= PrefMaximised;
     else
-        State.PrnCfg.Preferent &= static_cast<uint16_t>(~PrefMaximised);
+        State.Configuration.PrnCfg.Preferent &= static_cast<uint16_t>(~PrefMaximised);
     ApplyMaximised(maximised);
     SaveConfigOfList();
 }
@@ -289,9 +289,9 @@ void TTolvex12::SchrapBitBtnClick() {
 }
 
 void TTolvex12::SluitBitBtnClick() {
-    State.ErrorCode = 0;
+    State.Common.ErrorCode = 0;
     if (!ClubNumbersUnique()) {
-        ReportError({Ports.Msg, State.ErrorCode}, "", 9, 0, 0);
+        ReportError({Ports.Msg, State.Common.ErrorCode}, "", 9, 0, 0);
         States.SetSluit(false);
         return;
     }

@@ -9,8 +9,8 @@
 
 #include "app/common/print_or_preview.h"
 #include "app/common/window_ports.h"
-#include "core/app_state.h"
 #include "core/shell/window_states.h"
+#include "state/app_state.h"
 
 #include <QMainWindow>
 #include <QPointer>

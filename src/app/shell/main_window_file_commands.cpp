@@ -66,7 +66,7 @@ void TTolvex12::SaveBtnClick() {
 }
 
 bool TTolvex12::ClubNumbersUnique() {
-    return CheckUniqueClubNumbers(State, Ports.Msg);
+    return CheckUniqueClubNumbers(State.Members, Ports.Msg);
 }
 
 void TTolvex12::SaveListOnClose() {
@@ -79,8 +79,8 @@ void TTolvex12::ConfigutratieClick() {
 
 void TTolvex12::SaveConfigOfList() {
     try {
-        SaveConfig(State, Ports.Msg, State.MemberFileName);
+        SaveConfig(State.Common, State.Configuration, Ports.Msg, State.Members.MemberFileName);
     } catch (const FileError& e) {
-        ReportFileError({Ports.Msg, State.ErrorCode}, e, FileAction::Writing);
+        ReportFileError({Ports.Msg, State.Common.ErrorCode}, e, FileAction::Writing);
     }
 }

@@ -53,19 +53,23 @@ void TTolvex12::PrintPreview1Click() {
 }
 
 void TTolvex12::PrintMemberListAs(PrintMode mode) {
-    if (!State.MemberDataPresent && State.MemberCount == 0) return;
+    if (!State.Members.MemberDataPresent && State.Members.MemberCount == 0) return;
     const MemberGridPrintout grid = MemberGridAsShown();
     MemberPrintFields fields{Orientatfact, Pagelines};
     PrintoutCommands printout;
     printout.Title = grid.Title;
     printout.Print = [&](const std::function<bool()>& chooseTarget) {
-        PrintMemberList(State, Ports.Msg, Ports.Printer, grid, fields, chooseTarget);
+        PrintMemberList(State.Common, State.Configuration, State.Members, Ports.Msg, Ports.Printer,
+                        grid, fields, chooseTarget);
     };
     printout.SelectPrinter = [&] {
-        fields.Orientatfact = SelectPrinterForJob(State, Ports.Msg, Ports.Printer);
+        fields.Orientatfact =
+            SelectPrinterForJob(State.Common, State.Configuration, Ports.Msg, Ports.Printer);
     };
-    printout.Layout = [&] { PrintRecords(State, Ports.Printer, grid, fields); };
-    PrintOrPreview(mode, printout, State.PrnCfg, Ports.Msg, Ports.Printing, this);
+    printout.Layout = [&] {
+        PrintRecords(State.Common, State.Configuration, State.Members, Ports.Printer, grid, fields);
+    };
+    PrintOrPreview(mode, printout, State.Configuration.PrnCfg, Ports.Msg, Ports.Printing, this);
     Orientatfact = fields.Orientatfact;
     Pagelines = fields.Pagelines;
 }

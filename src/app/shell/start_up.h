@@ -3,7 +3,7 @@
 // once and hidden, then the main window shown.
 
 #include "app/common/window_ports.h"
-#include "core/app_state.h"
+#include "state/app_state.h"
 
 #include <memory>
 

@@ -19,18 +19,18 @@ bool IsLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-void ReportTooLarge(AppState& state, Messenger& messenger, std::string_view trimmed) {
+void ReportTooLarge(CommonState& common, Messenger& messenger, std::string_view trimmed) {
     std::string text = "Aantal te groot ";
     text.append(trimmed);
-    ReportError({messenger, state.ErrorCode}, text, 0, 1, NoAdvice);
+    ReportError({messenger, common.ErrorCode}, text, 0, 1, NoAdvice);
 }
 
-void ReportNotANumber(AppState& state, Messenger& messenger, std::string_view subject) {
-    ReportError({messenger, state.ErrorCode}, subject, 0, 5, 5);
+void ReportNotANumber(CommonState& common, Messenger& messenger, std::string_view subject) {
+    ReportError({messenger, common.ErrorCode}, subject, 0, 5, 5);
 }
 
 // Returns the ErrorCode the range table gives, 0 when the value passes.
-int RangeCheck(const AppState& state, int field, int value) {
+int RangeCheck(const ConfigState& config, int field, int value) {
     switch (field) {
     case FieldNLeden:
         if (value < 4) return 2;
@@ -42,7 +42,7 @@ int RangeCheck(const AppState& state, int field, int value) {
         return 0;
     case FieldNMixRonden:
         if (value < 0) return 4;
-        if (value > 24 - state.Config.CfgRec.NDubRonden) return 14;
+        if (value > 24 - config.Config.CfgRec.NDubRonden) return 14;
         return 0;
     case FieldNBanen:
         if (value <= 0) return 5;
@@ -57,31 +57,31 @@ int RangeCheck(const AppState& state, int field, int value) {
     }
 }
 
-void ReportRange(AppState& state, Messenger& messenger, int code, std::string_view trimmed) {
+void ReportRange(CommonState& common, Messenger& messenger, int code, std::string_view trimmed) {
     switch (code) {
     case 2:
-        ReportError({messenger, state.ErrorCode}, "", 1, 0, 0);
+        ReportError({messenger, common.ErrorCode}, "", 1, 0, 0);
         break;
     case 3:
-        ReportNotANumber(state, messenger, "Geen tolvex ");
+        ReportNotANumber(common, messenger, "Geen tolvex ");
         break;
     case 4:
-        ReportNotANumber(state, messenger, "Geen mixtolvex ");
+        ReportNotANumber(common, messenger, "Geen mixtolvex ");
         break;
     case 5:
-        ReportNotANumber(state, messenger, "Aantal banen ");
+        ReportNotANumber(common, messenger, "Aantal banen ");
         break;
     case 8:
-        ReportNotANumber(state, messenger, "Aantal matches ");
+        ReportNotANumber(common, messenger, "Aantal matches ");
         break;
     default:
-        ReportTooLarge(state, messenger, trimmed);
+        ReportTooLarge(common, messenger, trimmed);
         break;
     }
 }
 
-void StoreNumber(AppState& state, int field, int16_t value) {
-    TCfgRec& cfg = state.Config.CfgRec;
+void StoreNumber(ConfigState& config, int field, int16_t value) {
+    TCfgRec& cfg = config.Config.CfgRec;
     switch (field) {
     case FieldNLeden:
         cfg.NLeden = value;
@@ -103,17 +103,18 @@ void StoreNumber(AppState& state, int field, int16_t value) {
     }
 }
 
-void CheckGroupMark(AppState& state, Messenger& messenger, int field, std::string_view text) {
+void CheckGroupMark(CommonState& common, ConfigState& config, Messenger& messenger, int field,
+                    std::string_view text) {
     std::string_view trimmed = Trim(text);
     // An empty mark is refused too: members are told apart by their group mark, and an empty
     // one would match the placeholders' empty group.
     if (!trimmed.empty() && IsLetter(trimmed.front())) {
-        state.Config.CfgRec.Grpn[field == FieldGroep1 ? 0 : 1].Assign(trimmed);
+        config.Config.CfgRec.Grpn[field == FieldGroep1 ? 0 : 1].Assign(trimmed);
         return;
     }
     std::string report = "Aanduiding foutief ";
     report.append(trimmed);
-    ReportError({messenger, state.ErrorCode}, report, 0, 2, NoAdvice);
+    ReportError({messenger, common.ErrorCode}, report, 0, 2, NoAdvice);
 }
 
 } // namespace
@@ -138,15 +139,15 @@ std::optional<int16_t> ConvertConfigNumber(std::string_view text) {
     return static_cast<int16_t>(value);
 }
 
-void CheckConfigTextField(AppState& state, Messenger& messenger, Beeper& bell, int field,
-                          std::string_view text, bool check) {
+void CheckConfigTextField(CommonState& common, ConfigState& config, Messenger& messenger,
+                          Beeper& bell, int field, std::string_view text, bool check) {
     switch (field) {
     case FieldClubNaam:
-        state.Config.CfgRec.ClubNaam.Assign(text);
+        config.Config.CfgRec.ClubNaam.Assign(text);
         return;
     case FieldGroep1:
     case FieldGroep2:
-        CheckGroupMark(state, messenger, field, text);
+        CheckGroupMark(common, config, messenger, field, text);
         return;
     case FieldNLeden:
     case FieldNDubRonden:
@@ -160,53 +161,54 @@ void CheckConfigTextField(AppState& state, Messenger& messenger, Beeper& bell, i
     std::optional<int16_t> converted = ConvertConfigNumber(text);
     if (!converted) bell.Beep();
     int16_t value = converted.value_or(0);
-    state.ErrorCode = 0;
+    common.ErrorCode = 0;
     if (check) {
-        int code = RangeCheck(state, field, value);
+        int code = RangeCheck(config, field, value);
         if (code > 0) {
-            state.ErrorCode = code;
-            ReportRange(state, messenger, code, Trim(text));
+            common.ErrorCode = code;
+            ReportRange(common, messenger, code, Trim(text));
             bell.Beep();
         }
     }
-    StoreNumber(state, field, value);
+    StoreNumber(config, field, value);
 }
 
-void CheckGamesField(ConfigState& state, bool checked, bool& matchChanged) {
+void CheckGamesField(ConfigState& config, bool checked, bool& matchChanged) {
     // Packed record fields are read and written by value: a reference could be misaligned.
     if (checked) {
-        if (state.Config.CfgRec.Telling == 0) matchChanged = true;
-        state.Config.CfgRec.Telling = 1;
+        if (config.Config.CfgRec.Telling == 0) matchChanged = true;
+        config.Config.CfgRec.Telling = 1;
     } else {
-        state.Config.CfgRec.Telling = 0;
+        config.Config.CfgRec.Telling = 0;
     }
 }
 
-void CheckOptionField(ConfigState& state, int field, bool checked) {
+void CheckOptionField(ConfigState& config, int field, bool checked) {
     uint16_t bit = field == FieldVeelWeinig ? CfgWarnCourts
                    : field == FieldHelpmess ? CfgShowProgress
                    : field == FieldBaancode ? CfgCourtCoding
                                             : 0;
-    const uint16_t flags = state.Config.CfgRec.Cfgflags;
-    state.Config.CfgRec.Cfgflags =
+    const uint16_t flags = config.Config.CfgRec.Cfgflags;
+    config.Config.CfgRec.Cfgflags =
         checked ? static_cast<uint16_t>(flags | bit) : static_cast<uint16_t>(flags & ~bit);
 }
 
-bool PrepareConfigDial(AppState& state, Messenger& messenger, bool nieuw) {
+bool PrepareConfigDial(CommonState& common, ConfigState& config, Messenger& messenger, bool nieuw,
+                       bool memberListLoaded) {
     if (nieuw) {
-        state.Config = TConfigObj{};
-        DefaultConfig(state);
+        config.Config = TConfigObj{};
+        DefaultConfig(common, config);
         return true;
     }
-    if (!state.MemberListLoaded) {
+    if (!memberListLoaded) {
         messenger.Show("Geen Ledenbestand geladen", KindWaarschuwing, ButtonsOK);
         return false;
     }
     return true;
 }
 
-std::string ConfigFieldText(const AppState& state, int field) {
-    const TCfgRec& cfg = state.Config.CfgRec;
+std::string ConfigFieldText(const ConfigState& config, int field) {
+    const TCfgRec& cfg = config.Config.CfgRec;
     switch (field) {
     case FieldClubNaam:
         return cfg.ClubNaam.Str();

@@ -3,8 +3,9 @@
 // the configuration, with the range checks and their reports when asked. The window only hands
 // over texts and check-box states.
 
-#include "core/app_state.h"
+#include "core/common/common_state.h"
 #include "core/common/ports.h"
+#include "core/config/config_state.h"
 
 #include <optional>
 #include <string>
@@ -33,18 +34,19 @@ std::optional<int16_t> ConvertConfigNumber(std::string_view text);
 
 // Fields 1..8: stores the text of the field; with check the numbers are range-checked and
 // reported (the value is stored all the same). Sets ErrorCode as the reports do.
-void CheckConfigTextField(AppState& state, Messenger& messenger, Beeper& bell, int field,
-                          std::string_view text, bool check);
+void CheckConfigTextField(CommonState& common, ConfigState& config, Messenger& messenger,
+                          Beeper& bell, int field, std::string_view text, bool check);
 
 // Field 9: "Aantal games of sets bijhouden". matchChanged is set when counting is switched on.
-void CheckGamesField(ConfigState& state, bool checked, bool& matchChanged);
+void CheckGamesField(ConfigState& config, bool checked, bool& matchChanged);
 
 // Fields 10..12: the option bits of Cfgflags.
-void CheckOptionField(ConfigState& state, int field, bool checked);
+void CheckOptionField(ConfigState& config, int field, bool checked);
 
 // The core of opening the dialog: with nieuw a fresh default configuration; otherwise refuses
 // ("Geen Ledenbestand geladen") when no member list is loaded. True when the dialog may show.
-bool PrepareConfigDial(AppState& state, Messenger& messenger, bool nieuw);
+bool PrepareConfigDial(CommonState& common, ConfigState& config, Messenger& messenger, bool nieuw,
+                       bool memberListLoaded);
 
 // Decimal text of a number field, as the dialog shows it.
-std::string ConfigFieldText(const AppState& state, int field);
+std::string ConfigFieldText(const ConfigState& config, int field);

@@ -24,8 +24,8 @@ std::string ConfigNameFor(std::string_view memberFileName) {
     return ReplaceExtension(memberFileName, ".cfg");
 }
 
-void DefaultConfig(AppState& state) {
-    TCfgRec& cfg = state.Config.CfgRec;
+void DefaultConfig(CommonState& common, ConfigState& config) {
+    TCfgRec& cfg = config.Config.CfgRec;
     cfg.ClubNaam.Assign("");
     cfg.NLeden = 24;
     cfg.NDubRonden = 4;
@@ -37,114 +37,114 @@ void DefaultConfig(AppState& state) {
     cfg.Telling = 0;
     cfg.Cfgflags = CfgWarnCourts | CfgNewMark;
 
-    TPrnCFGRec& prn = state.PrnCfg;
-    prn.FontNameTv.Assign(state.ScreenFontName);
-    prn.FontSizeTv = static_cast<int16_t>(state.ScreenFontSize);
+    TPrnCFGRec& prn = config.PrnCfg;
+    prn.FontNameTv.Assign(common.ScreenFontName);
+    prn.FontSizeTv = static_cast<int16_t>(common.ScreenFontSize);
     prn.FontSizePR = DialogFontSize;
     prn.FontNamePR.Assign(DialogFontName);
 
     // Provisional printer metrics until a printer has been measured: 300 dots per inch.
-    state.Printer.PrnCharWidth = 10;
-    state.Printer.PrnPixPerCm = DefaultPixPerCm;
-    state.Printer.PrnLinesPerPage = 66;
+    common.Printer.PrnCharWidth = 10;
+    common.Printer.PrnPixPerCm = DefaultPixPerCm;
+    common.Printer.PrnLinesPerPage = 66;
 
-    const uint16_t pixPerCm = state.Printer.PrnPixPerCm;
+    const uint16_t pixPerCm = common.Printer.PrnPixPerCm;
     prn.LeftMarge = pixPerCm;
     prn.TopMarge = static_cast<uint16_t>(pixPerCm * 3 / 2);
     prn.BottomMarge = pixPerCm;
     prn.LineHeight = DefaultLineHeight;
-    prn.LinespPage = static_cast<uint16_t>(state.Printer.PrnLinesPerPage -
+    prn.LinespPage = static_cast<uint16_t>(common.Printer.PrnLinesPerPage -
                                            (prn.TopMarge + prn.BottomMarge) / prn.LineHeight);
     prn.PrntInstel = -1;
     for (auto& line : prn.Persoon) line.Assign("");
     prn.Preferent = PrefNewMark;
 
-    state.Config.PrnCFGRecord = prn;
-    state.ConfigExists = true;
+    config.Config.PrnCFGRecord = prn;
+    config.ConfigExists = true;
 }
 
-void ApplyTelling(ConfigState& state) {
-    state.GamesCounting = (state.Config.CfgRec.Telling & 1) != 0;
+void ApplyTelling(ConfigState& config) {
+    config.GamesCounting = (config.Config.CfgRec.Telling & 1) != 0;
 }
 
-void ApplyPreferent(ConfigState& state, ConfigHost& host) {
-    const uint16_t pref = state.PrnCfg.Preferent;
-    state.PrintHeadOn = (pref & PrefPrintKop) != 0;
-    state.PersDataOn = (pref & PrefEigenaar) != 0;
-    state.LandscapeOn = (pref & PrefLiggend) != 0;
-    state.PrintTitelOn = (pref & PrefPrintTitel) != 0;
+void ApplyPreferent(ConfigState& config, ConfigHost& host) {
+    const uint16_t pref = config.PrnCfg.Preferent;
+    config.PrintHeadOn = (pref & PrefPrintKop) != 0;
+    config.PersDataOn = (pref & PrefEigenaar) != 0;
+    config.LandscapeOn = (pref & PrefLiggend) != 0;
+    config.PrintTitelOn = (pref & PrefPrintTitel) != 0;
     host.ShowMainWindowMaximised((pref & PrefMaximised) != 0);
 }
 
 namespace {
 
 // A file that ends early, or holds zeros there, must not hand printing a zero to divide by.
-void GuardPrintDivisors(AppState& state) {
-    if (state.PrnCfg.LineHeight == 0) state.PrnCfg.LineHeight = DefaultLineHeight;
-    if (state.PrnCfg.LinespPage == 0) state.PrnCfg.LinespPage = DefaultLinesPerPage;
-    if (state.Printer.PrnPixPerCm == 0) state.Printer.PrnPixPerCm = DefaultPixPerCm;
+void GuardPrintDivisors(CommonState& common, ConfigState& config) {
+    if (config.PrnCfg.LineHeight == 0) config.PrnCfg.LineHeight = DefaultLineHeight;
+    if (config.PrnCfg.LinespPage == 0) config.PrnCfg.LinespPage = DefaultLinesPerPage;
+    if (common.Printer.PrnPixPerCm == 0) common.Printer.PrnPixPerCm = DefaultPixPerCm;
 }
 
-void FinishLoad(AppState& state, Messenger& messenger, ConfigHost& host) {
-    state.PrnCfg = state.Config.PrnCFGRecord;
-    if (!state.ConfigOK || state.Config.CfgRec.NLeden == 0) {
-        ReportError({messenger, state.ErrorCode}, state.ConfigFileName, 4, 0, 0);
+void FinishLoad(CommonState& common, ConfigState& config, Messenger& messenger, ConfigHost& host) {
+    config.PrnCfg = config.Config.PrnCFGRecord;
+    if (!config.ConfigOK || config.Config.CfgRec.NLeden == 0) {
+        ReportError({messenger, common.ErrorCode}, config.ConfigFileName, 4, 0, 0);
         host.OpenConfigDial(true);
     }
-    GuardPrintDivisors(state);
-    if (!state.PrinterPresent) state.PrnCfg.PrntInstel = -1;
-    ApplyTelling(state);
-    ApplyPreferent(state, host);
+    GuardPrintDivisors(common, config);
+    if (!config.PrinterPresent) config.PrnCfg.PrntInstel = -1;
+    ApplyTelling(config);
+    ApplyPreferent(config, host);
 }
 
-void TakeImage(AppState& state, std::string_view bytes) {
+void TakeImage(ConfigState& config, std::string_view bytes) {
     TConfigObj fresh{};
     ByteReader in{bytes};
     ReadfromStream(fresh, in);
-    state.Config = fresh;
-    state.ConfigExists = true;
-    state.ConfigOK = true;
+    config.Config = fresh;
+    config.ConfigExists = true;
+    config.ConfigOK = true;
 }
 
 } // namespace
 
-void LoadConfigFromBytes(AppState& state, Messenger& messenger, ConfigHost& host,
-                         std::string_view bytes) {
-    state.ConfigOK = false;
-    state.PrinterPresent = host.PrinterPresent();
-    TakeImage(state, bytes);
-    FinishLoad(state, messenger, host);
+void LoadConfigFromBytes(CommonState& common, ConfigState& config, Messenger& messenger,
+                         ConfigHost& host, std::string_view bytes) {
+    config.ConfigOK = false;
+    config.PrinterPresent = host.PrinterPresent();
+    TakeImage(config, bytes);
+    FinishLoad(common, config, messenger, host);
 }
 
-void LoadConfig(AppState& state, Messenger& messenger, ConfigHost& host,
+void LoadConfig(CommonState& common, ConfigState& config, Messenger& messenger, ConfigHost& host,
                 const std::string& memberFileName) {
-    state.ConfigFileName = ConfigNameFor(memberFileName);
-    state.ConfigOK = false;
-    state.PrinterPresent = host.PrinterPresent();
-    if (!FileExists(state.ConfigFileName)) {
-        ReportError({messenger, state.ErrorCode}, state.ConfigFileName, 3, 0, 0);
+    config.ConfigFileName = ConfigNameFor(memberFileName);
+    config.ConfigOK = false;
+    config.PrinterPresent = host.PrinterPresent();
+    if (!FileExists(config.ConfigFileName)) {
+        ReportError({messenger, common.ErrorCode}, config.ConfigFileName, 3, 0, 0);
         host.OpenConfigDial(true);
         return;
     }
     // Read completely before anything is replaced: a read error leaves the old configuration.
-    std::string bytes = ReadFilePrefix(state.ConfigFileName, ConfigFileSize);
-    TakeImage(state, bytes);
-    FinishLoad(state, messenger, host);
+    std::string bytes = ReadFilePrefix(config.ConfigFileName, ConfigFileSize);
+    TakeImage(config, bytes);
+    FinishLoad(common, config, messenger, host);
 }
 
-void SaveConfig(AppState& state, Messenger& messenger, const std::string& memberFileName,
-                FileSystem& files) {
+void SaveConfig(CommonState& common, ConfigState& config, Messenger& messenger,
+                const std::string& memberFileName, FileSystem& files) {
     if (memberFileName == "N_N") return;
-    state.ConfigFileName = ConfigNameFor(memberFileName);
-    if (state.ConfigExists) {
-        state.Config.PrnCFGRecord = state.PrnCfg;
+    config.ConfigFileName = ConfigNameFor(memberFileName);
+    if (config.ConfigExists) {
+        config.Config.PrnCFGRecord = config.PrnCfg;
     } else {
         messenger.Show("Configuratie bestaat niet; wordt aangemaakt", KindWaarschuwing, ButtonsOK);
-        state.Config = TConfigObj{};
-        DefaultConfig(state);
+        config.Config = TConfigObj{};
+        DefaultConfig(common, config);
     }
     std::string image;
-    SavetoStream(state.Config, image);
-    WriteFileAtomically(state.ConfigFileName, image, files);
-    state.ConfigOK = true;
+    SavetoStream(config.Config, image);
+    WriteFileAtomically(config.ConfigFileName, image, files);
+    config.ConfigOK = true;
 }

@@ -1,11 +1,12 @@
 #pragma once
 // The configuration file beside every member file: one TConfigObj image of 268 bytes.
 
-#include "core/app_state.h"
 #include "core/common/byte_reader.h"
+#include "core/common/common_state.h"
 #include "core/common/file_system.h"
 #include "core/common/ports.h"
 #include "core/config/config_host.h"
+#include "core/config/config_state.h"
 
 #include <cstddef>
 #include <string>
@@ -31,20 +32,20 @@ void SavetoStream(const TConfigObj& config, std::string& out);
 // The companion ".cfg" of a member file.
 std::string ConfigNameFor(std::string_view memberFileName);
 
-void DefaultConfig(AppState& state);
-void ApplyTelling(ConfigState& state);
-void ApplyPreferent(ConfigState& state, ConfigHost& host);
+void DefaultConfig(CommonState& common, ConfigState& config);
+void ApplyTelling(ConfigState& config);
+void ApplyPreferent(ConfigState& config, ConfigHost& host);
 
 // Loads the configuration beside the member file being opened; a missing or unusable file is
 // reported and replaced by a fresh one through the dialog. A file that exists but cannot be read
 // raises FileError and leaves the configuration as it was.
-void LoadConfig(AppState& state, Messenger& messenger, ConfigHost& host,
+void LoadConfig(CommonState& common, ConfigState& config, Messenger& messenger, ConfigHost& host,
                 const std::string& memberFileName);
 // The same on a file image already in memory (the loader's whole logic, for untrusted bytes).
-void LoadConfigFromBytes(AppState& state, Messenger& messenger, ConfigHost& host,
-                         std::string_view bytes);
+void LoadConfigFromBytes(CommonState& common, ConfigState& config, Messenger& messenger,
+                         ConfigHost& host, std::string_view bytes);
 
 // Writes the configuration beside the member file; nothing while the list has no file name.
 // Raises FileError when the file cannot be written; the old file then stays as it was.
-void SaveConfig(AppState& state, Messenger& messenger, const std::string& memberFileName,
-                FileSystem& files = SystemFiles());
+void SaveConfig(CommonState& common, ConfigState& config, Messenger& messenger,
+                const std::string& memberFileName, FileSystem& files = SystemFiles());

@@ -5,17 +5,18 @@
 
 #include <exception>
 
-int16_t SelectPrinterForJob(AppState& state, Messenger& messenger, PrintCanvas& canvas) {
-    canvas.SetPrinterIndex(state.PrnCfg.PrntInstel);
-    const bool landscape = (state.PrnCfg.Preferent & PrefLiggend) != 0;
+int16_t SelectPrinterForJob(CommonState& common, const ConfigState& config, Messenger& messenger,
+                            PrintCanvas& canvas) {
+    canvas.SetPrinterIndex(config.PrnCfg.PrntInstel);
+    const bool landscape = (config.PrnCfg.Preferent & PrefLiggend) != 0;
     canvas.SetOrientation(landscape ? PrintOrientation::Landscape : PrintOrientation::Portrait);
-    ApplyPrinterFont(state, canvas);
-    InitPrinterMetrics(state, messenger, canvas);
+    ApplyPrinterFont(common, config, canvas);
+    InitPrinterMetrics(common, messenger, canvas);
     return landscape ? LandscapeFactor : PortraitFactor;
 }
 
-std::string ChosenPrinterName(AppState& state, PrintCanvas& canvas) {
-    const int index = state.PrnCfg.PrntInstel;
+std::string ChosenPrinterName(const ConfigState& config, PrintCanvas& canvas) {
+    const int index = config.PrnCfg.PrntInstel;
     if (index < 0) return {};
     std::vector<std::string> printers = canvas.Printers();
     if (index >= static_cast<int>(printers.size())) return {};

@@ -1,9 +1,10 @@
 #pragma once
 // How both print commands (the member list and a report) open and run their print job.
 
-#include "core/app_state.h"
+#include "core/common/common_state.h"
 #include "core/common/ports.h"
 #include "core/common/print_canvas.h"
+#include "core/config/config_state.h"
 
 #include <cstdint>
 #include <functional>
@@ -16,10 +17,11 @@ inline constexpr int16_t LandscapeFactor = 140;
 
 // Selects the chosen printer and the paper orientation of the settings and measures the printer
 // (with the settings' printer font). Returns the orientation factor.
-int16_t SelectPrinterForJob(AppState& state, Messenger& messenger, PrintCanvas& canvas);
+int16_t SelectPrinterForJob(CommonState& common, const ConfigState& config, Messenger& messenger,
+                            PrintCanvas& canvas);
 
 // The name of the chosen printer, empty when none is chosen or it is no longer in the list.
-std::string ChosenPrinterName(AppState& state, PrintCanvas& canvas);
+std::string ChosenPrinterName(const ConfigState& config, PrintCanvas& canvas);
 
 // "Afdrukken op printer: " + CR + the printer's name (Informatie, "&Ja" + "&Nee"); true unless
 // the answer is "&Nee".

@@ -2,34 +2,12 @@
 // The field checks of a member record, shared by the member grid and the member dialog. They work
 // on Windows-1252 byte texts.
 
+#include "core/common/typed_text.h"
 #include "core/config/config_records.h"
 #include "core/members/member_records.h"
 
-#include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
-
-// The text without leading and trailing blanks and control characters.
-std::string TrimBlanks(std::string_view text);
-
-// Only the letters a..z change; other bytes are kept as they are.
-std::string UpperAscii(std::string_view text);
-bool SameTextAscii(std::string_view a, std::string_view b);
-
-// A whole number as typed in a box or a cell: blanks around it, an optional sign, digits. Numbers
-// that do not fit the field are no valid number either.
-std::optional<long> ParseWholeNumber(std::string_view text, long lowest, long highest);
-
-// A cell that should hold a whole number and does not: the commit that met it stops.
-class CellConversionError : public std::runtime_error {
-public:
-    explicit CellConversionError(const std::string& cellText);
-    std::string CellText;
-};
-
-// The text of the conversion failure, as the user reads it.
-std::string ConversionErrorText(std::string_view cellText);
 
 // A club number must not be empty.
 bool CheckClubNr(std::string_view nummer);

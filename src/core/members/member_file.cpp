@@ -63,13 +63,13 @@ struct SavedState {
     ConfigState Configuration;
 };
 
-SavedState Snapshot(const AppState& state) {
-    return {static_cast<const MemberState&>(state), static_cast<const ConfigState&>(state)};
+SavedState Snapshot(const ConfigState& config, const MemberState& members) {
+    return {members, config};
 }
 
-void Restore(AppState& state, SavedState&& saved) {
-    static_cast<MemberState&>(state) = std::move(saved.Members);
-    static_cast<ConfigState&>(state) = std::move(saved.Configuration);
+void Restore(ConfigState& config, MemberState& members, SavedState&& saved) {
+    members = std::move(saved.Members);
+    config = std::move(saved.Configuration);
 }
 
 // Puts the new file in place. Should that fail after the old file became the backup, the backup
@@ -97,72 +97,72 @@ int16_t MemberCountFromHeader(const TLidRec& header, int32_t nLeden) {
     return n;
 }
 
-std::optional<std::string> MemberFileImage(AppState& state) {
-    TLidRec& header = state.MemberList.front().LidRecord;
+std::optional<std::string> MemberFileImage(MemberState& members) {
+    TLidRec& header = members.MemberList.front().LidRecord;
     header.ClubNo = 0;
-    header.Opmerking.Assign(std::to_string(state.MemberCount));
-    if (state.MemberCount < 0 ||
-        state.MemberList.size() < static_cast<std::size_t>(state.MemberCount) + 1)
+    header.Opmerking.Assign(std::to_string(members.MemberCount));
+    if (members.MemberCount < 0 ||
+        members.MemberList.size() < static_cast<std::size_t>(members.MemberCount) + 1)
         return std::nullopt;
     std::string image;
-    image.reserve(MemberRecordSize * (static_cast<std::size_t>(state.MemberCount) + 1));
-    for (int i = 0; i <= state.MemberCount; ++i) SavetoStream(state.MemberList[i], image);
+    image.reserve(MemberRecordSize * (static_cast<std::size_t>(members.MemberCount) + 1));
+    for (int i = 0; i <= members.MemberCount; ++i) SavetoStream(members.MemberList[i], image);
     return image;
 }
 
-void NewMemberList(AppState& state) {
-    state.MemberCount = 24;
-    state.MemberList.assign(25, TLedenObj{});
-    TLidRec& header = state.MemberList[0].LidRecord;
+void NewMemberList(const ConfigState& config, MemberState& members) {
+    members.MemberCount = 24;
+    members.MemberList.assign(25, TLedenObj{});
+    TLidRec& header = members.MemberList[0].LidRecord;
     header.ClubNo = 24;
-    header.Voornaam.Assign(state.MemberFileName);
+    header.Voornaam.Assign(members.MemberFileName);
     for (int i = 1; i <= 24; ++i) {
-        TLidRec& member = state.MemberList[i].LidRecord;
+        TLidRec& member = members.MemberList[i].LidRecord;
         member.Indx = static_cast<uint16_t>(i);
         member.ClubNo = static_cast<int16_t>(i);
         member.StatCode.Assign("-");
-        member.Groep = state.Config.CfgRec.Grpn[i <= 12 ? 0 : 1].View();
+        member.Groep = config.Config.CfgRec.Grpn[i <= 12 ? 0 : 1].View();
     }
 }
 
-bool LoadLedenFromBytes(AppState& state, Messenger& messenger, std::string_view bytes,
-                        int16_t* headerCount) {
+bool LoadLedenFromBytes(ErrorSink errors, const ConfigState& config, MemberState& members,
+                        std::string_view bytes, int16_t* headerCount) {
     ByteReader in{bytes};
-    state.MemberList.assign(1, TLedenObj{});
-    ReadfromStream(state.MemberList[0], in);
-    int16_t n = MemberCountFromHeader(state.MemberList[0].LidRecord, state.Config.CfgRec.NLeden);
+    members.MemberList.assign(1, TLedenObj{});
+    ReadfromStream(members.MemberList[0], in);
+    int16_t n = MemberCountFromHeader(members.MemberList[0].LidRecord, config.Config.CfgRec.NLeden);
     if (headerCount) *headerCount = n;
     if (n <= 0) {
         // A negative count is refused like a zero one: no part of the program can show or save
         // a list of fewer than no members.
-        state.MemberCount = 0;
-        ReportError({messenger, state.ErrorCode}, Join({" Aantalleden=", std::to_string(n)}), 6, 0,
-                    0);
+        members.MemberCount = 0;
+        ReportError(errors, Join({" Aantalleden=", std::to_string(n)}), 6, 0, 0);
         return false;
     }
-    state.MemberCount = n;
-    state.MemberList.resize(static_cast<std::size_t>(n) + 1);
-    for (int i = 1; i <= n; ++i) ReadfromStream(state.MemberList[i], in);
-    state.MemberDataPresent = true;
-    state.MemberListLoaded = true;
+    members.MemberCount = n;
+    members.MemberList.resize(static_cast<std::size_t>(n) + 1);
+    for (int i = 1; i <= n; ++i) ReadfromStream(members.MemberList[i], in);
+    members.MemberDataPresent = true;
+    members.MemberListLoaded = true;
     return true;
 }
 
-bool LoadLeden(AppState& state, Messenger& messenger, const std::string& fileName,
-               int16_t* headerCount) {
+bool LoadLeden(ErrorSink errors, const ConfigState& config, MemberState& members,
+               const std::string& fileName, int16_t* headerCount) {
     // The file is read whole before the list is touched, so a read error leaves it as it was.
     std::string bytes = ReadFilePrefix(fileName, MaxMemberFileSize);
-    return LoadLedenFromBytes(state, messenger, bytes, headerCount);
+    return LoadLedenFromBytes(errors, config, members, bytes, headerCount);
 }
 
-bool CheckUniqueClubNumbers(const AppState& state, Messenger& messenger) {
-    const int n = std::min<int>(state.MemberCount, static_cast<int>(state.MemberList.size()) - 1);
+bool CheckUniqueClubNumbers(const MemberState& members, Messenger& messenger) {
+    const int n =
+        std::min<int>(members.MemberCount, static_cast<int>(members.MemberList.size()) - 1);
     bool unique = true;
     for (int i = 1; i <= n - 1; ++i) {
-        const TLidRec& a = state.MemberList[i].LidRecord;
+        const TLidRec& a = members.MemberList[i].LidRecord;
         // After the first duplicate each member is compared with its successor only.
         for (int j = i + 1; j <= n; ++j) {
-            const TLidRec& b = state.MemberList[j].LidRecord;
+            const TLidRec& b = members.MemberList[j].LidRecord;
             if (b.ClubNo == a.ClubNo) {
                 std::string text = "Lidnummer in duplo  :\r  ";
                 text += ThreeDigits(a.ClubNo);
@@ -185,59 +185,63 @@ bool CheckUniqueClubNumbers(const AppState& state, Messenger& messenger) {
     return unique;
 }
 
-void ApplyPrintSettings(AppState& state, MemberFileView& view) {
-    const TPrnCFGRec& prn = state.PrnCfg;
+void ApplyPrintSettings(CommonState& common, const ConfigState& config, MemberFileView& view) {
+    const TPrnCFGRec& prn = config.PrnCfg;
     // A file without print settings holds no font: the screen keeps the one it has.
     if (prn.FontSizeTv > 0 && !prn.FontNameTv.Empty()) {
-        state.ScreenFontSize = prn.FontSizeTv;
-        state.ScreenFontName = prn.FontNameTv.Str();
+        common.ScreenFontSize = prn.FontSizeTv;
+        common.ScreenFontName = prn.FontNameTv.Str();
     }
-    view.ApplyFonts(state.ScreenFontName, state.ScreenFontSize, prn.FontNamePR.Str(),
+    view.ApplyFonts(common.ScreenFontName, common.ScreenFontSize, prn.FontNamePR.Str(),
                     prn.FontSizePR);
-    state.PrnFontSet = prn.FontSizePR != 0;
+    common.PrnFontSet = prn.FontSizePR != 0;
 }
 
-void NewLedenInput(AppState& state, Messenger&, ConfigHost& config, MemberFileView& view) {
-    state.MemberFileName = "N_N";
+void NewLedenInput(const ConfigState& config, MemberState& members, Messenger&,
+                   ConfigHost& configHost, MemberFileView& view) {
+    members.MemberFileName = "N_N";
     view.ShowMemberFileName("N_N");
-    config.OpenConfigDial(true);
-    if (!state.ConfigOK) return;
-    NewMemberList(state);
+    configHost.OpenConfigDial(true);
+    if (!config.ConfigOK) return;
+    NewMemberList(config, members);
     view.OpenLedenInput();
     view.SetNieuwEnabled(false);
-    state.MemberDataPresent = true;
-    state.MemberListLoaded = true;
+    members.MemberDataPresent = true;
+    members.MemberListLoaded = true;
 }
 
-OpenOutcome OpenNamedMemberFile(AppState& state, Messenger& messenger, ConfigHost& config,
-                                MemberFileView& view, const std::string& fileName) {
+OpenOutcome OpenNamedMemberFile(CommonState& common, ConfigState& config, MemberState& members,
+                                Messenger& messenger, ConfigHost& configHost, MemberFileView& view,
+                                const std::string& fileName) {
     OpenOutcome outcome;
     if (!FileExists(fileName)) {
-        ReportError({messenger, state.ErrorCode}, fileName, 3, 0, 0);
+        ReportError({messenger, common.ErrorCode}, fileName, 3, 0, 0);
         return outcome;
     }
-    SavedState before = Snapshot(state);
-    state.MemberFileName = fileName;
+    SavedState before = Snapshot(config, members);
+    members.MemberFileName = fileName;
     try {
-        LoadConfig(state, messenger, config, fileName);
-        outcome.Loaded = LoadLeden(state, messenger, fileName, &outcome.HeaderCount);
+        LoadConfig(common, config, messenger, configHost, fileName);
+        outcome.Loaded = LoadLeden({messenger, common.ErrorCode}, config, members, fileName,
+                                   &outcome.HeaderCount);
     } catch (const FileError& e) {
-        ReportFileError({messenger, state.ErrorCode}, e, FileAction::Reading);
+        ReportFileError({messenger, common.ErrorCode}, e, FileAction::Reading);
         outcome.Loaded = false;
     }
-    outcome.Config = state.Config;
+    outcome.Config = config.Config;
     // A file that could not be loaded must not cost the list that was open: saving that list
     // under the failed file's name would overwrite the file with nothing.
-    if (!outcome.Loaded) Restore(state, std::move(before));
-    ApplyPrintSettings(state, view);
-    if (state.MemberDataPresent) {
+    if (!outcome.Loaded) Restore(config, members, std::move(before));
+    ApplyPrintSettings(common, config, view);
+    if (members.MemberDataPresent) {
         view.EnableFileCommands();
-        view.ShowMemberFileName(SplitFileName(state.MemberFileName));
+        view.ShowMemberFileName(SplitFileName(members.MemberFileName));
     }
     return outcome;
 }
 
-void OpenMemberFile(AppState& state, Messenger& messenger, Chooser& chooser, ConfigHost& config,
+void OpenMemberFile(CommonState& common, ConfigState& config, MemberState& members,
+                    Messenger& messenger, Chooser& chooser, ConfigHost& configHost,
                     MemberFileView& view) {
     FileDialogRequest request;
     request.InitialName = "*.TVS";
@@ -245,14 +249,14 @@ void OpenMemberFile(AppState& state, Messenger& messenger, Chooser& chooser, Con
     request.DefaultExtension = "tvs";
     std::optional<std::string> chosen = chooser.OpenFile(request);
     if (!chosen) {
-        state.MemberDataPresent = false;
+        members.MemberDataPresent = false;
         return;
     }
-    OpenNamedMemberFile(state, messenger, config, view, *chosen);
+    OpenNamedMemberFile(common, config, members, messenger, configHost, view, *chosen);
 }
 
-bool SelectBestand(AppState& state, Messenger& messenger, Chooser& chooser, std::string& fileName,
-                   bool redals, bool bevestig, std::string_view ext) {
+bool SelectBestand(MemberState& members, Messenger& messenger, Chooser& chooser,
+                   std::string& fileName, bool redals, bool bevestig, std::string_view ext) {
     std::string chosenName = fileName;
     if (fileName == "N_N" || redals) {
         FileDialogRequest request;
@@ -281,61 +285,62 @@ bool SelectBestand(AppState& state, Messenger& messenger, Chooser& chooser, std:
         backup = true;
     }
     fileName = chosenName;
-    state.BackupRequested = backup;
+    members.BackupRequested = backup;
     return true;
 }
 
-bool SaveLidData(AppState& state, Messenger& messenger, MemberFileView& view, bool bevestig,
+bool SaveLidData(ErrorSink errors, MemberState& members, MemberFileView& view, bool bevestig,
                  FileSystem& files) {
     view.GridToList();
-    const std::string& name = state.MemberFileName;
+    const std::string& name = members.MemberFileName;
     bool written = false;
     bool writeFailed = false;
-    if (CheckUniqueClubNumbers(state, messenger)) {
-        state.ErrorCode = 0;
-        std::optional<std::string> image = MemberFileImage(state);
+    if (CheckUniqueClubNumbers(members, errors.Msg)) {
+        errors.ErrorCode = 0;
+        std::optional<std::string> image = MemberFileImage(members);
         if (!image) {
-            state.ErrorCode = 1;
+            errors.ErrorCode = 1;
             writeFailed = true;
         } else {
             try {
                 SafeFileWriter writer(name, *image, files);
                 // The old file becomes the backup only now that the new one is on disk.
                 bool existed = FileExists(name, files);
-                bool backedUp = existed && (state.BackupPending || state.BackupRequested) &&
-                                MakeBackup({messenger, state.ErrorCode}, name, 1, files);
+                bool backedUp = existed && (members.BackupPending || members.BackupRequested) &&
+                                MakeBackup(errors, name, 1, files);
                 CommitOrRestore(writer, name, backedUp, files);
-                if (existed) state.BackupPending = false;
+                if (existed) members.BackupPending = false;
                 written = true;
             } catch (const FileError& e) {
-                ReportFileError({messenger, state.ErrorCode}, e, FileAction::Writing);
+                ReportFileError(errors, e, FileAction::Writing);
                 writeFailed = true;
             }
         }
     }
-    state.BackupRequested = false;
+    members.BackupRequested = false;
     if (bevestig) {
-        ShowInfo(messenger,
+        ShowInfo(errors.Msg,
                  Join({"Wegschrijven van ", name, written ? " gelukt" : " niet gelukt"}));
-    } else if (writeFailed && state.ErrorCode == 1) {
-        ReportError({messenger, state.ErrorCode}, name, 0, 8, 4);
+    } else if (writeFailed && errors.ErrorCode == 1) {
+        ReportError(errors, name, 0, 8, 4);
     }
     view.ShowMemberFileName(SplitFileName(name));
     view.SetNieuwEnabled(true);
     return written;
 }
 
-bool RunSaveCommand(AppState& state, Messenger& messenger, Chooser& chooser, MemberFileView& view,
+bool RunSaveCommand(CommonState& common, ConfigState& config, MemberState& members,
+                    Messenger& messenger, Chooser& chooser, MemberFileView& view,
                     SaveCommand command, FileSystem& files) {
     const bool redals = command == SaveCommand::BewarenAls;
-    if (!SelectBestand(state, messenger, chooser, state.MemberFileName, redals, redals, "tvs"))
+    if (!SelectBestand(members, messenger, chooser, members.MemberFileName, redals, redals, "tvs"))
         return false;
     const bool bevestig = command == SaveCommand::BewarenAls || command == SaveCommand::Red;
-    bool written = SaveLidData(state, messenger, view, bevestig, files);
+    bool written = SaveLidData({messenger, common.ErrorCode}, members, view, bevestig, files);
     try {
-        SaveConfig(state, messenger, state.MemberFileName, files);
+        SaveConfig(common, config, messenger, members.MemberFileName, files);
     } catch (const FileError& e) {
-        ReportFileError({messenger, state.ErrorCode}, e, FileAction::Writing);
+        ReportFileError({messenger, common.ErrorCode}, e, FileAction::Writing);
     }
     return written;
 }

@@ -86,14 +86,15 @@ GridRow RecordToRow(const TLidRec& rec, GridView view) {
     return row;
 }
 
-void RowToRecord(AppState& state, Messenger& messenger, int r, GridRow& row, GridView view) {
-    if (r < 1 || r >= static_cast<int>(state.MemberList.size())) return;
+void RowToRecord(ErrorSink errors, const ConfigState& config, MemberState& members, int r,
+                 GridRow& row, GridView view) {
+    if (r < 1 || r >= static_cast<int>(members.MemberList.size())) return;
     row.resize(std::max<std::size_t>(row.size(), GridColumnCount(view)));
-    TLidRec& rec = state.MemberList[r].LidRecord;
+    TLidRec& rec = members.MemberList[r].LidRecord;
 
     rec.Indx = static_cast<uint16_t>(CellNumber(row[0], 0, std::numeric_limits<uint16_t>::max()));
     if (!CheckClubNr(row[1])) {
-        ReportError({messenger, state.ErrorCode}, std::to_string(r), 0, 5, 5);
+        ReportError(errors, std::to_string(r), 0, 5, 5);
         row[1] = std::to_string(r);
     }
     rec.ClubNo = static_cast<int16_t>(CellNumber(row[1], std::numeric_limits<int16_t>::min(),
@@ -109,22 +110,22 @@ void RowToRecord(AppState& state, Messenger& messenger, int r, GridRow& row, Gri
     }
     rec.Groep = TrimBlanks(row[4]);
     StoreStatusCode(rec, UpperAscii(TrimBlanks(row[5])));
-    if (!CheckNewGroep(rec.Groep.View(), rec.StatCode.View(), state.Config.CfgRec)) {
+    if (!CheckNewGroep(rec.Groep.View(), rec.StatCode.View(), config.Config.CfgRec)) {
         rec.Groep = " ";
-        ReportError({messenger, state.ErrorCode}, "Groep ", 0, 2, 5);
+        ReportError(errors, "Groep ", 0, 2, 5);
     }
     row[4] = rec.Groep.Str();
     if (!CheckNewStat(rec.StatCode.View())) {
         StoreStatusCode(rec, "X");
-        ReportError({messenger, state.ErrorCode}, "ActieStatus ", 0, 0, 5);
+        ReportError(errors, "ActieStatus ", 0, 0, 5);
     }
     row[5] = rec.StatCode.Str();
     rec.Opmerking = row[6];
 }
 
-bool NormaliseStatus(MemberState& state, Beeper& bell, int r) {
-    if (r < 1 || r >= static_cast<int>(state.MemberList.size())) return false;
-    bool capped = NormaliseStatusCode(state.MemberList[r].LidRecord);
+bool NormaliseStatus(MemberState& members, Beeper& bell, int r) {
+    if (r < 1 || r >= static_cast<int>(members.MemberList.size())) return false;
+    bool capped = NormaliseStatusCode(members.MemberList[r].LidRecord);
     if (capped) {
         bell.Beep();
         bell.Beep();
@@ -132,25 +133,23 @@ bool NormaliseStatus(MemberState& state, Beeper& bell, int r) {
     return capped;
 }
 
-void GridToList(AppState& state, Messenger& messenger, Beeper& bell, std::vector<GridRow>& rows,
-                GridView view) {
-    state.ErrorCode = 0;
+void GridToList(ErrorSink errors, const ConfigState& config, MemberState& members, Beeper& bell,
+                std::vector<GridRow>& rows, GridView view) {
+    errors.ErrorCode = 0;
     bool capped = false;
     int16_t cappedClubNo = 0;
-    int last = std::min<int>(state.MemberCount, static_cast<int>(rows.size()) - 1);
-    last = std::min<int>(last, static_cast<int>(state.MemberList.size()) - 1);
+    int last = std::min<int>(members.MemberCount, static_cast<int>(rows.size()) - 1);
+    last = std::min<int>(last, static_cast<int>(members.MemberList.size()) - 1);
     for (int r = 1; r <= last; ++r) {
-        RowToRecord(state, messenger, r, rows[r], view);
-        if (NormaliseStatus(state, bell, r)) {
+        RowToRecord(errors, config, members, r, rows[r], view);
+        if (NormaliseStatus(members, bell, r)) {
             capped = true;
-            cappedClubNo = state.MemberList[r].LidRecord.ClubNo;
+            cappedClubNo = members.MemberList[r].LidRecord.ClubNo;
         }
         // The cell shows what was stored, so the grid does not keep a status the file lacks.
-        if (view == GridView::Normal) rows[r][5] = state.MemberList[r].LidRecord.StatCode.Str();
+        if (view == GridView::Normal) rows[r][5] = members.MemberList[r].LidRecord.StatCode.Str();
     }
-    if (capped)
-        ReportError({messenger, state.ErrorCode}, "ActieStatus: " + std::to_string(cappedClubNo), 0,
-                    2, 5);
+    if (capped) ReportError(errors, "ActieStatus: " + std::to_string(cappedClubNo), 0, 2, 5);
 }
 
 void Renumber(MemberState& members) {
@@ -158,13 +157,13 @@ void Renumber(MemberState& members) {
     for (int r = 1; r <= last; ++r) members.MemberList[r].LidRecord.Indx = static_cast<uint16_t>(r);
 }
 
-ActiveCounts CountActive(const AppState& state) {
+ActiveCounts CountActive(const ConfigState& config, const MemberState& members) {
     ActiveCounts counts;
-    std::string mark1 = UpperAscii(state.Config.CfgRec.Grpn[0].View());
-    std::string mark2 = UpperAscii(state.Config.CfgRec.Grpn[1].View());
-    int last = std::min<int>(state.MemberCount, static_cast<int>(state.MemberList.size()) - 1);
+    std::string mark1 = UpperAscii(config.Config.CfgRec.Grpn[0].View());
+    std::string mark2 = UpperAscii(config.Config.CfgRec.Grpn[1].View());
+    int last = std::min<int>(members.MemberCount, static_cast<int>(members.MemberList.size()) - 1);
     for (int r = 1; r <= last; ++r) {
-        const TLidRec& rec = state.MemberList[r].LidRecord;
+        const TLidRec& rec = members.MemberList[r].LidRecord;
         // Wider than the active test of the schedule: "0" followed by more characters counts.
         if (!ByteLess("0", rec.StatCode.View())) continue;
         std::string group = UpperAscii(TrimBlanks(rec.Groep.View()));
@@ -182,20 +181,12 @@ CounterCaptions MakeCounterCaptions(const TCfgRec& cfg) {
     return {label(cfg.Grpn[0].View(), "H", " Heren "), label(cfg.Grpn[1].View(), "D", " Dames ")};
 }
 
-CounterCaptions SetCounterCaptions(AppState& state) {
-    CounterCaptions captions = MakeCounterCaptions(state.Config.CfgRec);
-    state.Schedule->GroupLabel[0] = captions.Group1;
-    state.Schedule->GroupLabel[1] = captions.Group2;
-    return captions;
-}
-
-bool CheckMemberLimit(AppState& state, Messenger& messenger, Beeper& bell) {
-    state.ErrorCode = 0;
-    if (state.MemberCount < MemberLimit) return false;
-    ReportError({messenger, state.ErrorCode},
-                "Aantal leden groter dan " + std::to_string(MemberLimit), 0, 10, 5);
+bool CheckMemberLimit(ErrorSink errors, const MemberState& members, Beeper& bell) {
+    errors.ErrorCode = 0;
+    if (members.MemberCount < MemberLimit) return false;
+    ReportError(errors, "Aantal leden groter dan " + std::to_string(MemberLimit), 0, 10, 5);
     bell.Beep();
-    state.ErrorCode = 0;
+    errors.ErrorCode = 0;
     return true;
 }
 
@@ -212,13 +203,13 @@ void AddMemberAt(MemberState& members, int curr, const TLidRec& rec) {
     members.MemberCount = static_cast<int16_t>(members.MemberList.size() - 1);
 }
 
-void InsertBlankMember(AppState& state, int row) {
+void InsertBlankMember(const ConfigState& config, MemberState& members, int row) {
     TLidRec rec{};
     rec.Indx = static_cast<uint16_t>(row + 1);
-    rec.ClubNo = static_cast<int16_t>(state.MemberCount + 1);
-    rec.Groep = state.Config.CfgRec.Grpn[0].View();
+    rec.ClubNo = static_cast<int16_t>(members.MemberCount + 1);
+    rec.Groep = config.Config.CfgRec.Grpn[0].View();
     rec.StatCode = "X";
-    AddMemberAt(state, row, rec);
+    AddMemberAt(members, row, rec);
 }
 
 bool DeleteMemberAt(MemberState& members, int row) {
@@ -303,13 +294,13 @@ int FindRow(const std::vector<GridRow>& rows, std::string_view text, int column)
     return 0;
 }
 
-bool CheckDuplicate(const AppState& state, Messenger& messenger, int skip, int16_t clubNo,
+bool CheckDuplicate(const MemberState& members, Messenger& messenger, int skip, int16_t clubNo,
                     std::string_view voornaam, std::string_view achterNaam) {
     int found = 0;
-    int last = std::min<int>(state.MemberCount, static_cast<int>(state.MemberList.size()) - 1);
+    int last = std::min<int>(members.MemberCount, static_cast<int>(members.MemberList.size()) - 1);
     for (int i = 1; i <= last && found == 0; ++i) {
         if (i == skip) continue;
-        const TLidRec& rec = state.MemberList[i].LidRecord;
+        const TLidRec& rec = members.MemberList[i].LidRecord;
         if (rec.ClubNo == clubNo) found = 1;
         if (rec.Voornaam.View() == voornaam && rec.AchterNaam.View() == achterNaam) found = 2;
         // A member without any name is never a duplicate.

@@ -6,9 +6,11 @@
 // Rows hold Windows-1252 cell texts. A grid of N members is a vector of N + 1 rows whose row 0
 // is the heading, so row r shows MemberList item r.
 
-#include "core/app_state.h"
+#include "core/common/error_report.h"
 #include "core/common/ports.h"
+#include "core/config/config_state.h"
 #include "core/members/member_records.h"
+#include "core/members/member_state.h"
 
 #include <cstdint>
 #include <string>
@@ -32,16 +34,17 @@ GridRow RecordToRow(const TLidRec& rec, GridView view);
 // Commits row r into item r's record, with the checks and reports of the grid; cells that a check
 // replaced are written back into the row. Throws CellConversionError for an "Ix" or club number
 // cell that is not a whole number: what was stored before stays stored.
-void RowToRecord(AppState& state, Messenger& messenger, int r, GridRow& row, GridView view);
+void RowToRecord(ErrorSink errors, const ConfigState& config, MemberState& members, int r,
+                 GridRow& row, GridView view);
 
 // Item r's status in upper case with its second character capped; two beeps when capped.
-bool NormaliseStatus(MemberState& state, Beeper& bell, int r);
+bool NormaliseStatus(MemberState& members, Beeper& bell, int r);
 
 // Commits rows 1..N and reports the last capped status. Stops at the first conversion error
 // (CellConversionError), rows before it committed. In the normal view the status cells show the
 // stored statuses afterwards.
-void GridToList(AppState& state, Messenger& messenger, Beeper& bell, std::vector<GridRow>& rows,
-                GridView view);
+void GridToList(ErrorSink errors, const ConfigState& config, MemberState& members, Beeper& bell,
+                std::vector<GridRow>& rows, GridView view);
 
 // Every member's Indx := its position.
 void Renumber(MemberState& members);
@@ -50,7 +53,7 @@ struct ActiveCounts {
     int16_t Group1 = 0; // Nactiefheren
     int16_t Group2 = 0; // NActiefdames
 };
-ActiveCounts CountActive(const AppState& state);
+ActiveCounts CountActive(const ConfigState& config, const MemberState& members);
 
 // The group labels of the counters: " Heren " / " Dames " or " Groep " + the mark.
 struct CounterCaptions {
@@ -58,18 +61,16 @@ struct CounterCaptions {
     std::string Group2;
 };
 CounterCaptions MakeCounterCaptions(const TCfgRec& cfg);
-// The same labels also become the schedule's group labels 0 and 1.
-CounterCaptions SetCounterCaptions(AppState& state);
 
 // True when adding is refused (the register is full), after the report and a beep.
-bool CheckMemberLimit(AppState& state, Messenger& messenger, Beeper& bell);
+bool CheckMemberLimit(ErrorSink errors, const MemberState& members, Beeper& bell);
 
 // Adds a member before position curr, or after the last member when curr is N.
 void AddMemberAt(MemberState& members, int curr, const TLidRec& rec);
 
 // A blank member (group 1, status "X", club number N + 1) before the current member, or after
 // the last member when row is N.
-void InsertBlankMember(AppState& state, int row);
+void InsertBlankMember(const ConfigState& config, MemberState& members, int row);
 
 // False when there is no member at that row.
 bool DeleteMemberAt(MemberState& members, int row);
@@ -90,5 +91,5 @@ int FindRow(const std::vector<GridRow>& rows, std::string_view text, int column)
 
 // False (after a warning) when another member has this club number, or this first name and
 // surname; never when both names are empty. Member skip is not compared.
-bool CheckDuplicate(const AppState& state, Messenger& messenger, int skip, int16_t clubNo,
+bool CheckDuplicate(const MemberState& members, Messenger& messenger, int skip, int16_t clubNo,
                     std::string_view voornaam, std::string_view achterNaam);

@@ -85,25 +85,25 @@ private:
 
 } // namespace
 
-void PrintRecords(AppState& state, PrintCanvas& canvas, const MemberGridPrintout& grid,
-                  MemberPrintFields& fields) {
+void PrintRecords(const CommonState& common, ConfigState& config, const MemberState& members,
+                  PrintCanvas& canvas, const MemberGridPrintout& grid, MemberPrintFields& fields) {
     PageRules rules;
     rules.OrientFactor = fields.Orientatfact;
     // A full page breaks after the last row too: the closing rule then stands on a page of its
     // own.
     rules.BreaksAfterLastRow = true;
-    PageLayout page(canvas, state.Printer, state.PrnCfg, rules, fields.Pagelines);
-    state.PrnCfg.LeftMarge = static_cast<uint16_t>(state.Printer.PrnCharWidth * 3);
-    MemberListTable table(state.PrnCfg, state.Printer.PrnCharWidth, canvas.PageWidth(), grid,
-                          FileNameText(state.MemberFileName));
+    PageLayout page(canvas, common.Printer, config.PrnCfg, rules, fields.Pagelines);
+    config.PrnCfg.LeftMarge = static_cast<uint16_t>(common.Printer.PrnCharWidth * 3);
+    MemberListTable table(config.PrnCfg, common.Printer.PrnCharWidth, canvas.PageWidth(), grid,
+                          FileNameText(members.MemberFileName));
     page.Print(table);
 }
 
-bool PrintMemberList(AppState& state, Messenger& messenger, PrintCanvas& canvas,
-                     const MemberGridPrintout& grid, MemberPrintFields& fields,
-                     const std::function<bool()>& chooseTarget) {
-    fields.Orientatfact = SelectPrinterForJob(state, messenger, canvas);
-    std::string printer = ChosenPrinterName(state, canvas);
+bool PrintMemberList(CommonState& common, ConfigState& config, MemberState& members,
+                     Messenger& messenger, PrintCanvas& canvas, const MemberGridPrintout& grid,
+                     MemberPrintFields& fields, const std::function<bool()>& chooseTarget) {
+    fields.Orientatfact = SelectPrinterForJob(common, config, messenger, canvas);
+    std::string printer = ChosenPrinterName(config, canvas);
     if (printer.empty()) {
         messenger.Show("Geen Printer aanwezig", KindFout, ButtonsOK);
         return false;
@@ -111,5 +111,5 @@ bool PrintMemberList(AppState& state, Messenger& messenger, PrintCanvas& canvas,
     if (!AskPrintConfirmation(messenger, printer)) return false;
     if (chooseTarget && !chooseTarget()) return false;
     return RunPrintJob(messenger, canvas, grid.Title,
-                       [&] { PrintRecords(state, canvas, grid, fields); });
+                       [&] { PrintRecords(common, config, members, canvas, grid, fields); });
 }

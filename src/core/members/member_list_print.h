@@ -2,9 +2,11 @@
 // The printed member list: the grid as it is shown (view, row order, column widths, edits not yet
 // committed), framed by bars, with a heading on every page.
 
-#include "core/app_state.h"
+#include "core/common/common_state.h"
 #include "core/common/ports.h"
 #include "core/common/print_canvas.h"
+#include "core/config/config_state.h"
+#include "core/members/member_state.h"
 
 #include <cstdint>
 #include <functional>
@@ -26,12 +28,12 @@ struct MemberPrintFields {
 
 // Prints the grid into an open print job. The left margin (3 average characters) and the line
 // height of the printer stay in the print settings afterwards.
-void PrintRecords(AppState& state, PrintCanvas& canvas, const MemberGridPrintout& grid,
-                  MemberPrintFields& fields);
+void PrintRecords(const CommonState& common, ConfigState& config, const MemberState& members,
+                  PrintCanvas& canvas, const MemberGridPrintout& grid, MemberPrintFields& fields);
 
 // "&Print ledenlijst": chooses the printer, refuses without one ("Geen Printer aanwezig"), asks,
 // and prints. chooseTarget runs after the question (a file printer asks for its file there) and
 // may stop the job by returning false. Returns whether a job was printed.
-bool PrintMemberList(AppState& state, Messenger& messenger, PrintCanvas& canvas,
-                     const MemberGridPrintout& grid, MemberPrintFields& fields,
-                     const std::function<bool()>& chooseTarget = {});
+bool PrintMemberList(CommonState& common, ConfigState& config, MemberState& members,
+                     Messenger& messenger, PrintCanvas& canvas, const MemberGridPrintout& grid,
+                     MemberPrintFields& fields, const std::function<bool()>& chooseTarget = {});

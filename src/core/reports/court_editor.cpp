@@ -26,8 +26,10 @@ bool IsInteger(const std::string& text) {
 
 } // namespace
 
-CourtEditor::CourtEditor(AppState& state, Messenger& messenger, EditorGrid& grid)
-    : State(state)
+CourtEditor::CourtEditor(CommonState& common, ScheduleStore& store, Messenger& messenger,
+                         EditorGrid& grid)
+    : Common(common)
+    , Store(store)
     , Msg(messenger)
     , Grid(grid) {}
 
@@ -62,7 +64,7 @@ void CourtEditor::BewerkGridClick() {
     selection[call] = {text, shown, Grid.CurrentRow()};
     if (call == 1) kol = col;
     if (call == 2 && col != kol) {
-        ReportError({Msg, State.ErrorCode}, selection[2].Text, 10, 0, 0);
+        ReportError({Msg, Common.ErrorCode}, selection[2].Text, 10, 0, 0);
         Grid.HidePrompt();
         ShowCell(selection[1].Row, selection[1].Shown);
         bewerkActie = false;
@@ -97,22 +99,22 @@ void CourtEditor::SwapCourts() {
     const CourtScheduleRow* rowB = RowAt(r2);
     // A heading row, or players of different groups.
     if (!rowA || !rowB || rowA->G != rowB->G) {
-        ReportError({Msg, State.ErrorCode}, "", 11, 0, 0);
+        ReportError({Msg, Common.ErrorCode}, "", 11, 0, 0);
         return;
     }
     if (!IsInteger(selection[1].Text) || !IsInteger(selection[2].Text)) return;
-    ScheduleStore& store = *State.Schedule;
+    ScheduleStore& store = Store;
     // A grid of an earlier schedule (a new set-up or run since it was built), or of a schedule
     // with pairs, names players that are not the ones in the tables now.
     if (Basis.Edition != store.Edition || !store.HoldsRunOfCurrentSetUp() ||
-        State.ScheduleKind != ScheduleWithNames) {
+        Common.ScheduleKind != ScheduleWithNames) {
         Refuse();
         return;
     }
     // The round of the two chosen cells (both lie in column kol).
     const int r = kol - 3;
     const SwapOutcome outcome =
-        SwapPlaces(store, State.BaanCode, Basis.Counts, rowA->G, r,
+        SwapPlaces(store, Common.BaanCode, Basis.Counts, rowA->G, r,
                    {rowA->Player, selection[1].Shown}, {rowB->Player, selection[2].Shown});
     if (outcome == SwapOutcome::SamePlace) return;
     if (outcome == SwapOutcome::NotAsShown) {

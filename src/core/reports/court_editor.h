@@ -9,11 +9,12 @@
 // ("-" = not playing). Which player a row holds is taken from the lines that were built, never
 // from the group counts: a group without players has no rows.
 
-#include "core/app_state.h"
+#include "core/common/common_state.h"
 #include "core/common/ports.h"
 #include "core/reports/court_schedule.h"
 #include "core/reports/report_lines.h"
 #include "core/reports/report_source.h"
+#include "core/schedule/schedule_store.h"
 
 #include <cstdint>
 #include <string>
@@ -59,7 +60,7 @@ struct EditorBasis {
 
 class CourtEditor {
 public:
-    CourtEditor(AppState& state, Messenger& messenger, EditorGrid& grid);
+    CourtEditor(CommonState& common, ScheduleStore& store, Messenger& messenger, EditorGrid& grid);
 
     // A new editor report: no selection.
     void Start(EditorBasis basis);
@@ -78,7 +79,8 @@ private:
     const CourtScheduleRow* RowAt(int row) const;
     void Refuse();
 
-    AppState& State;
+    CommonState& Common;
+    ScheduleStore& Store;
     Messenger& Msg;
     EditorGrid& Grid;
     EditorBasis Basis;

@@ -37,30 +37,30 @@ void BuildReportLines(const ReportSource& source, int variant, ReportLines& line
     }
 }
 
-ReportOpening PrepareReport(AppState& state, Messenger& messenger, int opt) {
+ReportOpening PrepareReport(CommonState& common, const ConfigState& config, ScheduleStore& store,
+                            Messenger& messenger, int opt) {
     ReportOpening opening;
-    if (state.ScheduleKind == ScheduleNone || opt < 1 || opt > 5 ||
-        !state.Schedule->HoldsRunOfCurrentSetUp()) {
+    if (common.ScheduleKind == ScheduleNone || opt < 1 || opt > 5 ||
+        !store.HoldsRunOfCurrentSetUp()) {
         opening.Refused = ReportRefusal::NoSchedule;
         return opening;
     }
-    ScheduleStore& store = *state.Schedule;
     OpenedReport report;
     report.Opt = opt;
     report.Counts = ReportCountsOf(store.Params);
-    report.Variant = ReportVariant(opt, state.ScheduleKind);
+    report.Variant = ReportVariant(opt, common.ScheduleKind);
     report.Edition = store.Edition;
     BuildCourtOfPlayer(store, report.Counts, messenger);
     if (opt == ReportEditor) {
-        if (state.ScheduleKind == ScheduleWithPairs) {
-            ReportScheduleError({messenger, state.ErrorCode}, WarnsAboutCourts(state), 0, 13, 0);
+        if (common.ScheduleKind == ScheduleWithPairs) {
+            ReportScheduleError({messenger, common.ErrorCode}, WarnsAboutCourts(config), 0, 13, 0);
             opening.Refused = ReportRefusal::EditorNeedsNames;
             return opening;
         }
         report.EditorHeading = "Ix,Voornaam,Achternaam,ronde: ";
         for (int i = 1; i <= report.Counts.Rounds(); ++i) report.EditorHeading += "," + Decimal(i);
     }
-    ReportSource source{store, report.Counts, state.ScheduleKind, state.BaanCode};
+    ReportSource source{store, report.Counts, common.ScheduleKind, common.BaanCode};
     if (opt == ReportEditor)
         BuildCourtSchedule(source, report.Lines, true, &report.EditorRows);
     else

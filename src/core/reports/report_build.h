@@ -3,11 +3,13 @@
 // the lines of the chosen report. The report window, the command line and the benchmarks call
 // this one path.
 
-#include "core/app_state.h"
+#include "core/common/common_state.h"
 #include "core/common/ports.h"
+#include "core/config/config_state.h"
 #include "core/reports/court_schedule.h"
 #include "core/reports/report_lines.h"
 #include "core/reports/report_source.h"
+#include "core/schedule/schedule_store.h"
 
 #include <optional>
 #include <string>
@@ -43,4 +45,5 @@ struct ReportOpening {
 // (reporting every empty slot); refuses the editor for a schedule with pairs with "Alleen
 // mogelijk voor Schema Op Naam ". Nothing is built while the store holds no run of the set-up
 // opened last (before the first run, or after a set-up that was left without one).
-ReportOpening PrepareReport(AppState& state, Messenger& messenger, int opt);
+ReportOpening PrepareReport(CommonState& common, const ConfigState& config, ScheduleStore& store,
+                            Messenger& messenger, int opt);

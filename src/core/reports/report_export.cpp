@@ -83,18 +83,19 @@ void ReportLine(std::string& out, const ReportExportInput& input, std::string_vi
 
 } // namespace
 
-ReportExportInput ReportExportInputOf(const AppState& state, const OpenedReport& report) {
+ReportExportInput ReportExportInputOf(const CommonState& common, const ConfigState& config,
+                                      const ScheduleStore& store, const OpenedReport& report) {
     ReportExportInput input;
     input.Opt = report.Opt;
     input.Rounds = report.Counts.Rounds();
     input.BothGroups = report.Counts.Men > 0 && report.Counts.Women > 0;
-    ReportSource source = ReportSourceOf(state);
+    ReportSource source = ReportSourceOf(common, store);
     source.Counts = report.Counts;
-    input.Summary = SummaryBlock(source, state.Config.CfgRec);
-    input.ClubNaam = state.Config.CfgRec.ClubNaam.Str();
+    input.Summary = SummaryBlock(source, config.Config.CfgRec);
+    input.ClubNaam = config.Config.CfgRec.ClubNaam.Str();
     input.Title = std::string(ReportTitle(report.Opt));
     for (const ReportColumn& column :
-         LayoutReport(report.Opt, state.ScheduleKind, report.Counts).Columns)
+         LayoutReport(report.Opt, common.ScheduleKind, report.Counts).Columns)
         input.Captions.push_back(column.Caption);
     input.Lines = &report.Lines;
     return input;
@@ -107,8 +108,8 @@ std::string ExportIndent(const TPrnCFGRec& prn) {
     return std::string(static_cast<std::size_t>(indent < 1 ? 1 : indent), ' ');
 }
 
-std::string ExportReport(const AppState& state, const ReportExportInput& input) {
-    const TPrnCFGRec& prn = state.PrnCfg;
+std::string ExportReport(const ConfigState& config, const ReportExportInput& input) {
+    const TPrnCFGRec& prn = config.PrnCfg;
     const std::string indent = ExportIndent(prn);
     std::string out;
     auto line = [&](std::string_view text) {
@@ -116,7 +117,7 @@ std::string ExportReport(const AppState& state, const ReportExportInput& input) 
         out += text;
         EndLine(out);
     };
-    if (state.PrintHeadOn && !input.Summary.empty()) {
+    if (config.PrintHeadOn && !input.Summary.empty()) {
         for (std::size_t i = 0; i + 1 < input.Summary.size(); ++i) line(input.Summary[i]);
         out += ' ';
         EndLine(out);
@@ -135,7 +136,7 @@ std::string ExportReport(const AppState& state, const ReportExportInput& input) 
             EndLine(out);
         }
     }
-    if (state.PersDataOn) {
+    if (config.PersDataOn) {
         const auto& p = prn.Persoon;
         line(p[0].Str() + p[1].Str() + "   " + p[3].Str() + p[4].Str());
     }
@@ -155,11 +156,12 @@ std::string ExportInitialName(const std::string& memberFileName) {
     return memberFileName.substr(0, slash + 1) + "*.txt";
 }
 
-std::optional<std::string> ExportReportCommand(AppState& state, Messenger& messenger,
-                                               Chooser& chooser, const ReportExportInput& input) {
+std::optional<std::string> ExportReportCommand(ErrorSink errors, const ConfigState& config,
+                                               const MemberState& members, Chooser& chooser,
+                                               const ReportExportInput& input) {
     FileDialogRequest request;
     request.Title = "Bewaren overzicht";
-    request.InitialName = ExportInitialName(state.MemberFileName);
+    request.InitialName = ExportInitialName(members.MemberFileName);
     request.Filter = "Text files (*.txt *.TXT)";
     // ".txt" may still be added to the chosen name: the question below is about that name.
     request.ConfirmOverwrite = false;
@@ -167,17 +169,17 @@ std::optional<std::string> ExportReportCommand(AppState& state, Messenger& messe
     if (!chosen) return std::nullopt;
     const std::string fileName = ExportFileName(*chosen);
     if (FileExists(fileName)) {
-        const int answer = messenger.Show("Bestand bestaat al\rbestand:" + FileNameText(fileName) +
-                                              " overschrijven?",
-                                          KindBevestig, ButtonsJaNee);
+        const int answer = errors.Msg.Show("Bestand bestaat al\rbestand:" + FileNameText(fileName) +
+                                               " overschrijven?",
+                                           KindBevestig, ButtonsJaNee);
         if (answer != ResultYes) return std::nullopt;
     }
     try {
-        WriteFileAtomically(fileName, ExportReport(state, input));
+        WriteFileAtomically(fileName, ExportReport(config, input));
     } catch (const FileError& e) {
-        ReportFileError({messenger, state.ErrorCode}, e, FileAction::Writing);
+        ReportFileError(errors, e, FileAction::Writing);
         return std::nullopt;
     }
-    messenger.Show("Bewaren overzicht(en) gelukt", KindInformatie, ButtonsOK);
+    errors.Msg.Show("Bewaren overzicht(en) gelukt", KindInformatie, ButtonsOK);
     return fileName;
 }

@@ -4,9 +4,13 @@
 // It writes the report's lines, not the report list, so lines inserted or deleted in the list do
 // not reach the file.
 
-#include "core/app_state.h"
+#include "core/common/common_state.h"
+#include "core/common/error_report.h"
 #include "core/common/ports.h"
+#include "core/config/config_state.h"
+#include "core/members/member_state.h"
 #include "core/reports/report_build.h"
+#include "core/schedule/schedule_store.h"
 
 #include <optional>
 #include <string>
@@ -23,13 +27,14 @@ struct ReportExportInput {
     const ReportLines* Lines = nullptr;
 };
 
-ReportExportInput ReportExportInputOf(const AppState& state, const OpenedReport& report);
+ReportExportInput ReportExportInputOf(const CommonState& common, const ConfigState& config,
+                                      const ScheduleStore& store, const OpenedReport& report);
 
 // The blanks every line starts with: LeftMarge div FontSizeTv, at least one.
 std::string ExportIndent(const TPrnCFGRec& prn);
 
 // The whole file, with the summary block when PrintHeadOn and the personal data when PersDataOn.
-std::string ExportReport(const AppState& state, const ReportExportInput& input);
+std::string ExportReport(const ConfigState& config, const ReportExportInput& input);
 
 // The chosen name, with ".txt" added unless it ends in exactly "txt".
 std::string ExportFileName(const std::string& chosen);
@@ -40,5 +45,6 @@ std::string ExportInitialName(const std::string& memberFileName);
 // "&Export": asks for the file (and before overwriting the name actually written), writes it in one
 // piece and says "Bewaren overzicht(en) gelukt"; a file that cannot be written is reported and
 // nothing else is said. Returns the name written.
-std::optional<std::string> ExportReportCommand(AppState& state, Messenger& messenger,
-                                               Chooser& chooser, const ReportExportInput& input);
+std::optional<std::string> ExportReportCommand(ErrorSink errors, const ConfigState& config,
+                                               const MemberState& members, Chooser& chooser,
+                                               const ReportExportInput& input);

@@ -157,44 +157,45 @@ std::vector<ReportListItem> ReportListItems(const ReportLines& lines) {
     return items;
 }
 
-ReportPrintout ReportPrintoutOf(const AppState& state, const OpenedReport& report,
+ReportPrintout ReportPrintoutOf(const CommonState& common, const ConfigState& config,
+                                const ScheduleStore& store, const OpenedReport& report,
                                 std::vector<ReportListItem> items) {
     ReportPrintout printout;
-    ReportSource source = ReportSourceOf(state);
+    ReportSource source = ReportSourceOf(common, store);
     source.Counts = report.Counts;
-    printout.Summary = SummaryBlock(source, state.Config.CfgRec);
+    printout.Summary = SummaryBlock(source, config.Config.CfgRec);
     printout.MixedRounds = report.Counts.Mixed;
-    printout.ClubNaam = state.Config.CfgRec.ClubNaam.Str();
+    printout.ClubNaam = config.Config.CfgRec.ClubNaam.Str();
     printout.Title = std::string(ReportTitle(report.Opt));
-    printout.Columns = LayoutReport(report.Opt, state.ScheduleKind, report.Counts).Columns;
+    printout.Columns = LayoutReport(report.Opt, common.ScheduleKind, report.Counts).Columns;
     printout.Items = std::move(items);
     printout.CourtsOnTwoRows =
         report.Variant == ReportVariant(ReportPairSchedule, ScheduleWithNames);
     return printout;
 }
 
-void PrintReport(AppState& state, PrintCanvas& canvas, const ReportPrintout& report,
-                 ReportPrintFields& fields) {
-    ReportTable table(state, state.Printer.PrnCharWidth, canvas.PageWidth(), report);
+void PrintReport(const CommonState& common, ConfigState& config, PrintCanvas& canvas,
+                 const ReportPrintout& report, ReportPrintFields& fields) {
+    ReportTable table(config, common.Printer.PrnCharWidth, canvas.PageWidth(), report);
     PageRules rules;
     rules.OrientFactor = fields.OrientFactor;
     rules.BreaksByHeight = true;
     rules.PageNumberX = table.PageNumberX();
-    PageLayout page(canvas, state.Printer, state.PrnCfg, rules, fields.PageLines);
+    PageLayout page(canvas, common.Printer, config.PrnCfg, rules, fields.PageLines);
     page.Print(table);
 }
 
-bool PrintReportCommand(AppState& state, Messenger& messenger, PrintCanvas& canvas,
-                        const ReportPrintout& report, ReportPrintFields& fields,
-                        const std::function<bool()>& chooseTarget) {
-    fields.OrientFactor = SelectPrinterForJob(state, messenger, canvas);
-    std::string printer = ChosenPrinterName(state, canvas);
+bool PrintReportCommand(CommonState& common, ConfigState& config, Messenger& messenger,
+                        PrintCanvas& canvas, const ReportPrintout& report,
+                        ReportPrintFields& fields, const std::function<bool()>& chooseTarget) {
+    fields.OrientFactor = SelectPrinterForJob(common, config, messenger, canvas);
+    std::string printer = ChosenPrinterName(config, canvas);
     if (printer.empty()) {
-        ReportError({messenger, state.ErrorCode}, "", PrinterNotPresent, 0, 0);
+        ReportError({messenger, common.ErrorCode}, "", PrinterNotPresent, 0, 0);
         return false;
     }
     if (!AskPrintConfirmation(messenger, printer)) return false;
     if (chooseTarget && !chooseTarget()) return false;
     return RunPrintJob(messenger, canvas, report.Title,
-                       [&] { PrintReport(state, canvas, report, fields); });
+                       [&] { PrintReport(common, config, canvas, report, fields); });
 }

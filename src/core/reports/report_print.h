@@ -4,11 +4,13 @@
 // breaks by line count or by page height, the page number at the foot of each page and, when
 // asked, the owner's personal data at the end. All positions are printer pixels.
 
-#include "core/app_state.h"
+#include "core/common/common_state.h"
 #include "core/common/ports.h"
 #include "core/common/print_canvas.h"
+#include "core/config/config_state.h"
 #include "core/reports/report_build.h"
 #include "core/reports/report_layout.h"
+#include "core/schedule/schedule_store.h"
 
 #include <cstdint>
 #include <functional>
@@ -42,7 +44,8 @@ std::vector<ReportListItem> ReportListItems(const ReportLines& lines);
 
 // The printout of an opened report: the summary block, club name, title and list columns of the
 // current configuration and schedule, and the given items of the report list.
-ReportPrintout ReportPrintoutOf(const AppState& state, const OpenedReport& report,
+ReportPrintout ReportPrintoutOf(const CommonState& common, const ConfigState& config,
+                                const ScheduleStore& store, const OpenedReport& report,
                                 std::vector<ReportListItem> items);
 
 // The report window's fields that a print job counts with.
@@ -53,12 +56,12 @@ struct ReportPrintFields {
 
 // Prints the report into an open print job. The computed printer line height replaces the
 // stored one in the print settings.
-void PrintReport(AppState& state, PrintCanvas& canvas, const ReportPrintout& report,
-                 ReportPrintFields& fields);
+void PrintReport(const CommonState& common, ConfigState& config, PrintCanvas& canvas,
+                 const ReportPrintout& report, ReportPrintFields& fields);
 
 // "&Print" of the report window: chooses the printer, refuses without one
 // (" P R I N T E R  N I E T  A A N W E Z I G "), asks, and prints. chooseTarget runs after the
 // question (a file printer asks for its file there) and may stop the job by returning false.
-bool PrintReportCommand(AppState& state, Messenger& messenger, PrintCanvas& canvas,
-                        const ReportPrintout& report, ReportPrintFields& fields,
-                        const std::function<bool()>& chooseTarget = {});
+bool PrintReportCommand(CommonState& common, ConfigState& config, Messenger& messenger,
+                        PrintCanvas& canvas, const ReportPrintout& report,
+                        ReportPrintFields& fields, const std::function<bool()>& chooseTarget = {});

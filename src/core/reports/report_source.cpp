@@ -12,9 +12,8 @@ ReportCounts ReportCountsOf(const ScheduleParams& params) {
     return counts;
 }
 
-ReportSource ReportSourceOf(const AppState& state) {
-    const ScheduleStore& store = *state.Schedule;
-    return ReportSource{store, ReportCountsOf(store.Params), state.ScheduleKind, state.BaanCode};
+ReportSource ReportSourceOf(const CommonState& common, const ScheduleStore& store) {
+    return ReportSource{store, ReportCountsOf(store.Params), common.ScheduleKind, common.BaanCode};
 }
 
 std::array<Group, 2> DisplayOrder(bool ladiesFirst) {

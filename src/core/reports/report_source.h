@@ -3,7 +3,7 @@
 // the schedule parameters when it opens a report, the kind of schedule and the court codes.
 // Counts are kept inside the store's limits, so no builder reads outside a table.
 
-#include "core/app_state.h"
+#include "core/common/common_state.h"
 #include "core/schedule/schedule_store.h"
 
 #include <array>
@@ -34,7 +34,7 @@ struct ReportSource {
     const NameList& Names(Group g) const { return Store.Of(g).Names; }
 };
 
-ReportSource ReportSourceOf(const AppState& state);
+ReportSource ReportSourceOf(const CommonState& common, const ScheduleStore& store);
 
 // Men then women, or women then men when the ladies play first.
 std::array<Group, 2> DisplayOrder(bool ladiesFirst);

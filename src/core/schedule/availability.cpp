@@ -61,15 +61,16 @@ std::string CourtWarningText(const ScheduleStore& store, int n, int round, int g
     return text;
 }
 
-void ShowCourtWarning(AppState& state, RunPorts& ports, int n, int round, int g) {
-    if ((state.Config.CfgRec.Cfgflags & CfgWarnCourts) == 0) return;
-    ports.View.ShowWarning(CourtWarningText(*state.Schedule, n, round, g));
-    state.ErrorCode = round;
+void ShowCourtWarning(CommonState& common, const ConfigState& config, const ScheduleStore& store,
+                      RunPorts& ports, int n, int round, int g) {
+    if ((config.Config.CfgRec.Cfgflags & CfgWarnCourts) == 0) return;
+    ports.View.ShowWarning(CourtWarningText(store, n, round, g));
+    common.ErrorCode = round;
     ports.Pump.Delay(500);
 }
 
-void CheckCourts(AppState& state, RunPorts& ports) {
-    ScheduleStore& store = *state.Schedule;
+void CheckCourts(CommonState& common, const ConfigState& config, ScheduleStore& store,
+                 RunPorts& ports) {
     const int rounds = store.NumDoublesRounds;
     for (Group g : {Men, Women}) {
         int players = store.CountOf(g);
@@ -78,12 +79,12 @@ void CheckCourts(AppState& state, RunPorts& ports) {
         for (int r = 1; r <= rounds; ++r) {
             if (r >= 2 && 4 * (courts[r] + courts[r - 1]) <
                               players - status[r].AbsentCount - status[r - 1].AbsentCount)
-                ShowCourtWarning(state, ports, 5, r, g);
+                ShowCourtWarning(common, config, store, ports, 5, r, g);
             if (4 * courts[r] > players) {
-                ShowCourtWarning(state, ports, 6, r, g);
+                ShowCourtWarning(common, config, store, ports, 6, r, g);
                 while (4 * courts[r] > players) --courts[r];
                 store.NumCourts = store.CourtsMen[1] + store.CourtsWomen[1];
-                state.ErrorCode = 0;
+                common.ErrorCode = 0;
             }
         }
     }
@@ -99,15 +100,15 @@ void CheckCourts(AppState& state, RunPorts& ports) {
         int cur = status[rounds + m].AbsentCount;
         if (m == 1 && rounds > 0) {
             if (2 * mixed[1] + 4 * doublesCourts[rounds] < players - cur - prev)
-                ShowCourtWarning(state, ports, 5, rounds + 1, 2);
+                ShowCourtWarning(common, config, store, ports, 5, rounds + 1, 2);
         } else if (m >= 2) {
             if (2 * (mixed[m] + mixed[m - 1]) < players - cur - prev)
-                ShowCourtWarning(state, ports, 5, rounds + m, 2);
+                ShowCourtWarning(common, config, store, ports, 5, rounds + m, 2);
         }
         if (4 * mixed[m] > store.NumPlayers) {
-            ShowCourtWarning(state, ports, 6, rounds + m, 2);
+            ShowCourtWarning(common, config, store, ports, 6, rounds + m, 2);
             while (4 * mixed[m] > store.NumPlayers) --mixed[m];
-            state.ErrorCode = 0;
+            common.ErrorCode = 0;
         }
     }
 }

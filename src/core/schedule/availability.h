@@ -3,7 +3,9 @@
 // courts chosen per round are checked against the players available, and the must-play and
 // balance rules that every round search applies.
 
-#include "core/app_state.h"
+#include "core/common/common_state.h"
+#include "core/config/config_state.h"
+#include "core/schedule/schedule_store.h"
 #include "core/schedule/schedule_view.h"
 
 #include <string>
@@ -15,14 +17,16 @@ void PrepareAvailability(ScheduleStore& store, int scheduleKind, Group g);
 // The court checks of the men, the women and the mixed rounds: warns, lowers courts that
 // need more players than there are, and leaves in ErrorCode the round of the last too-few
 // warning unless a later too-many check reset it.
-void CheckCourts(AppState& state, RunPorts& ports);
+void CheckCourts(CommonState& common, const ConfigState& config, ScheduleStore& store,
+                 RunPorts& ports);
 
 // The warning label's text for message n (5 too few, 6 too many courts); empty for rounds
 // 11..20 and above 40.
 std::string CourtWarningText(const ScheduleStore& store, int n, int round, int g);
 
 // Shows one court warning when court warnings are on; otherwise does nothing at all.
-void ShowCourtWarning(AppState& state, RunPorts& ports, int n, int round, int g);
+void ShowCourtWarning(CommonState& common, const ConfigState& config, const ScheduleStore& store,
+                      RunPorts& ports, int n, int round, int g);
 
 // Start of a doubles round r: players who reached their maximum become unavailable and
 // limited players take their pauses; the record is written in place.

@@ -112,17 +112,30 @@ void MarkPlayed(const ScheduleStore& store, Group g, int r, bool mixedRound,
     played[0] = 0;
 }
 
+// What the trial runs change: the common values and the store, copied from the set-up. The
+// configuration is only read.
+struct TrialState {
+    TrialState(const CommonState& common, const ScheduleStore& store)
+        : Common(common)
+        , Store(std::make_unique<ScheduleStore>(store)) {}
+    TrialState(const TrialState& other)
+        : TrialState(other.Common, *other.Store) {}
+    CommonState Common;
+    std::unique_ptr<ScheduleStore> Store;
+};
+
 class PlanSearch {
 public:
-    PlanSearch(const AppState& state, RunPorts& outer, const CourtPlanLimits& limits)
+    PlanSearch(const CommonState& common, const ConfigState& config, const ScheduleStore& store,
+               RunPorts& outer, const CourtPlanLimits& limits)
         : Outer(outer)
         , Limits(limits)
-        , Work(std::make_unique<AppState>(state))
-        , Pump(outer, Work->StopKey)
-        , Control{Work->StopKey, limits.TrialCandidates, outer.Control.PumpInterval,
+        , Config(config)
+        , Work(std::make_unique<TrialState>(common, store))
+        , Pump(outer, Work->Common.StopKey)
+        , Control{Work->Common.StopKey, limits.TrialCandidates, outer.Control.PumpInterval,
                   outer.Control.Literal}
         , Ports{Msg, Pump, Bell, View, Control} {
-        const ScheduleStore& store = *state.Schedule;
         BaseParams = store.Params;
         Grid.Men = store.CourtsMen;
         Grid.Women = store.CourtsWomen;
@@ -140,7 +153,7 @@ public:
             if (!out.Stopped) out.Why.push_back("Deze opzet kan niet berekend worden.");
             return out;
         }
-        const ScheduleStore& s = *Work->Schedule;
+        const ScheduleStore& s = *Work->Store;
         D = s.NumDoublesRounds;
         M = s.NumMixedRounds;
         Courts = s.NumCourts;
@@ -186,15 +199,15 @@ private:
     // The whole schedule with this plan; false when the user stopped.
     bool Trial(const CourtPlan& plan) {
         ++Trials;
-        ScheduleStore& s = *Work->Schedule;
+        ScheduleStore& s = *Work->Store;
         s.Params = BaseParams;
         s.CourtsMen = plan.Men;
         s.CourtsWomen = plan.Women;
         s.CourtsMixed = plan.Mixed;
         View.Reset();
-        Work->ErrorCode = 0;
-        Work->StopKey = 0;
-        StartRun(*Work, Ports);
+        Work->Common.ErrorCode = 0;
+        Work->Common.StopKey = 0;
+        StartRun(Work->Common, Config, *Work->Store, Ports);
         // A trial the candidate limit stopped counts as failed, without proof that it fails.
         if (s.RunStopped && !Pump.UserStop) ++LimitStops;
         Last = plan;
@@ -214,9 +227,9 @@ private:
     static int RoundOfSlot(int slot) { return slot + 1; }
 
     void ReadStaticAvailability() {
-        ScheduleStore& s = *Work->Schedule;
+        ScheduleStore& s = *Work->Store;
         for (Group g : {Men, Women}) {
-            PrepareAvailability(s, Work->ScheduleKind, g);
+            PrepareAvailability(s, Work->Common.ScheduleKind, g);
             for (int r = 1; r <= Slots; ++r) {
                 StaticAvailable[g][r] = CountAvailable(s.Of(g).StatusTable[r], Players[g]);
                 // Players who can play round r and have no limit of games that could make
@@ -249,7 +262,7 @@ private:
     // What the numbers alone rule out (the wording is in ExplainNoPlan). False when no plan
     // can work.
     bool CountsAllowAPlan(NoPlanFacts& f) {
-        const ScheduleStore& s = *Work->Schedule;
+        const ScheduleStore& s = *Work->Store;
         f.Courts = Courts;
         f.Doubles = D;
         f.Mixed = M;
@@ -326,7 +339,7 @@ private:
     // The choices for a slot, from the trial of the rounds before it (in which this round ran
     // with no courts: its availability is that of the round as the run will see it).
     std::vector<Choice> Candidates(int slot) {
-        const ScheduleStore& s = *Work->Schedule;
+        const ScheduleStore& s = *Work->Store;
         std::vector<Choice> out;
         std::array<uint8_t, MaxGroupPlayers + 1> played{};
         if (slot < D) {
@@ -443,7 +456,7 @@ private:
                     const bool going = Trial(Current);
                     SetSlot(Current, slot, Choice{});
                     if (!going) return;
-                    const bool stopped = Work->Schedule->RunStopped;
+                    const bool stopped = Work->Store->RunStopped;
                     const bool menFailed = View.Failed[Men][r];
                     menWorks[mc] = menFailed ? 0 : 1;
                     // A trial stopped in the men's round never reached the ladies' round.
@@ -483,7 +496,7 @@ private:
         for (const auto& row : View.Failed)
             for (bool failed : row)
                 if (failed) return;
-        if (Work->Schedule->RunStopped) return;
+        if (Work->Store->RunStopped) return;
         if (HaveBest && (CurrentGames < BestGames ||
                          (CurrentGames == BestGames && CurrentDistance >= BestDistance)))
             return;
@@ -504,8 +517,8 @@ private:
 
     // A smaller search on a changed set-up; true when it finds a plan.
     bool WorksWith(int courts, int doubles, int mixed) {
-        auto changed = std::make_unique<AppState>(*Work);
-        ScheduleStore& s = *changed->Schedule;
+        auto changed = std::make_unique<TrialState>(*Work);
+        ScheduleStore& s = *changed->Store;
         s.Params = BaseParams;
         s.Params.NBanen = courts;
         s.Params.NDubRonden = doubles;
@@ -516,7 +529,8 @@ private:
         CourtPlanLimits limits = Limits;
         limits.Trials = std::max(1, Limits.Trials / 8);
         limits.LookForAlternatives = false;
-        const CourtPlanOutcome outcome = FitCourts(*changed, Outer, limits);
+        const CourtPlanOutcome outcome =
+            FitCourts(changed->Common, Config, *changed->Store, Outer, limits);
         if (outcome.Stopped) Pump.UserStop = true;
         return outcome.Found;
     }
@@ -541,7 +555,8 @@ private:
 
     RunPorts& Outer;
     CourtPlanLimits Limits;
-    std::unique_ptr<AppState> Work;
+    const ConfigState& Config;
+    std::unique_ptr<TrialState> Work;
     TrialMessenger Msg;
     TrialBeeper Bell;
     TrialView View;
@@ -577,8 +592,10 @@ private:
 
 } // namespace
 
-CourtPlanOutcome FitCourts(const AppState& state, RunPorts& ports, const CourtPlanLimits& limits) {
-    PlanSearch search(state, ports, limits);
+CourtPlanOutcome FitCourts(const CommonState& common, const ConfigState& config,
+                           const ScheduleStore& store, RunPorts& ports,
+                           const CourtPlanLimits& limits) {
+    PlanSearch search(common, config, store, ports, limits);
     return search.Run();
 }
 

@@ -24,7 +24,8 @@
 // the search complete the rounds after it. Deterministic: limits count trials and candidates,
 // never time, so the same set-up gives the same plan.
 
-#include "core/app_state.h"
+#include "core/common/common_state.h"
+#include "core/config/config_state.h"
 #include "core/schedule/schedule_setup.h"
 #include "core/schedule/schedule_view.h"
 
@@ -65,11 +66,12 @@ struct CourtPlanOutcome {
     std::vector<std::string> Why;
 };
 
-// Searches a plan for the set-up in state (the counts, options and the grid's courts in the
-// store, as "&Start" would take them). The state is not changed; the search runs on a copy.
+// Searches a plan for the set-up (the counts, options and the grid's courts in the store, as
+// "&Start" would take them). Nothing given is changed; the search runs on a copy.
 // ports: the pump keeps the window alive, the stop key ends the search, the view shows which
 // round is being decided. Messages of the trial runs are not shown.
-CourtPlanOutcome FitCourts(const AppState& state, RunPorts& ports,
+CourtPlanOutcome FitCourts(const CommonState& common, const ConfigState& config,
+                           const ScheduleStore& store, RunPorts& ports,
                            const CourtPlanLimits& limits = {});
 
 // The plan into the store's courts per round (the grid shows them after ShowCourtPage).

@@ -52,14 +52,15 @@ uint8_t StatusNrOf(std::string_view statCode, Beeper& bell) {
     return static_cast<uint8_t>(value & 0xFF);
 }
 
-int FillNameList(AppState& state, Messenger& messenger, Beeper& bell, NameList& list, int g) {
-    const std::string mark = Upper(Trim(state.Config.CfgRec.Grpn[g].View()));
+int FillNameList(const ConfigState& config, const MemberState& members, Messenger& messenger,
+                 Beeper& bell, NameList& list, int g) {
+    const std::string mark = Upper(Trim(config.Config.CfgRec.Grpn[g].View()));
     int k = 0;
     // Item 0 of the member list is the header record, never a member.
-    const int members =
-        std::min<int>(state.MemberCount, static_cast<int>(state.MemberList.size()) - 1);
-    for (int i = 1; i <= members; ++i) {
-        const TLidRec& member = state.MemberList[i].LidRecord;
+    const int lastMember =
+        std::min<int>(members.MemberCount, static_cast<int>(members.MemberList.size()) - 1);
+    for (int i = 1; i <= lastMember; ++i) {
+        const TLidRec& member = members.MemberList[i].LidRecord;
         const std::string_view code = member.StatCode.View();
         if (code.empty() || static_cast<unsigned char>(code[0]) <= '0') continue;
         if (Upper(Trim(member.Groep.View())) != mark) continue;
@@ -88,9 +89,8 @@ void FillPairNames(NameList& list, int count, std::string_view letter) {
     }
 }
 
-void SetGroupLabels(AppState& state) {
-    ScheduleStore& store = *state.Schedule;
-    const auto& grpn = state.Config.CfgRec.Grpn;
+void SetGroupLabels(const ConfigState& config, ScheduleStore& store) {
+    const auto& grpn = config.Config.CfgRec.Grpn;
     struct Default {
         const char* Code;
         const char* Heading;
@@ -109,8 +109,14 @@ void SetGroupLabels(AppState& state) {
     store.GroupLabel[2] = " Mixed ";
 }
 
-void DefaultCourts(AppState& state, Beeper& bell, ScheduleView& view) {
-    ScheduleStore& store = *state.Schedule;
+CounterCaptions SetCounterCaptions(const ConfigState& config, ScheduleStore& store) {
+    CounterCaptions captions = MakeCounterCaptions(config.Config.CfgRec);
+    store.GroupLabel[0] = captions.Group1;
+    store.GroupLabel[1] = captions.Group2;
+    return captions;
+}
+
+void DefaultCourts(ScheduleStore& store, Beeper& bell, ScheduleView& view) {
     ScheduleParams& params = store.Params;
     // In 64 bits and clamped back: the counts may be anything a field was given.
     auto clamped = [](long long value) {

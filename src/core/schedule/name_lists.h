@@ -3,7 +3,10 @@
 // or numbered pairs; the group labels of progress texts and reports; and the courts per round
 // that the set-up proposes.
 
-#include "core/app_state.h"
+#include "core/config/config_state.h"
+#include "core/members/member_list_ops.h"
+#include "core/members/member_state.h"
+#include "core/schedule/schedule_store.h"
 #include "core/schedule/schedule_view.h"
 
 #include <string>
@@ -20,14 +23,18 @@ uint8_t StatusNrOf(std::string_view statCode, Beeper& bell);
 // The active members of group g (0 or 1) in list order; returns their count. A group larger
 // than the list's 200 places is counted whole but only its first 200 are stored: the run then
 // refuses it by its player limit.
-int FillNameList(AppState& state, Messenger& messenger, Beeper& bell, NameList& list, int g);
+int FillNameList(const ConfigState& config, const MemberState& members, Messenger& messenger,
+                 Beeper& bell, NameList& list, int g);
 
 // Players 1..count named by the group letter and their number.
 void FillPairNames(NameList& list, int count, std::string_view letter);
 
 // Group labels and report headings from the configuration's group codes.
-void SetGroupLabels(AppState& state);
+void SetGroupLabels(const ConfigState& config, ScheduleStore& store);
+
+// The member grid's group counter captions; they also become the schedule's group labels 0 and 1.
+CounterCaptions SetCounterCaptions(const ConfigState& config, ScheduleStore& store);
 
 // The proposal of courts per round: the courts shared by the group sizes, every mixed round on
 // all courts, one pause for 3-times and one for 2-times players.
-void DefaultCourts(AppState& state, Beeper& bell, ScheduleView& view);
+void DefaultCourts(ScheduleStore& store, Beeper& bell, ScheduleView& view);

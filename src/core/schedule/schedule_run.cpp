@@ -22,8 +22,10 @@ constexpr uint8_t PrefixMen = 7;          // "Geen oplossing heren-tolvex     "
 constexpr uint8_t PrefixWomen = 8;        // "Geen oplossing dames-tolvex     "
 constexpr uint8_t PrefixMixed = 9;        // "Geen oplossing gemengd-tolvex   "
 
-void ReportRound(AppState& state, RunPorts& ports, uint8_t prefix, uint8_t msg, uint8_t round) {
-    ReportScheduleError({ports.Msg, state.ErrorCode}, WarnsAboutCourts(state), prefix, msg, round);
+void ReportRound(CommonState& common, const ConfigState& config, RunPorts& ports, uint8_t prefix,
+                 uint8_t msg, uint8_t round) {
+    ReportScheduleError({ports.Msg, common.ErrorCode}, WarnsAboutCourts(config), prefix, msg,
+                        round);
 }
 
 // Lets the user interface process pending events, then tells whether a stop was asked.
@@ -56,29 +58,29 @@ void NoteRoundReason(ScheduleStore& store, RunPorts& ports, int group, int round
     ports.View.ShowRoundReason(group, round, store.RoundReasonText);
 }
 
-void ReportRoundFlags(AppState& state, RunPorts& ports, uint8_t prefix, int round) {
-    const ScheduleStore& store = *state.Schedule;
+void ReportRoundFlags(CommonState& common, const ConfigState& config, ScheduleStore& store,
+                      RunPorts& ports, uint8_t prefix, int round) {
     const uint8_t r = static_cast<uint8_t>(round);
     if (store.TooManyCourts)
-        ReportRound(state, ports, prefix, MsgTooManyCourts, r);
+        ReportRound(common, config, ports, prefix, MsgTooManyCourts, r);
     else if (store.TooFewCourts)
-        ReportRound(state, ports, prefix, MsgTooFewCourts, r);
+        ReportRound(common, config, ports, prefix, MsgTooFewCourts, r);
     else
-        ReportRound(state, ports, 0, prefix, r); // the search ran out
+        ReportRound(common, config, ports, 0, prefix, r); // the search ran out
 }
 
 // One group's doubles rounds; false when the user stopped the run.
-bool DoublesPhase(AppState& state, RunPorts& ports, Group g) {
-    ScheduleStore& store = *state.Schedule;
+bool DoublesPhase(CommonState& common, const ConfigState& config, ScheduleStore& store,
+                  RunPorts& ports, Group g) {
     const uint8_t prefix = g == Men ? PrefixMen : PrefixWomen;
     if (store.CountOf(g) <= 0) return true;
     for (int r = 1; r <= store.NumDoublesRounds; ++r) {
         try {
             store.CurrentRound = r;
-            ShowRoundProgress(state, ports, r, g);
+            ShowRoundProgress(config, store, ports, r, g);
             const int courts = g == Men ? store.CourtsMen[r] : store.CourtsWomen[r];
             SelectDoublesRound(store, ports, g, r, courts);
-            if (!store.RoundValid) ReportRoundFlags(state, ports, prefix, r);
+            if (!store.RoundValid) ReportRoundFlags(common, config, store, ports, prefix, r);
             NoteRoundReason(store, ports, g, r, courts);
             if (StopAsked(ports)) return false;
             ArrangeMatches(store, g, r);
@@ -87,25 +89,26 @@ bool DoublesPhase(AppState& state, RunPorts& ports, Group g) {
             WeighPairs(store, g, courts);
             AdoptNextPairList(store, g);
         } catch (const RoundFailure&) {
-            ReportRound(state, ports, prefix, MsgSelectionFailed, static_cast<uint8_t>(r));
+            ReportRound(common, config, ports, prefix, MsgSelectionFailed, static_cast<uint8_t>(r));
         }
     }
     return true;
 }
 
-bool MixedPhase(AppState& state, RunPorts& ports) {
-    ScheduleStore& store = *state.Schedule;
+bool MixedPhase(CommonState& common, const ConfigState& config, ScheduleStore& store,
+                RunPorts& ports) {
     const int doubles = store.NumDoublesRounds;
     for (int m = 1; m <= store.NumMixedRounds; ++m) {
         const uint8_t round = static_cast<uint8_t>(doubles + m);
         try {
             store.CurrentRound = m;
-            ShowRoundProgress(state, ports, m, 2);
+            ShowRoundProgress(config, store, ports, m, 2);
             const int courts = store.CourtsMixed[m];
             SelectMixedRound(store, ports, m, courts);
             if (store.MixedResult.Count < 2 * courts)
-                ReportRound(state, ports, PrefixMixed, MsgSelectionFailed, round);
-            if (!store.RoundValid) ReportRoundFlags(state, ports, PrefixMixed, round);
+                ReportRound(common, config, ports, PrefixMixed, MsgSelectionFailed, round);
+            if (!store.RoundValid)
+                ReportRoundFlags(common, config, store, ports, PrefixMixed, round);
             NoteRoundReason(store, ports, 2, round, courts);
             if (StopAsked(ports)) return false;
             RecordMixedRound(store, m);
@@ -115,7 +118,7 @@ bool MixedPhase(AppState& state, RunPorts& ports) {
             std::copy_n(store.MixedNextPairs.Pairs.begin() + 1, store.MixedNextPairs.Count,
                         store.MixedPairs.Pairs.begin() + 1);
         } catch (const RoundFailure&) {
-            ReportRound(state, ports, PrefixMixed, MsgSelectionFailed, round);
+            ReportRound(common, config, ports, PrefixMixed, MsgSelectionFailed, round);
         }
     }
     return true;
@@ -167,9 +170,10 @@ std::string RoundProgressText(const ScheduleStore& store, int round, int g) {
     return text;
 }
 
-void ShowRoundProgress(AppState& state, RunPorts& ports, int round, int g) {
-    if ((state.Config.CfgRec.Cfgflags & CfgShowProgress) == 0) return;
-    ports.View.ShowRoundProgress(round <= 7 ? 1 : 2, RoundProgressText(*state.Schedule, round, g));
+void ShowRoundProgress(const ConfigState& config, const ScheduleStore& store, RunPorts& ports,
+                       int round, int g) {
+    if ((config.Config.CfgRec.Cfgflags & CfgShowProgress) == 0) return;
+    ports.View.ShowRoundProgress(round <= 7 ? 1 : 2, RoundProgressText(store, round, g));
     ports.Pump.Delay(500);
 }
 
@@ -178,8 +182,8 @@ void WriteCompu(RunPorts& ports, int compindx) {
     ports.Pump.Delay(100);
 }
 
-void StartRun(AppState& state, RunPorts& ports) {
-    ScheduleStore& store = *state.Schedule;
+void StartRun(CommonState& common, const ConfigState& config, ScheduleStore& store,
+              RunPorts& ports) {
     ScheduleParams& params = store.Params;
 
     const bool tooManyPlayers =
@@ -190,7 +194,7 @@ void StartRun(AppState& state, RunPorts& ports) {
     if (tooManyPlayers || tooManyCourts) return;
     // The store holds 24 rounds; negative counts cannot be computed. The set-up window keeps
     // the counts inside these bounds, so this only guards against a damaged set-up.
-    if (!RunCountsFit(state, ports.Msg)) return;
+    if (!RunCountsFit({ports.Msg, common.ErrorCode}, store)) return;
 
     store.NumPlayers = params.NHeren + params.NDames;
     if (params.NHeren == 0)
@@ -228,10 +232,10 @@ void StartRun(AppState& state, RunPorts& ports) {
                                                                                            : 0);
     }
 
-    PrepareAvailability(store, state.ScheduleKind, Men);
-    PrepareAvailability(store, state.ScheduleKind, Women);
-    state.ErrorCode = 0;
-    CheckCourts(state, ports);
+    PrepareAvailability(store, common.ScheduleKind, Men);
+    PrepareAvailability(store, common.ScheduleKind, Women);
+    common.ErrorCode = 0;
+    CheckCourts(common, config, store, ports);
 
     // A round needing more than the 32 courts of the round table (the men's and the women's
     // courts together) cannot be recorded.
@@ -247,7 +251,7 @@ void StartRun(AppState& state, RunPorts& ports) {
         return;
     }
 
-    if (state.ErrorCode != 0) {
+    if (common.ErrorCode != 0) {
         if (ports.Msg.Show(" Wilt U stoppen", KindBevestig, ButtonsJaNee) == ResultYes)
             store.RunBlocked = true;
     }
@@ -267,19 +271,19 @@ void StartRun(AppState& state, RunPorts& ports) {
         }
     }
 
-    if (state.ScheduleKind == 2) {
-        FillPairNames(store.Of(Men).Names, params.NHeren, PairLetter(state.Config.CfgRec.Grpn[0]));
+    if (common.ScheduleKind == 2) {
+        FillPairNames(store.Of(Men).Names, params.NHeren, PairLetter(config.Config.CfgRec.Grpn[0]));
         FillPairNames(store.Of(Women).Names, params.NDames,
-                      PairLetter(state.Config.CfgRec.Grpn[1]));
+                      PairLetter(config.Config.CfgRec.Grpn[1]));
     }
 
     ports.View.ShowStopButton(true);
-    RunSchedule(state, ports);
+    RunSchedule(common, config, store, ports);
     WriteCompu(ports, 4);
 }
 
-bool RunSchedule(AppState& state, RunPorts& ports) {
-    ScheduleStore& store = *state.Schedule;
+bool RunSchedule(CommonState& common, const ConfigState& config, ScheduleStore& store,
+                 RunPorts& ports) {
     store.RunEdition = ++store.Edition;
     store.Candidates = 0;
     store.BoundCuts = {};
@@ -297,16 +301,16 @@ bool RunSchedule(AppState& state, RunPorts& ports) {
     ports.View.ResetProgress(store.NumRounds);
 
     bool going = true;
-    if (store.NumDoublesRounds > 0) going = DoublesPhase(state, ports, Men);
+    if (store.NumDoublesRounds > 0) going = DoublesPhase(common, config, store, ports, Men);
     if (going) {
         WriteCompu(ports, 2);
         StartDoublesPhase(store, Women);
-        if (store.NumDoublesRounds > 0) going = DoublesPhase(state, ports, Women);
+        if (store.NumDoublesRounds > 0) going = DoublesPhase(common, config, store, ports, Women);
     }
     if (going) {
         WriteCompu(ports, 3);
         StartMixedPhase(store);
-        going = MixedPhase(state, ports);
+        going = MixedPhase(common, config, store, ports);
     }
     if (!going) {
         store.RunStopped = true;

@@ -9,30 +9,29 @@ constexpr uint8_t MsgNoMemberFile = 11; // "Geen Schema mogelijk zonder Bestand"
 
 } // namespace
 
-bool OpenScheduleSetup(AppState& state, int kind, Messenger& messenger, Beeper& bell) {
-    ScheduleStore& store = *state.Schedule;
+bool OpenScheduleSetup(CommonState& common, const ConfigState& config, const MemberState& members,
+                       ScheduleStore& store, int kind, Messenger& messenger, Beeper& bell) {
     // The names and counts of the last run are replaced from here on.
     ++store.Edition;
-    state.ScheduleKind = kind;
-    SetGroupLabels(state);
+    common.ScheduleKind = kind;
+    SetGroupLabels(config, store);
     NewNameLists(store);
     if (kind != 1) return true;
-    if (!state.MemberDataPresent) {
-        ReportScheduleError({messenger, state.ErrorCode}, WarnsAboutCourts(state), 0,
+    if (!members.MemberDataPresent) {
+        ReportScheduleError({messenger, common.ErrorCode}, WarnsAboutCourts(config), 0,
                             MsgNoMemberFile, 0);
         return false;
     }
-    store.Params.NHeren = FillNameList(state, messenger, bell, store.Of(Men).Names, 0);
-    store.Params.NDames = FillNameList(state, messenger, bell, store.Of(Women).Names, 1);
+    store.Params.NHeren = FillNameList(config, members, messenger, bell, store.Of(Men).Names, 0);
+    store.Params.NDames = FillNameList(config, members, messenger, bell, store.Of(Women).Names, 1);
     if (store.Params.NHeren == 0 || store.Params.NDames == 0) store.Params.NMixRonden = 0;
     return true;
 }
 
-void ApplyScheduleSetup(AppState& state, const ScheduleSetupInput& input, Beeper& bell,
-                        ScheduleView& view) {
-    ScheduleStore& store = *state.Schedule;
+void ApplyScheduleSetup(CommonState& common, ScheduleStore& store, const ScheduleSetupInput& input,
+                        Beeper& bell, ScheduleView& view) {
     ScheduleParams& params = store.Params;
-    state.ScheduleKind = input.Kind;
+    common.ScheduleKind = input.Kind;
     if (input.NHeren) params.NHeren = *input.NHeren;
     if (input.NDames) params.NDames = *input.NDames;
     params.NDubRonden = input.NDubRonden;
@@ -46,7 +45,7 @@ void ApplyScheduleSetup(AppState& state, const ScheduleSetupInput& input, Beeper
         store.CourtsMen.fill(0);
         store.CourtsWomen.fill(0);
         store.CourtsMixed.fill(0);
-        DefaultCourts(state, bell, view);
+        DefaultCourts(store, bell, view);
     }
     if (input.CourtsMen) store.CourtsMen = *input.CourtsMen;
     if (input.CourtsWomen) store.CourtsWomen = *input.CourtsWomen;
@@ -57,9 +56,11 @@ void ApplyScheduleSetup(AppState& state, const ScheduleSetupInput& input, Beeper
     params.PauseOptions = input.PauseOptions;
 }
 
-bool PrepareSchedule(AppState& state, const ScheduleSetupInput& input, Messenger& messenger,
+bool PrepareSchedule(CommonState& common, const ConfigState& config, const MemberState& members,
+                     ScheduleStore& store, const ScheduleSetupInput& input, Messenger& messenger,
                      Beeper& bell, ScheduleView& view) {
-    if (!OpenScheduleSetup(state, input.Kind, messenger, bell)) return false;
-    ApplyScheduleSetup(state, input, bell, view);
+    if (!OpenScheduleSetup(common, config, members, store, input.Kind, messenger, bell))
+        return false;
+    ApplyScheduleSetup(common, store, input, bell, view);
     return true;
 }

@@ -3,7 +3,10 @@
 // The set-up window, the command-line front end, the benchmarks and the tests all come through
 // here, so that a schedule prepared by any of them is the same schedule.
 
-#include "core/app_state.h"
+#include "core/common/common_state.h"
+#include "core/config/config_state.h"
+#include "core/members/member_state.h"
+#include "core/schedule/schedule_store.h"
 #include "core/schedule/schedule_view.h"
 
 #include <array>
@@ -33,13 +36,15 @@ struct ScheduleSetupInput {
 // group has none; a member without surname is reported through the messenger and still taken).
 // Returns false, after the message "Geen Schema mogelijk zonder Bestand", for a schedule with names
 // while no member file is open.
-bool OpenScheduleSetup(AppState& state, int kind, Messenger& messenger, Beeper& bell);
+bool OpenScheduleSetup(CommonState& common, const ConfigState& config, const MemberState& members,
+                       ScheduleStore& store, int kind, Messenger& messenger, Beeper& bell);
 
 // The input into the store: the counts (no mixed rounds when a group has no players), the courts
 // per round, the date and the options.
-void ApplyScheduleSetup(AppState& state, const ScheduleSetupInput& input, Beeper& bell,
-                        ScheduleView& view);
+void ApplyScheduleSetup(CommonState& common, ScheduleStore& store, const ScheduleSetupInput& input,
+                        Beeper& bell, ScheduleView& view);
 
 // Both, as one step: the store is then ready for StartRun. Returns OpenScheduleSetup's answer.
-bool PrepareSchedule(AppState& state, const ScheduleSetupInput& input, Messenger& messenger,
+bool PrepareSchedule(CommonState& common, const ConfigState& config, const MemberState& members,
+                     ScheduleStore& store, const ScheduleSetupInput& input, Messenger& messenger,
                      Beeper& bell, ScheduleView& view);

@@ -71,12 +71,13 @@ std::optional<int> WholeNumber(std::string_view text) {
     return static_cast<int>(value);
 }
 
-int FieldErrorState(const AppState& state, int tag, int value) {
-    const TCfgRec& cfg = state.Config.CfgRec;
-    const ScheduleParams& params = state.Schedule->Params;
+int FieldErrorState(const ConfigState& config, const MemberState& members,
+                    const ScheduleStore& store, int tag, int value) {
+    const TCfgRec& cfg = config.Config.CfgRec;
+    const ScheduleParams& params = store.Params;
     if (value < 0) return tag;
-    if (tag == 1 && value > state.MemberCount) return 11;
-    if (tag == 2 && static_cast<long long>(value) + params.NHeren > state.MemberCount) return 12;
+    if (tag == 1 && value > members.MemberCount) return 11;
+    if (tag == 2 && static_cast<long long>(value) + params.NHeren > members.MemberCount) return 12;
     if (tag == 3 && (value > cfg.NDubRonden || value > MaxRounds)) return 13;
     if (tag == 4 && (value > cfg.NMixRonden ||
                      static_cast<long long>(value) + std::max(params.NDubRonden, 0) > MaxRounds))
@@ -85,24 +86,22 @@ int FieldErrorState(const AppState& state, int tag, int value) {
     return 0;
 }
 
-TakeResult TakeNumberField(AppState& state, Messenger& messenger, Beeper& bell, int tag,
-                           std::string_view text) {
+TakeResult TakeNumberField(ErrorSink errors, const ConfigState& config, const MemberState& members,
+                           ScheduleStore& store, Beeper& bell, int tag, std::string_view text) {
     const std::string shown(Trim(text));
     const std::optional<int> value = WholeNumber(shown);
     // A text that is no number is a value that does not exist, in a grid cell too.
-    const int error = value ? FieldErrorState(state, tag, *value) : 1;
+    const int error = value ? FieldErrorState(config, members, store, tag, *value) : 1;
     if (error != 0) {
         if (error < 10)
-            ReportError({messenger, state.ErrorCode},
-                        "Aantal " + FieldCaption(tag) + "foutief: " + shown, 0, 1, 5);
+            ReportError(errors, "Aantal " + FieldCaption(tag) + "foutief: " + shown, 0, 1, 5);
         else
-            ReportError({messenger, state.ErrorCode},
-                        "Aantal " + FieldCaption(tag) + "te groot: " + shown, 0, 10, 5);
+            ReportError(errors, "Aantal " + FieldCaption(tag) + "te groot: " + shown, 0, 10, 5);
         bell.Beep();
-        state.ErrorCode = 0;
+        errors.ErrorCode = 0;
         return value ? TakeResult::Refused : TakeResult::NotNumber;
     }
-    ScheduleParams& params = state.Schedule->Params;
+    ScheduleParams& params = store.Params;
     switch (tag) {
     case 1:
         params.NHeren = *value;
@@ -130,28 +129,29 @@ TakeResult TakeNumberField(AppState& state, Messenger& messenger, Beeper& bell, 
     return TakeResult::Stored;
 }
 
-int TakeCountFields(AppState& state, Messenger& messenger, Beeper& bell,
-                    const std::array<std::string, 5>& texts) {
+int TakeCountFields(ErrorSink errors, const ConfigState& config, const MemberState& members,
+                    ScheduleStore& store, Beeper& bell, const std::array<std::string, 5>& texts) {
     for (int tag = 1; tag <= 5; ++tag)
-        if (TakeNumberField(state, messenger, bell, tag, texts[tag - 1]) != TakeResult::Stored)
+        if (TakeNumberField(errors, config, members, store, bell, tag, texts[tag - 1]) !=
+            TakeResult::Stored)
             return tag;
     return 0;
 }
 
-bool RunCountsFit(AppState& state, Messenger& messenger) {
-    const ScheduleParams& params = state.Schedule->Params;
+bool RunCountsFit(ErrorSink errors, ScheduleStore& store) {
+    const ScheduleParams& params = store.Params;
     const int32_t counts[] = {params.NHeren, params.NDames, params.NDubRonden, params.NMixRonden,
                               params.NBanen};
     for (int tag = 1; tag <= 5; ++tag) {
         if (counts[tag - 1] >= 0) continue;
-        ReportError({messenger, state.ErrorCode},
+        ReportError(errors,
                     "Aantal " + FieldCaption(tag) + "foutief: " + std::to_string(counts[tag - 1]),
                     0, 1, 5);
-        state.ErrorCode = 0;
+        errors.ErrorCode = 0;
         return false;
     }
     if (static_cast<long long>(params.NDubRonden) + params.NMixRonden > MaxRounds) {
-        messenger.Show(Messages[18], KindWaarschuwing, ButtonsOK);
+        errors.Msg.Show(Messages[18], KindWaarschuwing, ButtonsOK);
         return false;
     }
     return true;
@@ -233,9 +233,10 @@ CalendarDate DateOfSerial(double serial) {
     return CalendarDate{y, m, d};
 }
 
-void TakeCourtCode(AppState& state, int& currBaan, int incr, int code) {
-    const int courts = std::clamp<int>(state.Config.CfgRec.NBanen, 1, MaxCourts);
-    if (currBaan >= 1 && currBaan <= MaxCourts) state.BaanCode[currBaan] = code;
+void TakeCourtCode(CommonState& common, const ConfigState& config, int& currBaan, int incr,
+                   int code) {
+    const int courts = std::clamp<int>(config.Config.CfgRec.NBanen, 1, MaxCourts);
+    if (currBaan >= 1 && currBaan <= MaxCourts) common.BaanCode[currBaan] = code;
     currBaan += incr;
     if (currBaan > courts) currBaan = 1;
     if (currBaan < 1) currBaan = courts;

@@ -5,8 +5,12 @@
 // date, 7 "&Meer", 8..10 the three options, 11..28 the court grid (column 1 men, 2 women,
 // 3 mixed; six rows each).
 
-#include "core/app_state.h"
+#include "core/common/common_state.h"
+#include "core/common/error_report.h"
 #include "core/common/ports.h"
+#include "core/config/config_state.h"
+#include "core/members/member_state.h"
+#include "core/schedule/schedule_store.h"
 
 #include <array>
 #include <optional>
@@ -42,7 +46,8 @@ std::optional<int> WholeNumber(std::string_view text);
 // not exist (the Tag), 10 and more one that is too large. Besides the configuration's limits the
 // rounds are bounded by the 24 rounds the schedule holds (the mixed ones counted after the
 // doubles rounds stored).
-int FieldErrorState(const AppState& state, int tag, int value);
+int FieldErrorState(const ConfigState& config, const MemberState& members,
+                    const ScheduleStore& store, int tag, int value);
 
 enum class TakeResult {
     Stored,    // the value is in the store
@@ -54,20 +59,20 @@ enum class TakeResult {
 // counts or into the court grid page. A refusal shows its message and beeps; ErrorCode is 0
 // afterwards either way. A text that is not a whole number is reported as a value that does not
 // exist ("Aantal  heren foutief: 1x bestaat niet").
-TakeResult TakeNumberField(AppState& state, Messenger& messenger, Beeper& bell, int tag,
-                           std::string_view text);
+TakeResult TakeNumberField(ErrorSink errors, const ConfigState& config, const MemberState& members,
+                           ScheduleStore& store, Beeper& bell, int tag, std::string_view text);
 
 // "&Meer" takes the five counts (Tags 1..5) together, each as TakeNumberField takes it and in the
 // order of the fields, so that the ladies' limit counts the men just taken. The first count that
 // is refused or not a whole number ends the taking, with its message: returns its Tag, or 0 when
 // all five are stored.
-int TakeCountFields(AppState& state, Messenger& messenger, Beeper& bell,
-                    const std::array<std::string, 5>& texts);
+int TakeCountFields(ErrorSink errors, const ConfigState& config, const MemberState& members,
+                    ScheduleStore& store, Beeper& bell, const std::array<std::string, 5>& texts);
 
 // Whether a run can compute the counts stored: a negative count is reported with its field's
 // message for a value that does not exist, more rounds than the schedule holds with "Aantal
 // ronden te groot, zie sleutelgegevens ". ErrorCode is 0 afterwards.
-bool RunCountsFit(AppState& state, Messenger& messenger);
+bool RunCountsFit(ErrorSink errors, ScheduleStore& store);
 
 // The court grid page on screen from the courts per round (rows are the rounds of the whole
 // schedule: the mixed column holds the mixed rounds after the doubles rounds). Whatever the counts
@@ -93,4 +98,5 @@ CalendarDate DateOfSerial(double serial);
 // The court coding walk: the code is stored for the court shown, then the walk moves by incr
 // and wraps at the configuration's number of courts. No code is stored beyond court 32, and the
 // walk never leaves 1..32 whatever the configuration says.
-void TakeCourtCode(AppState& state, int& currBaan, int incr, int code);
+void TakeCourtCode(CommonState& common, const ConfigState& config, int& currBaan, int incr,
+                   int code);

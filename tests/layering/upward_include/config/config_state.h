@@ -1,0 +1,2 @@
+#pragma once
+#include "core/common/ports_user.h"
