@@ -133,7 +133,8 @@ TEST(PageLayout, TheLineHeightIsThePrintersAndNeverZero) {
         printer.PrnLineHeight = static_cast<uint16_t>(c.Measured);
         int16_t pageLines = 0;
         PageLayout page(canvas, printer, settings, PageRules{}, pageLines);
-        EXPECT_EQ(settings.LineHeight, c.Expected) << c.Measured << " " << c.Stored;
+        const int taken = settings.LineHeight; // a packed field binds to no reference
+        EXPECT_EQ(taken, c.Expected) << c.Measured << " " << c.Stored;
         EXPECT_EQ(page.LineHeight(), c.Expected);
     }
 }
