@@ -233,6 +233,13 @@ json Output(const AppState& state, const RecordingMessenger& messages,
     return out;
 }
 
+// One JSON object on one line of standard output.
+void PrintJson(const json& object) {
+    const std::string text = object.dump();
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
 int Run(int argc, char** argv) {
     std::string setupFile;
     uint64_t maxCandidates = 0;
@@ -290,29 +297,25 @@ int Run(int argc, char** argv) {
         CourtPlanLimits limits;
         if (maxCandidates != 0) limits.TrialCandidates = maxCandidates;
         const CourtPlanOutcome plan =
-            FitCourts(state->Common, state->Configuration, state->Store(), ports, limits);
+            FitCourts(state->Common, state->Configuration, store, ports, limits);
         json why = json::array();
         for (const std::string& line : plan.Why) why.push_back(Windows1252ToUtf8(line));
         fit = {{"found", plan.Found},       {"games", plan.Games},
                {"distance", plan.Distance}, {"mostGamesProved", plan.MostGamesProved},
                {"trials", plan.Trials},     {"why", why}};
         if (!plan.Found) {
-            std::string text = json{{"fitCourts", fit}}.dump();
-            std::fwrite(text.data(), 1, text.size(), stdout);
-            std::fputc('\n', stdout);
+            PrintJson(json{{"fitCourts", fit}});
             return 3;
         }
         ApplyCourtPlan(store, plan.Plan);
         // The plan's own run has its limit lifted: the search has run it already.
         control.CandidateLimit = 0;
     }
-    StartRun(state->Common, state->Configuration, state->Store(), ports);
+    StartRun(state->Common, state->Configuration, store, ports);
 
     json out = Output(*state, messages, view);
     if (fitCourts) out["fitCourts"] = fit;
-    std::string text = out.dump();
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fputc('\n', stdout);
+    PrintJson(out);
     return store.RunStopped ? 2 : 0;
 }
 

@@ -40,6 +40,19 @@ int PdfPages(const QString& text) {
     return static_cast<int>(trimmed.count('\f')) + 1;
 }
 
+// The windows' ports on the program's own Qt printer, with the PDF file and preview dialogs.
+struct PdfPrinterPorts {
+    TestPorts Fakes;
+    ScriptedChooser Chooser;
+    QPrinter Printer{QPrinter::HighResolution};
+    QtPrintCanvas Canvas{Printer};
+    NoHelp Help;
+    PrintDialogs Dialogs{Canvas, Chooser};
+    WindowPorts Ports{Fakes.Messages, Fakes.Pump, Fakes.Bell, Fakes.Time, Chooser, Canvas, Help};
+
+    PdfPrinterPorts() { Ports.Printing = &Dialogs; }
+};
+
 } // namespace
 
 class PrintToPdfTest : public QObject {
@@ -65,15 +78,11 @@ private slots:
         ScriptedChooser chooser;
         chooser.SaveAnswers = {folder.Path("paren")};
 
-        ReportOpening opening = PrepareReport(state.Common, state.Configuration, state.Store(),
-                                              s.Messages, ReportPairSchedule);
-        QVERIFY(opening.Report);
-        ReportPrintout report =
-            ReportPrintoutOf(state.Common, state.Configuration, state.Store(), *opening.Report,
-                             ReportListItems(opening.Report->Lines));
+        const std::optional<ReportPrintout> report = s.Printout(ReportPairSchedule);
+        QVERIFY(report);
         ReportPrintFields fields;
         s.Messages.Answer(ResultYes);
-        QVERIFY(PrintReportCommand(state.Common, state.Configuration, s.Messages, canvas, report,
+        QVERIFY(PrintReportCommand(state.Common, state.Configuration, s.Messages, canvas, *report,
                                    fields, [&] { return ChoosePdfFile(canvas, chooser); }));
         QCOMPARE(s.Messages.Texts(),
                  std::vector<std::string>{"Afdrukken op printer: \rPDF-bestand"});
@@ -113,16 +122,11 @@ private slots:
             ++state.Members.MemberCount;
         }
         state.Members.MemberDataPresent = true;
-        TestPorts fakes;
-        ScriptedChooser chooser;
-        QPrinter printer(QPrinter::HighResolution);
-        QtPrintCanvas canvas(printer);
-        NoHelp help;
-        PrintDialogs dialogs(canvas, chooser);
-        WindowPorts ports{fakes.Messages, fakes.Pump, fakes.Bell, fakes.Time,
-                          chooser,        canvas,     help};
-        ports.Printing = &dialogs;
-        TTolvex12 window(state, ports);
+        PdfPrinterPorts pdf;
+        TestPorts& fakes = pdf.Fakes;
+        ScriptedChooser& chooser = pdf.Chooser;
+        QtPrintCanvas& canvas = pdf.Canvas;
+        TTolvex12 window(state, pdf.Ports);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.OpenLedenInput();
@@ -171,16 +175,11 @@ private slots:
         state.Members.MemberList.push_back(member);
         state.Members.MemberCount = 1;
         state.Members.MemberDataPresent = true;
-        TestPorts fakes;
-        ScriptedChooser chooser;
-        QPrinter printer(QPrinter::HighResolution);
-        QtPrintCanvas canvas(printer);
-        NoHelp help;
-        PrintDialogs dialogs(canvas, chooser);
-        WindowPorts ports{fakes.Messages, fakes.Pump, fakes.Bell, fakes.Time,
-                          chooser,        canvas,     help};
-        ports.Printing = &dialogs;
-        TTolvex12 window(state, ports);
+        PdfPrinterPorts pdf;
+        TestPorts& fakes = pdf.Fakes;
+        ScriptedChooser& chooser = pdf.Chooser;
+        QtPrintCanvas& canvas = pdf.Canvas;
+        TTolvex12 window(state, pdf.Ports);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.OpenLedenInput();
@@ -242,17 +241,12 @@ private slots:
         AppState& state = *s.State;
         DefaultConfig(state.Common, state.Configuration);
         state.Configuration.PrnCfg.LineHeight = 50; // the printer's own line height differs
-        TestPorts fakes;
-        ScriptedChooser chooser;
-        QPrinter printer(QPrinter::HighResolution);
-        QtPrintCanvas canvas(printer);
-        NoHelp help;
-        state.Configuration.PrnCfg.PrntInstel = static_cast<int32_t>(canvas.Printers().size()) - 1;
-        PrintDialogs dialogs(canvas, chooser);
-        WindowPorts ports{fakes.Messages, fakes.Pump, fakes.Bell, fakes.Time,
-                          chooser,        canvas,     help};
-        ports.Printing = &dialogs;
-        ProgramWindows windows = CreateWindows(state, ports);
+        PdfPrinterPorts pdf;
+        TestPorts& fakes = pdf.Fakes;
+        ScriptedChooser& chooser = pdf.Chooser;
+        state.Configuration.PrnCfg.PrntInstel =
+            static_cast<int32_t>(pdf.Canvas.Printers().size()) - 1;
+        ProgramWindows windows = CreateWindows(state, pdf.Ports);
         windows.Main->show();
         windows.Main->EnableUitVoerItems(true);
         windows.Main->findChild<QAction*>("PaarSchema")->trigger();

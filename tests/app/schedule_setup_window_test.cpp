@@ -100,6 +100,15 @@ class ScheduleSetupWindowTest : public QObject {
             static_cast<QLineEdit*>(field)->setText(text);
             QTest::keyClick(field, Qt::Key_Return);
         }
+        // The five count fields as typed, without taking them.
+        void Counts(const QString& men, const QString& women, const QString& doubles,
+                    const QString& mixed, const QString& courts) {
+            Form->HerenEdit->setText(men);
+            Form->DamesEdit->setText(women);
+            Form->TolvexEdit->setText(doubles);
+            Form->Mixedit->setText(mixed);
+            Form->BanenEdit->setText(courts);
+        }
         ScheduleParams& Params() { return State->Store().Params; }
         // Closes what the window left open and acts on it as SchemaOpzet does.
         int Close() {
@@ -158,11 +167,8 @@ private slots:
             Setup s;
             s.State->Members.MemberCount = 30;
             s.Open(2);
-            s.Form->HerenEdit->setText(QString::number(c.Men));
-            s.Form->DamesEdit->setText(QString::number(c.Women));
-            s.Form->TolvexEdit->setText("4");
-            s.Form->Mixedit->setText("2");
-            s.Form->BanenEdit->setText(QString::number(c.Courts));
+            s.Counts(QString::number(c.Men), QString::number(c.Women), "4", "2",
+                     QString::number(c.Courts));
             QTest::mouseClick(s.Form->MoreBtn, Qt::LeftButton);
             QVERIFY(s.Form->BanenBox->isVisible());
             QCOMPARE(s.Form->Cell(11)->text(), QString::number(c.ExpectMen));
@@ -181,11 +187,7 @@ private slots:
         s.State->Members.MemberCount = 30;
         s.State->Configuration.Config.CfgRec.NDubRonden = 12;
         s.Open(2);
-        s.Form->HerenEdit->setText("8");
-        s.Form->DamesEdit->setText("8");
-        s.Form->TolvexEdit->setText("11");
-        s.Form->Mixedit->setText("2");
-        s.Form->BanenEdit->setText("4");
+        s.Counts("8", "8", "11", "2", "4");
         s.Form->MoreBtn->click();
         QVERIFY(s.Form->Rondeplusbtn->isVisible());
         s.Type(s.Form->Cell(12), "1"); // round 2, men: taken on Enter
@@ -265,11 +267,7 @@ private slots:
         s.State->Members.MemberCount = 30;
         s.State->Configuration.Config.CfgRec.NDubRonden = 22;
         s.Open(2);
-        s.Form->HerenEdit->setText("8");
-        s.Form->DamesEdit->setText("8");
-        s.Form->TolvexEdit->setText("22");
-        s.Form->Mixedit->setText("2");
-        s.Form->BanenEdit->setText("4");
+        s.Counts("8", "8", "22", "2", "4");
         s.Form->MoreBtn->click();
         for (int i = 0; i < 3; ++i) s.Form->Rondeplusbtn->click();
         QCOMPARE(s.Form->NRonde[0]->text(), QString("ronde 19"));
@@ -305,11 +303,7 @@ private slots:
         Setup s;
         s.State->Members.MemberCount = 30;
         s.Open(2);
-        s.Form->HerenEdit->setText("8");
-        s.Form->DamesEdit->setText("8");
-        s.Form->TolvexEdit->setText("2");
-        s.Form->Mixedit->setText("1");
-        s.Form->BanenEdit->setText("4");
+        s.Counts("8", "8", "2", "1", "4");
         s.Form->MoreBtn->setFocus();
         QTest::keyClick(s.Form->MoreBtn, Qt::Key_Return);
         QVERIFY(s.Form->BanenBox->isVisible());
@@ -416,11 +410,7 @@ private slots:
         Setup s;
         s.State->Members.MemberCount = 30;
         s.Open(2);
-        s.Form->HerenEdit->setText("8");
-        s.Form->DamesEdit->setText("8");
-        s.Form->TolvexEdit->setText("2");
-        s.Form->Mixedit->setText("1");
-        s.Form->BanenEdit->setText("4");
+        s.Counts("8", "8", "2", "1", "4");
         s.Form->MoreBtn->click();
         QTest::mouseClick(s.Form->StartSchemaBtn, Qt::LeftButton);
         const ScheduleStore& store = s.State->Store();
@@ -543,11 +533,7 @@ private slots:
         s.State->Members.MemberCount = 60;
         s.State->Configuration.Config.CfgRec.NBanen = 8;
         s.Open(2);
-        s.Form->HerenEdit->setText("24");
-        s.Form->DamesEdit->setText("24");
-        s.Form->TolvexEdit->setText("4");
-        s.Form->Mixedit->setText("2");
-        s.Form->BanenEdit->setText("4");
+        s.Counts("24", "24", "4", "2", "4");
         s.Form->MoreBtn->click();
         s.Form->StartSchemaBtnClick();
         QVERIFY(s.Form->PassendeBanenBtn->isVisible());
@@ -718,11 +704,7 @@ private slots:
         s.Form->ShowRoundProgress(1, " Berekening Heren  in ronde : ,1,2");
         s.Form->grab().save(folder + "/schema_opzet_meer.png");
         s.Form->HideWarning();
-        s.Form->HerenEdit->setText("8");
-        s.Form->DamesEdit->setText("8");
-        s.Form->TolvexEdit->setText("3");
-        s.Form->Mixedit->setText("1");
-        s.Form->BanenEdit->setText("4");
+        s.Counts("8", "8", "3", "1", "4");
         s.Form->CandidateLimit = 100'000;
         s.Form->MoreBtn->click();
         s.Form->StartSchemaBtn->click();

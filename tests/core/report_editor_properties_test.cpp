@@ -10,30 +10,13 @@
 #include "core/reports/report_build.h"
 #include "core/reports/report_text.h"
 #include "hand_edit_model.h"
+#include "table_grid.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
 namespace {
-
-struct TableGrid : EditorGrid {
-    std::vector<std::vector<std::string>> Rows;
-    int Col = 0, Row = 0;
-    std::string CellText(int col, int row) const override {
-        const auto& cells = Rows.at(row);
-        return col < static_cast<int>(cells.size()) ? cells[col] : std::string();
-    }
-    void SetCellText(int col, int row, const std::string& text) override {
-        auto& cells = Rows.at(row);
-        if (col >= static_cast<int>(cells.size())) cells.resize(col + 1);
-        cells[col] = text;
-    }
-    int CurrentColumn() const override { return Col; }
-    int CurrentRow() const override { return Row; }
-    void ShowPrompt(std::string_view) override {}
-    void HidePrompt() override {}
-};
 
 TEST(HandEditProperties, RandomSwapsInTheEditorKeepTheScheduleWhole) {
     int nights = 0, swaps = 0, refusals = 0;

@@ -3,32 +3,11 @@
 
 #include "core/reports/court_editor.h"
 #include "report_test_store.h"
+#include "table_grid.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-class TableGrid : public EditorGrid {
-public:
-    std::string CellText(int col, int row) const override {
-        if (row < 0 || row >= static_cast<int>(Rows.size())) return {};
-        const auto& cells = Rows[row];
-        return col >= 0 && col < static_cast<int>(cells.size()) ? cells[col] : std::string();
-    }
-    void SetCellText(int col, int row, const std::string& text) override {
-        auto& cells = Rows.at(row);
-        if (static_cast<int>(cells.size()) <= col) cells.resize(col + 1);
-        cells[col] = text;
-    }
-    int CurrentColumn() const override { return Col; }
-    int CurrentRow() const override { return Row; }
-    void ShowPrompt(std::string_view text) override { Prompt = std::string(text); }
-    void HidePrompt() override { Prompt.clear(); }
-
-    std::vector<std::vector<std::string>> Rows;
-    int Col = 0, Row = 0;
-    std::string Prompt; // empty: hidden
-};
 
 // Grid rows: 1 Aalders, 2 Bakker, 3 Smit, 4 Zwart, 5 de Vries, 6 "DAMES ", 7 Arts, 8 Bos,
 // 9 Jansen, 10 Kok. Columns 4, 5, 6 are rounds 1, 2, 3.

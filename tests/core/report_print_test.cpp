@@ -273,12 +273,9 @@ TEST(ReportPrinting, TheTwoRowsOfACourtStayOnOnePage) {
     FillClubSchedule(s);
     AppState& state = *s.State;
     DefaultConfig(state.Common, state.Configuration);
-    ReportOpening opening = PrepareReport(state.Common, state.Configuration, state.Store(),
-                                          s.Messages, ReportPairSchedule);
-    ASSERT_TRUE(opening.Report);
-    ReportPrintout report =
-        ReportPrintoutOf(state.Common, state.Configuration, state.Store(), *opening.Report,
-                         ReportListItems(opening.Report->Lines));
+    std::optional<ReportPrintout> printout = s.Printout(ReportPairSchedule);
+    ASSERT_TRUE(printout);
+    ReportPrintout& report = *printout;
     ASSERT_TRUE(report.CourtsOnTwoRows);
     // Every row gets a name of its own in its first name column, so its page can be found.
     std::vector<std::size_t> courtRows;
@@ -333,12 +330,9 @@ TEST(ReportPrinting, TheTwoRowsOfACourtStayOnOnePage) {
     EXPECT_GT(splitByCount, 0); // the line count alone would have split courts
 
     // The court schedule: a player and his rounds are one row, on one page.
-    ReportOpening courtsOpening = PrepareReport(state.Common, state.Configuration, state.Store(),
-                                                s.Messages, ReportCourtSchedule);
-    ASSERT_TRUE(courtsOpening.Report);
-    ReportPrintout courtsReport =
-        ReportPrintoutOf(state.Common, state.Configuration, state.Store(), *courtsOpening.Report,
-                         ReportListItems(courtsOpening.Report->Lines));
+    std::optional<ReportPrintout> courtsPrintout = s.Printout(ReportCourtSchedule);
+    ASSERT_TRUE(courtsPrintout);
+    ReportPrintout& courtsReport = *courtsPrintout;
     EXPECT_FALSE(courtsReport.CourtsOnTwoRows);
     state.Configuration.PrnCfg.LinespPage = 9;
     RecordingPrintCanvas canvas;

@@ -5,6 +5,7 @@
 #include "core/reports/name_order.h"
 #include "core/reports/report_build.h"
 #include "schedule_test_setup.h"
+#include "table_grid.h"
 
 #include <gtest/gtest.h>
 
@@ -60,24 +61,6 @@ void ExpectReportsMatchTable(ScheduleSetup& s) {
     EXPECT_EQ(line, lines.size());
 }
 
-struct EditGrid : EditorGrid {
-    std::vector<std::vector<std::string>> Rows;
-    int Col = 0, Row = 0;
-    std::string CellText(int col, int row) const override {
-        const auto& cells = Rows.at(row);
-        return col < static_cast<int>(cells.size()) ? cells[col] : std::string();
-    }
-    void SetCellText(int col, int row, const std::string& text) override {
-        auto& cells = Rows.at(row);
-        if (col >= static_cast<int>(cells.size())) cells.resize(col + 1);
-        cells[col] = text;
-    }
-    int CurrentColumn() const override { return Col; }
-    int CurrentRow() const override { return Row; }
-    void ShowPrompt(std::string_view) override {}
-    void HidePrompt() override {}
-};
-
 TEST(ReportsOfAComputedSchedule, AgreeWithTheRoundTableBeforeAndAfterEveryKindOfSwap) {
     struct Case {
         int men, women, doubles, mixed, courts;
@@ -106,7 +89,7 @@ TEST(ReportsOfAComputedSchedule, AgreeWithTheRoundTableBeforeAndAfterEveryKindOf
         ReportOpening opening = PrepareReport(s.State->Common, s.State->Configuration,
                                               s.State->Store(), s.Ports.Messages, ReportEditor);
         ASSERT_TRUE(opening.Report);
-        EditGrid grid;
+        TableGrid grid;
         grid.Rows = EditorGridRows(opening.Report->EditorHeading, opening.Report->Lines);
         CourtEditor editor(s.State->Common, s.State->Store(), s.Ports.Messages, grid);
         editor.Start({opening.Report->Counts, opening.Report->EditorRows, opening.Report->Edition});

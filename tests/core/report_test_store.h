@@ -3,12 +3,14 @@
 // courts of each round, the play counts and opponents, as a run would leave them.
 
 #include "core/reports/report_build.h"
+#include "core/reports/report_print.h"
 #include "core/schedule/name_lists.h"
 #include "scripted_ports.h"
 #include "state/app_state.h"
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,6 +30,15 @@ struct HandStore {
     }
 
     ScheduleStore& Store() { return State->Store(); }
+
+    // Report opt of the store as it is printed, or nothing when the report is refused.
+    std::optional<ReportPrintout> Printout(uint16_t opt) {
+        ReportOpening opening =
+            PrepareReport(State->Common, State->Configuration, Store(), Messages, opt);
+        if (!opening.Report) return std::nullopt;
+        return ReportPrintoutOf(State->Common, State->Configuration, Store(), *opening.Report,
+                                ReportListItems(opening.Report->Lines));
+    }
 
     void Names(Group g, const std::vector<std::pair<std::string, std::string>>& names) {
         NameList& list = Store().Of(g).Names;

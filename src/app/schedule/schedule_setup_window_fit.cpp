@@ -6,7 +6,6 @@
 
 #include "app/common/qt_text.h"
 #include "core/schedule/court_plan_search.h"
-#include "core/schedule/schedule_setup.h"
 #include "core/schedule/schedule_setup_fields.h"
 
 #include <QGroupBox>
@@ -74,33 +73,6 @@ void TSchemaForm::HideReasonList() {
     PassendeBanenBtn->hide();
 }
 
-bool TSchemaForm::TakeAllFields() {
-    ScheduleStore& store = State.Store();
-    ScheduleParams& params = store.Params;
-    State.Common.ErrorCode = 0;
-    // A field refused or not a whole number keeps the run from starting: the user corrects it
-    // first.
-    for (int tag = 1; tag <= LastCellTag; ++tag)
-        if (!TakeFieldToRun(tag)) return false;
-    if (Banengekozen) ::SaveCourtPage(store, RndIndx);
-
-    ScheduleSetupInput input;
-    input.Kind = State.Common.ScheduleKind;
-    input.NHeren = params.NHeren;
-    input.NDames = params.NDames;
-    input.NDubRonden = params.NDubRonden;
-    input.NMixRonden = params.NMixRonden;
-    input.NBanen = params.NBanen;
-    input.SpeelDatum = params.SpeelDatum;
-    input.CourtsMen = store.CourtsMen;
-    input.CourtsWomen = store.CourtsWomen;
-    input.CourtsMixed = store.CourtsMixed;
-    input.PairingOptions = params.PairingOptions;
-    input.PauseOptions = params.PauseOptions;
-    ApplyScheduleSetup(State.Common, State.Store(), input, Ports.Bell, *this);
-    return true;
-}
-
 void TSchemaForm::PassendeBanenBtnClick() {
     if (Running) return;
     ScheduleStore& store = State.Store();
@@ -119,7 +91,7 @@ void TSchemaForm::PassendeBanenBtnClick() {
     SetFieldsLocked(true);
     ShowStopButton(true);
     const CourtPlanOutcome outcome =
-        FitCourts(State.Common, State.Configuration, State.Store(), run, limits);
+        FitCourts(State.Common, State.Configuration, store, run, limits);
     Running = false;
     FittingCourts = false;
     SetFieldsLocked(false);

@@ -49,7 +49,7 @@ void TSchemaForm::StartSchemaBtnClick() {
     HideReasonList();
     Running = true;
     SetFieldsLocked(true);
-    StartRun(State.Common, State.Configuration, State.Store(), run);
+    StartRun(State.Common, State.Configuration, store, run);
     Running = false;
     SetFieldsLocked(false);
     if (std::exchange(FocusOKAfterRun, false)) SluitBtn->setFocus();
@@ -74,6 +74,33 @@ bool TSchemaForm::TakeFieldToRun(int tag) {
     edit->setFocus();
     edit->selectAll();
     return false;
+}
+
+bool TSchemaForm::TakeAllFields() {
+    ScheduleStore& store = State.Store();
+    ScheduleParams& params = store.Params;
+    State.Common.ErrorCode = 0;
+    // A field refused or not a whole number keeps the run from starting: the user corrects it
+    // first.
+    for (int tag = 1; tag <= LastCellTag; ++tag)
+        if (!TakeFieldToRun(tag)) return false;
+    if (Banengekozen) ::SaveCourtPage(store, RndIndx);
+
+    ScheduleSetupInput input;
+    input.Kind = State.Common.ScheduleKind;
+    input.NHeren = params.NHeren;
+    input.NDames = params.NDames;
+    input.NDubRonden = params.NDubRonden;
+    input.NMixRonden = params.NMixRonden;
+    input.NBanen = params.NBanen;
+    input.SpeelDatum = params.SpeelDatum;
+    input.CourtsMen = store.CourtsMen;
+    input.CourtsWomen = store.CourtsWomen;
+    input.CourtsMixed = store.CourtsMixed;
+    input.PairingOptions = params.PairingOptions;
+    input.PauseOptions = params.PauseOptions;
+    ApplyScheduleSetup(State.Common, store, input, Ports.Bell, *this);
+    return true;
 }
 
 void TSchemaForm::StopSchemaBtnClick() {

@@ -17,6 +17,13 @@ std::string UpperAscii(std::string_view text) {
     return result;
 }
 
+std::string LowerAscii(std::string_view text) {
+    std::string result(text);
+    for (char& c : result)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return result;
+}
+
 bool SameTextAscii(std::string_view a, std::string_view b) {
     return a.size() == b.size() && UpperAscii(a) == UpperAscii(b);
 }

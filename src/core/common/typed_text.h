@@ -12,6 +12,7 @@ std::string TrimBlanks(std::string_view text);
 
 // Only the letters a..z change; other bytes are kept as they are.
 std::string UpperAscii(std::string_view text);
+std::string LowerAscii(std::string_view text);
 bool SameTextAscii(std::string_view a, std::string_view b);
 
 // A whole number as typed in a box or a cell: blanks around it, an optional sign, digits. Numbers

@@ -165,6 +165,13 @@ void MixedRoundStatusUpdate(const ScheduleStore& store, Group g, StatusRecord& c
     copy.AbsentCount = count;
 }
 
+int CountAvailable(const StatusRecord& record, int players) {
+    int n = 0;
+    for (int p = 1; p <= players; ++p)
+        if (IsAvailable(record.Status[p])) ++n;
+    return n;
+}
+
 bool MustPlayTest(GroupTables& tables, int players, const StatusRecord& record,
                   const uint8_t* selected) {
     MustPlayList& list = tables.MustPlay;

@@ -35,6 +35,9 @@ void RoundStatusUpdate(ScheduleStore& store, Group g, int r, StatusRecord& recor
 // Start of a mixed round, on a private copy of the group's record of that round.
 void MixedRoundStatusUpdate(const ScheduleStore& store, Group g, StatusRecord& copy);
 
+// The players 1..players whom the record lets play.
+int CountAvailable(const StatusRecord& record, int players);
+
 // Builds the group's MustPlay list (players who sat out and are available now) and tells
 // whether all of them are selected (selected[p] != 0).
 bool MustPlayTest(GroupTables& tables, int players, const StatusRecord& record,

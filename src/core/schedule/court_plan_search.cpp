@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstdlib>
 #include <memory>
 
@@ -77,13 +76,6 @@ struct Choice {
 
 bool SamePlan(const CourtPlan& a, const CourtPlan& b) {
     return a.Men == b.Men && a.Women == b.Women && a.Mixed == b.Mixed;
-}
-
-int CountAvailable(const StatusRecord& record, int players) {
-    int n = 0;
-    for (int p = 1; p <= players; ++p)
-        if (IsAvailable(record.Status[p])) ++n;
-    return n;
 }
 
 // Players of group g on the courts of round r of the round table (a marks array).
@@ -170,7 +162,6 @@ public:
             out.NoPlanProved = true;
             return Finish(out, facts);
         }
-        Chosen.assign(static_cast<std::size_t>(Slots), Choice{});
         Descend(0);
 
         out.Trials = Trials;
@@ -267,9 +258,7 @@ private:
         f.Doubles = D;
         f.Mixed = M;
         for (Group g : {Men, Women}) {
-            std::string name = GroupName(s, g);
-            if (!name.empty()) name[0] = static_cast<char>(std::tolower(name[0]));
-            f.GroupNames[g] = name;
+            f.GroupNames[g] = LowerFirst(GroupName(s, g));
         }
         if (Slots == 0) return true;
         if (Courts <= 0) return false;
@@ -478,7 +467,6 @@ private:
             }
             if (!works) continue;
             SetSlot(Current, slot, c);
-            Chosen[static_cast<std::size_t>(slot)] = c;
             CurrentGames += c.Games;
             CurrentDistance += c.Distance;
             Descend(slot + 1);
@@ -581,7 +569,6 @@ private:
     bool HaveLast = false;
 
     CourtPlan Current;
-    std::vector<Choice> Chosen;
     int CurrentGames = 0, CurrentDistance = 0;
     bool HaveBest = false;
     CourtPlan Best;

@@ -111,15 +111,7 @@ public:
         return Bound.Check(Used, Edges.data(), static_cast<int>(Edges.size()), Need - k);
     }
     std::array<uint64_t, 8>& CutCounts() { return Cuts; }
-    const CompletionBound& Bounds() const { return Bound; }
-    // The verdict a reason speaks of: the plain counts at the start of the round.
-    BoundVerdict ReasonVerdict(const PlayerPair* list, int length) {
-        uint64_t work = 0;
-        Bound.UseFinerTests(false);
-        const BoundVerdict verdict = Verdict(0, nullptr, list, 1, length, work);
-        Bound.UseFinerTests(true);
-        return verdict;
-    }
+    CompletionBound& Bounds() { return Bound; }
 
     // A doubles pair may join any part selection without these players: the players are the
     // key.
@@ -236,7 +228,7 @@ void SelectDoublesRound(ScheduleStore& store, RunPorts& ports, Group g, int r, i
         }
         if (f.Available[0] == 0) f.GamesLow = 0;
         if (policy && !f.Stopped && !f.TooFew) {
-            f.Verdict = policy->ReasonVerdict(filtered.Pairs.data(), filtered.Count);
+            f.Verdict = ReasonVerdict(*policy, filtered.Pairs.data(), filtered.Count);
             f.WithPartner[0] = policy->Bounds().FreeWithPartner(0);
             f.Capacity = policy->Bounds().PairCapacity();
             if (f.Verdict == BoundVerdict::Stranded)

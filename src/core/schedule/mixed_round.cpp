@@ -111,11 +111,11 @@ public:
     }
 
     bool Accepts(int k, const PlayerPair* sel, PlayerPair q) const {
-        return (UsedMan[q.First] | UsedWoman[q.Second]) == 0 &&
+        return (Used[q.First] | Used[NumMen + q.Second]) == 0 &&
                !(Vary && (k & 1) != 0 && VaryBlocked(sel[k], q));
     }
     void Pick(PlayerPair q) {
-        UsedMan[q.First] = UsedWoman[q.Second] = 1;
+        Used[q.First] = Used[NumMen + q.Second] = 1;
         FlipBit(q.First);
         FlipBit(NumMen + q.Second);
         MustSelected += MustOf(q);
@@ -123,7 +123,7 @@ public:
         WomenBalance.Select(WomenPlays[q.Second], LimitedWoman[q.Second] != 0);
     }
     void Drop(PlayerPair q) {
-        UsedMan[q.First] = UsedWoman[q.Second] = 0;
+        Used[q.First] = Used[NumMen + q.Second] = 0;
         FlipBit(q.First);
         FlipBit(NumMen + q.Second);
         MustSelected -= MustOf(q);
@@ -149,8 +149,6 @@ public:
 
     BoundVerdict Verdict(int k, const PlayerPair* sel, const PlayerPair* list, int cursor,
                          int length, uint64_t& work) {
-        for (int p = 1; p <= NumMen; ++p) UsedId[p] = UsedMan[p];
-        for (int p = 1; p <= NumWomen; ++p) UsedId[NumMen + p] = UsedWoman[p];
         Edges.clear();
         // With a court half filled, the next pair selected faces its pair: one of the pairs
         // left must be free to.
@@ -158,25 +156,17 @@ public:
         bool opponent = !halfCourt;
         for (int i = cursor; i <= length; ++i) {
             const PlayerPair q = list[i];
-            if ((UsedMan[q.First] | UsedWoman[q.Second]) != 0) continue;
+            if ((Used[q.First] | Used[NumMen + q.Second]) != 0) continue;
             Edges.push_back({q.First, static_cast<uint16_t>(NumMen + q.Second)});
             if (!opponent && !VaryBlocked(sel[k], q)) opponent = true;
         }
         work = static_cast<uint64_t>(length - cursor + 1 + NumMen + NumWomen);
         if (!opponent) return BoundVerdict::NoOpponent;
-        return Bound.Check(UsedId, Edges.data(), static_cast<int>(Edges.size()), Need - k,
+        return Bound.Check(Used, Edges.data(), static_cast<int>(Edges.size()), Need - k,
                            Vary ? this : nullptr);
     }
     std::array<uint64_t, 8>& CutCounts() { return Cuts; }
-    const CompletionBound& Bounds() const { return Bound; }
-    // The verdict a reason speaks of: the plain counts at the start of the round.
-    BoundVerdict ReasonVerdict(const PlayerPair* list, int length) {
-        uint64_t work = 0;
-        Bound.UseFinerTests(false);
-        const BoundVerdict verdict = Verdict(0, nullptr, list, 1, length, work);
-        Bound.UseFinerTests(true);
-        return verdict;
-    }
+    CompletionBound& Bounds() { return Bound; }
 
     // The players of the part selection (men 1..M, women M + 1..M + W) and, when a court is
     // half filled, the pair the next pair faces: with vary pairs that decides what it may be.
@@ -220,8 +210,6 @@ private:
     int Need;
     bool Vary, GroupAgainstGroup, LastRound;
     int Courts;
-    uint8_t UsedMan[MaxGroupPlayers + 1] = {};
-    uint8_t UsedWoman[MaxGroupPlayers + 1] = {};
     uint8_t MustFlag[MaxGroupPlayers + 1] = {};
     uint8_t LimitedMan[MaxGroupPlayers + 1] = {};
     uint8_t LimitedWoman[MaxGroupPlayers + 1] = {};
@@ -231,7 +219,8 @@ private:
     int NumMen, NumWomen;
     CompletionBound Bound;
     std::array<uint64_t, 8>& Cuts;
-    uint8_t UsedId[CompletionBound::MaxIds + 1] = {};
+    // Who is in the selection, as the bounds number the players: men 1..M, women M + 1..M + W.
+    uint8_t Used[CompletionBound::MaxIds + 1] = {};
     std::vector<BoundEdge> Edges;
     uint64_t UsedBits[4] = {};
 };
@@ -317,7 +306,7 @@ void SelectMixedRound(ScheduleStore& store, RunPorts& ports, int m, int courts) 
         }
         if (f.Available[0] + f.Available[1] == 0) f.GamesLow = 0;
         if (policy && !f.Stopped && !f.TooFew) {
-            f.Verdict = policy->ReasonVerdict(filtered.Pairs.data(), filtered.Count);
+            f.Verdict = ReasonVerdict(*policy, filtered.Pairs.data(), filtered.Count);
             f.WithPartner[0] = policy->Bounds().FreeWithPartner(0);
             f.WithPartner[1] = policy->Bounds().FreeWithPartner(1);
             f.Capacity = policy->Bounds().PairCapacity();

@@ -107,13 +107,13 @@ std::string CauseOf(const ScheduleStore& store, const RoundReasonEntry& entry, b
     return text;
 }
 
+} // namespace
+
 std::string LowerFirst(std::string text) {
     if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z')
         text[0] = static_cast<char>(text[0] + 32);
     return text;
 }
-
-} // namespace
 
 std::vector<std::string> RoundReasonLines(const ScheduleStore& store) {
     std::vector<const RoundReasonEntry*> entries;

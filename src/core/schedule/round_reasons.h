@@ -11,6 +11,8 @@
 
 // The group label without its blanks ("Heren", "Dames", "Mixed", "Groep A").
 std::string GroupName(const ScheduleStore& store, int g);
+// The text with its first letter in lower case, for a name inside a sentence ("heren").
+std::string LowerFirst(std::string text);
 
 // "Voornaam Achternaam" of player p of group g.
 std::string PlayerName(const ScheduleStore& store, Group g, int p);

@@ -19,6 +19,7 @@
 //                                     from sel[1..k] with the pairs at cursor..length; sets work
 //                                     to the pairs and players it looked at
 //   std::array<uint64_t, 8>& CutCounts()   the parts skipped, by the verdict that skipped them
+//   CompletionBound& Bounds()         the bounds the verdict asks
 //   int KeyWords() const, void WriteKey(int k, const PlayerPair* sel, uint64_t* key) const
 //                                     the key of the part selection sel[1..k] in the table of
 //                                     dead ends: its players and, when k is odd, sel[k]
@@ -48,6 +49,17 @@ bool CanExtend(Policy& policy, int k, const PlayerPair* sel, const PlayerPair* l
     if (verdict == BoundVerdict::Possible) return true;
     ++policy.CutCounts()[static_cast<int>(verdict)];
     return false;
+}
+
+// The verdict a reason for a failed round speaks of: the plain counts at the start of the round,
+// without the finer tests that only steer the search.
+template <class Policy>
+BoundVerdict ReasonVerdict(Policy& policy, const PlayerPair* list, int length) {
+    uint64_t work = 0;
+    policy.Bounds().UseFinerTests(false);
+    const BoundVerdict verdict = policy.Verdict(0, nullptr, list, 1, length, work);
+    policy.Bounds().UseFinerTests(true);
+    return verdict;
 }
 
 // The most part selections a round search remembers as dead ends.

@@ -2,12 +2,14 @@
 
 #include "core/common/error_report.h"
 #include "core/common/message_tables.h"
+#include "core/common/typed_text.h"
 #include "core/schedule/availability.h"
 #include "core/schedule/doubles_round.h"
 #include "core/schedule/mixed_round.h"
 #include "core/schedule/name_lists.h"
 #include "core/schedule/pair_weights.h"
 #include "core/schedule/round_failure.h"
+#include "core/schedule/round_reasons.h"
 #include "core/schedule/schedule_setup_fields.h"
 
 #include <algorithm>
@@ -40,10 +42,7 @@ bool TooFewToFill(const ScheduleStore& store, int group, int round, int courts) 
     auto available = [&](Group g, bool mixed) {
         StatusRecord record = store.Of(g).StatusTable[round];
         if (mixed) MixedRoundStatusUpdate(store, g, record);
-        int n = 0;
-        for (int p = 1; p <= store.CountOf(g); ++p)
-            if (IsAvailable(record.Status[p])) ++n;
-        return n;
+        return CountAvailable(record, store.CountOf(g));
     };
     if (group == 2) return available(Men, true) < 2 * courts || available(Women, true) < 2 * courts;
     return available(static_cast<Group>(group), false) < 4 * courts;
@@ -143,14 +142,7 @@ std::string PairLetter(const ShortString<3>& code) {
 // "Geen spelers om in te delen: aantal heren en aantal dames zijn allebei 0", with the names of
 // the groups as the set-up window shows them.
 std::string NoPlayersText(const ScheduleStore& store) {
-    auto name = [&](int g) {
-        std::string label(store.GroupLabel[g].View());
-        label.erase(0, label.find_first_not_of(' '));
-        label.erase(label.find_last_not_of(' ') + 1);
-        for (char& c : label)
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        return label;
-    };
+    auto name = [&](int g) { return LowerAscii(GroupName(store, g)); };
     return "Geen spelers om in te delen: aantal " + name(0) + " en aantal " + name(1) +
            " zijn allebei 0";
 }

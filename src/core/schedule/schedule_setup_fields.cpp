@@ -86,6 +86,20 @@ int FieldErrorState(const ConfigState& config, const MemberState& members,
     return 0;
 }
 
+namespace {
+
+// "Aantal  heren foutief: -3" (a value that does not exist) or "... te groot: ..."; the message's
+// ErrorCode is cleared again.
+void ReportWrongCount(ErrorSink errors, int tag, const std::string& shown, bool tooLarge) {
+    if (tooLarge)
+        ReportError(errors, "Aantal " + FieldCaption(tag) + "te groot: " + shown, 0, 10, 5);
+    else
+        ReportError(errors, "Aantal " + FieldCaption(tag) + "foutief: " + shown, 0, 1, 5);
+    errors.ErrorCode = 0;
+}
+
+} // namespace
+
 TakeResult TakeNumberField(ErrorSink errors, const ConfigState& config, const MemberState& members,
                            ScheduleStore& store, Beeper& bell, int tag, std::string_view text) {
     const std::string shown(Trim(text));
@@ -93,12 +107,8 @@ TakeResult TakeNumberField(ErrorSink errors, const ConfigState& config, const Me
     // A text that is no number is a value that does not exist, in a grid cell too.
     const int error = value ? FieldErrorState(config, members, store, tag, *value) : 1;
     if (error != 0) {
-        if (error < 10)
-            ReportError(errors, "Aantal " + FieldCaption(tag) + "foutief: " + shown, 0, 1, 5);
-        else
-            ReportError(errors, "Aantal " + FieldCaption(tag) + "te groot: " + shown, 0, 10, 5);
+        ReportWrongCount(errors, tag, shown, error >= 10);
         bell.Beep();
-        errors.ErrorCode = 0;
         return value ? TakeResult::Refused : TakeResult::NotNumber;
     }
     ScheduleParams& params = store.Params;
@@ -138,16 +148,13 @@ int TakeCountFields(ErrorSink errors, const ConfigState& config, const MemberSta
     return 0;
 }
 
-bool RunCountsFit(ErrorSink errors, ScheduleStore& store) {
+bool RunCountsFit(ErrorSink errors, const ScheduleStore& store) {
     const ScheduleParams& params = store.Params;
     const int32_t counts[] = {params.NHeren, params.NDames, params.NDubRonden, params.NMixRonden,
                               params.NBanen};
     for (int tag = 1; tag <= 5; ++tag) {
         if (counts[tag - 1] >= 0) continue;
-        ReportError(errors,
-                    "Aantal " + FieldCaption(tag) + "foutief: " + std::to_string(counts[tag - 1]),
-                    0, 1, 5);
-        errors.ErrorCode = 0;
+        ReportWrongCount(errors, tag, std::to_string(counts[tag - 1]), false);
         return false;
     }
     if (static_cast<long long>(params.NDubRonden) + params.NMixRonden > MaxRounds) {

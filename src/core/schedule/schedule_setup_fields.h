@@ -72,7 +72,7 @@ int TakeCountFields(ErrorSink errors, const ConfigState& config, const MemberSta
 // Whether a run can compute the counts stored: a negative count is reported with its field's
 // message for a value that does not exist, more rounds than the schedule holds with "Aantal
 // ronden te groot, zie sleutelgegevens ". ErrorCode is 0 afterwards.
-bool RunCountsFit(ErrorSink errors, ScheduleStore& store);
+bool RunCountsFit(ErrorSink errors, const ScheduleStore& store);
 
 // The court grid page on screen from the courts per round (rows are the rounds of the whole
 // schedule: the mixed column holds the mixed rounds after the doubles rounds). Whatever the counts
