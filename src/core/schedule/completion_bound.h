@@ -8,9 +8,12 @@
 // Players are ids 1..count. A doubles round has one side (the group); a mixed round has two:
 // men (side 0) and women (side 1), and every pair joins one of each.
 
+#include "core/schedule/dead_ends.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 // The first rule that no completion of the part selection can keep.
@@ -96,6 +99,11 @@ private:
     bool TailsFit(const BoundEdge* edges, int edgeCount, int pairsLeft);
     bool CourtsFit(const BoundEdge* edges, int from, int to, int pairs);
     int SideFits(int side, std::size_t at, int left, int open);
+    bool WholeCourtsFit(int pairs);
+    bool SearchWholeCourts(int pairs);
+    int CourtsSearch(int pairs, int limit);
+    int CourtsFrom(int at, int left, int open);
+    void Take(int id);
     int Find(int id);
 
     int Ids = 0;
@@ -124,8 +132,22 @@ private:
     std::vector<BoundEdge> Segment;
     std::vector<int> Required;
     std::array<uint8_t, MaxIds + 1> Taken{};
+    std::array<uint8_t, MaxIds + 1> RequiredHere{}; // of the segment being searched
     static constexpr int MaxSegmentNodes = 300;
     int Nodes = 0;
     std::array<int, MaxIds + 1> Tried{};
+    static constexpr int MaxCourtNodes = 20000;
+    int NodeLimit = 0;
+    int SegmentWords = 0;
+    std::vector<int> LastInSegment;
+    std::vector<uint64_t> Still, TakenBits;
+    DeadEnds CourtDeadEnds;
+    struct KnownSegment {
+        std::vector<BoundEdge> Edges;
+        std::vector<int> Required;
+        int Pairs;
+        bool Fits;
+    };
+    std::unordered_map<uint64_t, std::vector<KnownSegment>> KnownSegments;
     int StampCount = 0;
 };
