@@ -10,6 +10,8 @@ void CompletionBound::Start(int ids, bool twoSides, bool rules, int round) {
     Count = 0;
     Stranded = 0;
     KnownSegments.clear();
+    KnownEdges = 0;
+    WastedNodes = 0;
 }
 
 void CompletionBound::AddPlayer(int id, int side, int games, bool limited, bool mustPlay) {
@@ -28,9 +30,11 @@ int CompletionBound::Find(int id) {
 }
 
 BoundVerdict CompletionBound::Check(const uint8_t* used, const BoundEdge* edges, int edgeCount,
-                                    int pairsLeft, const CourtRule* rule) {
+                                    int pairsLeft, const CourtRule* rule, BoundEdge pending) {
     Stranded = 0;
     Rule = rule;
+    Pending = rule != nullptr ? pending : BoundEdge{};
+    SearchedNodes = 0;
     if (pairsLeft <= 0) return BoundVerdict::Possible; // the selection is full: the test decides
     for (int i = 1; i <= Count; ++i) {
         Touched[Players[i].Id] = 0;
@@ -78,7 +82,11 @@ BoundVerdict CompletionBound::Check(const uint8_t* used, const BoundEdge* edges,
     const bool fit = ComponentsFit(edges, edgeCount, pairsLeft);
     Capacity = LastCapacity;
     if (!fit) return BoundVerdict::TooFewPairs;
-    if (!Rules) return BoundVerdict::Possible;
+    if (!Rules) {
+        // No player must play: only the places and the courts in list order can rule out.
+        if (Finer && !FinerFit(edges, edgeCount, pairsLeft)) return BoundVerdict::TooFewPairs;
+        return BoundVerdict::Possible;
+    }
 
     // The balance test passes with lo = w for some w in 0..round (lo is the least of the
     // non-limited players' games, capped at the round number): then every non-limited player
@@ -140,8 +148,74 @@ bool CompletionBound::WindowsFit(const uint8_t* used, const BoundEdge* edges, in
         if (!play) Forbidden[p.Id] = 1;
     }
     if (!Finer) return ComponentsFit(edges, edgeCount, pairsLeft);
-    return PlacesFit(edges, edgeCount, pairsLeft) && ComponentsFit(edges, edgeCount, pairsLeft) &&
-           TailsFit(edges, edgeCount, pairsLeft);
+    return FinerFit(edges, edgeCount, pairsLeft);
+}
+
+// The places each side fills, the players the pairs left must take, the parts of the graph
+// and the courts in list order, with the players forced in and kept out as they stand.
+bool CompletionBound::FinerFit(const BoundEdge* edges, int edgeCount, int pairsLeft) {
+    if (!PlacesFit(edges, edgeCount, pairsLeft)) return false;
+    if (TwoSides) {
+        Required.clear();
+        for (int i = 1; i <= Count; ++i)
+            if (Forced[Players[i].Id] != 0) Required.push_back(Players[i].Id);
+        if (!CoverFits(edges, edgeCount, pairsLeft, Required)) return false;
+    }
+    return ComponentsFit(edges, edgeCount, pairsLeft) && TailsFit(edges, edgeCount, pairsLeft);
+}
+
+// Whether `pairs` disjoint pairs among the usable ones can take every required player. A pair
+// takes at most one required man and one required woman, so it needs at least the required
+// players less the most disjoint pairs of a required man and a required woman; and the required
+// men (women) must each have a partner of their own.
+bool CompletionBound::CoverFits(const BoundEdge* edges, int edgeCount, int pairs,
+                                const std::vector<int>& players) {
+    int required[2] = {0, 0};
+    for (int id : players) ++required[SideOf[id]];
+    if (required[0] + required[1] <= pairs) return true;
+    const int mark = ++RequiredStamp;
+    for (int id : players) RequiredMark[id] = mark;
+    auto usable = [&](const BoundEdge& e) { return Forbidden[e.A] == 0 && Forbidden[e.B] == 0; };
+    auto isRequired = [&](int id) { return RequiredMark[id] == mark; };
+    // side 0: men with every usable woman; side 1: women with every usable man; 2: required men
+    // with required women.
+    if (Adjacent.size() < static_cast<size_t>(Ids) + 1)
+        Adjacent.resize(static_cast<size_t>(Ids) + 1);
+    for (int kind = 0; kind < 3; ++kind) {
+        for (int id : players) Adjacent[static_cast<size_t>(id)].clear();
+        for (int e = 0; e < edgeCount; ++e) {
+            if (!usable(edges[e])) continue;
+            const int a = edges[e].A, b = edges[e].B;
+            if (kind == 0 && isRequired(a)) Adjacent[static_cast<size_t>(a)].push_back(b);
+            if (kind == 1 && isRequired(b)) Adjacent[static_cast<size_t>(b)].push_back(a);
+            if (kind == 2 && isRequired(a) && isRequired(b))
+                Adjacent[static_cast<size_t>(a)].push_back(b);
+        }
+        MatchedTo.assign(static_cast<size_t>(Ids) + 1, 0);
+        int matched = 0;
+        for (int id : players) {
+            if (SideOf[id] != (kind == 1 ? 1 : 0)) continue;
+            ++StampCount;
+            if (Augment(id)) ++matched;
+        }
+        if (kind < 2 && matched < required[kind]) return false;
+        if (kind == 2 && required[0] + required[1] - matched > pairs) return false;
+    }
+    return true;
+}
+
+// One augmenting path from `from` in the current adjacency (Kuhn's method).
+bool CompletionBound::Augment(int from) {
+    for (int to : Adjacent[static_cast<size_t>(from)]) {
+        if (Tried[to] == StampCount) continue;
+        Tried[to] = StampCount;
+        const int holder = MatchedTo[static_cast<size_t>(to)];
+        if (holder == 0 || Augment(holder)) {
+            MatchedTo[static_cast<size_t>(to)] = from;
+            return true;
+        }
+    }
+    return false;
 }
 
 // Each side fills exactly its places (a pair each in a mixed round, two players a pair in a
@@ -273,7 +347,9 @@ bool CompletionBound::TailsFit(const BoundEdge* edges, int edgeCount, int pairsL
                 {pairsLeft, After0[t] / 2, (TouchAfter0[t] + places - forcedTotal[0]) / 2});
         }
         if (least > most) return false;
-        if (Rule == nullptr || least != most || least % 2 != 0) continue;
+        // With a half-filled court the cursor is a boundary of the courts after it.
+        const int parity = e == 0 && Pending.A != 0 ? 1 : 0;
+        if (Rule == nullptr || least != most || least % 2 != parity) continue;
         if (e == 0 && least != pairsLeft) continue;
         if (lastBoundary >= 0 && lastCount > least &&
             !CourtsFit(edges, lastBoundary, e, lastCount - least))
@@ -288,10 +364,17 @@ bool CompletionBound::TailsFit(const BoundEdge* edges, int edgeCount, int pairsL
 // every forced player whose pairs all lie there.
 bool CompletionBound::CourtsFit(const BoundEdge* edges, int from, int to, int pairs) {
     Segment.clear();
+    Required.clear();
+    if (from == 0 && Pending.A != 0) {
+        // The half-filled court comes first: its pair is taken, the next one faces it.
+        Segment.push_back(Pending);
+        Required.push_back(Pending.A);
+        Required.push_back(Pending.B);
+        ++pairs;
+    }
     for (int e = from; e < to; ++e)
         if (Forbidden[edges[e].A] == 0 && Forbidden[edges[e].B] == 0) Segment.push_back(edges[e]);
     if (static_cast<int>(Segment.size()) < pairs) return false;
-    Required.clear();
     for (int i = 1; i <= Count; ++i) {
         const int id = Players[i].Id;
         if (Forced[id] != 0 && FirstEdge[id] >= from && LastEdge[static_cast<size_t>(id)] < to)
@@ -300,6 +383,8 @@ bool CompletionBound::CourtsFit(const BoundEdge* edges, int from, int to, int pa
     for (int id : Required) Taken[id] = 0;
     for (const BoundEdge& e : Segment) RequiredHere[e.A] = RequiredHere[e.B] = 0;
     for (int id : Required) RequiredHere[id] = 1;
+    if (TwoSides && !CoverFits(Segment.data(), static_cast<int>(Segment.size()), pairs, Required))
+        return false;
     for (const BoundEdge& e : Segment) Taken[e.A] = Taken[e.B] = 0;
     // First each side alone: its players in list order, two by two on a court, may not have
     // faced each other. Whatever holds for the pairs holds for these sequences.
@@ -328,7 +413,10 @@ bool CompletionBound::WholeCourtsFit(int pairs) {
                        [](BoundEdge x, BoundEdge y) { return x.A == y.A && x.B == y.B; }))
             return k.Fits;
     const bool fits = SearchWholeCourts(pairs);
-    known.push_back({Segment, Required, pairs, fits});
+    if (KnownEdges + Segment.size() <= MaxKnownEdges) {
+        KnownEdges += Segment.size();
+        known.push_back({Segment, Required, pairs, fits});
+    }
     return fits;
 }
 
@@ -336,16 +424,23 @@ bool CompletionBound::SearchWholeCourts(int pairs) {
     SegmentWords = (Ids + 64) / 64;
     if (SegmentWords + 1 > DeadEnds::MaxWords) return true;
     // A court is the same read from either end, so the segment may be searched backwards too;
-    // where the hard choices lie at its end that finds the answer much sooner.
-    // Both ways with a growing limit, so that the easier way decides at about its own cost.
+    // where the hard choices lie at its end that finds the answer much sooner. Both ways with a
+    // growing limit, so that the easier way decides at about its own cost. Searches that give
+    // up cost time and cut nothing: a round that has wasted its share on them keeps to the
+    // smaller limits.
+    const int most = WastedNodes > MaxWastedNodes ? MaxCourtNodes / 10 : MaxCourtNodes;
     int r = -1;
-    for (int limit = MaxCourtNodes / 100; r < 0 && limit <= MaxCourtNodes; limit *= 10) {
+    uint64_t spent = 0;
+    for (int limit = MaxCourtNodes / 100; r < 0 && limit <= most; limit *= 10) {
         r = CourtsSearch(pairs, limit);
+        spent += static_cast<uint64_t>(Nodes);
         if (r >= 0) break;
         std::reverse(Segment.begin(), Segment.end());
         r = CourtsSearch(pairs, limit);
+        spent += static_cast<uint64_t>(Nodes);
         std::reverse(Segment.begin(), Segment.end());
     }
+    if (r < 0) WastedNodes += spent;
     return r != 0; // -1: gave up
 }
 
@@ -364,13 +459,15 @@ int CompletionBound::CourtsSearch(int pairs, int limit) {
                     &Still[static_cast<size_t>(i) * words]);
         for (int id : {static_cast<int>(Segment[static_cast<size_t>(i)].A),
                        static_cast<int>(Segment[static_cast<size_t>(i)].B)})
-            Still[static_cast<size_t>(i) * words + static_cast<size_t>(id >> 6)] |=
-                uint64_t{1} << (id & 63);
+            Still[static_cast<size_t>(i) * words + static_cast<size_t>(id >> 6)] |= uint64_t{1}
+                                                                                    << (id & 63);
     }
     TakenBits.assign(words, 0);
     CourtDeadEnds.Start(SegmentWords + 1, MaxCourtNodes);
     Nodes = 0;
-    return CourtsFrom(0, pairs, -1);
+    const int r = CourtsFrom(0, pairs, -1);
+    SearchedNodes += static_cast<uint64_t>(Nodes);
+    return r;
 }
 
 int CompletionBound::CourtsFrom(int at, int left, int open) {

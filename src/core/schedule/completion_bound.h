@@ -55,9 +55,10 @@ public:
 
     // used[id] != 0: the player is in the part selection. edges: the pairs after the cursor
     // whose two players are both free, in search order. pairsLeft: pairs still to select.
-    // rule: who may face whom, when that is restricted.
+    // rule: who may face whom, when that is restricted; pending: with a rule, the pair of a
+    // half-filled court (A = 0: none), which the next pair selected faces.
     BoundVerdict Check(const uint8_t* used, const BoundEdge* edges, int edgeCount, int pairsLeft,
-                       const CourtRule* rule = nullptr);
+                       const CourtRule* rule = nullptr, BoundEdge pending = {});
 
     // The finer tests (the places each side must fill, the order of the list and who may face
     // whom) steer the search; a reason for a failed round speaks of the plain counts only.
@@ -69,6 +70,8 @@ public:
     // parts of the remaining pairs could hold.
     int FreeWithPartner(int side) const { return Free[side]; }
     int PairCapacity() const { return Capacity; }
+    // Of the last check: the states its searches of whole courts went through.
+    uint64_t SearchedStates() const { return SearchedNodes; }
 
     // The available players, as added.
     struct PlayerInfo {
@@ -94,11 +97,15 @@ private:
 
     bool WindowsFit(const uint8_t* used, const BoundEdge* edges, int edgeCount, int pairsLeft,
                     int window0, int window1);
+    bool FinerFit(const BoundEdge* edges, int edgeCount, int pairsLeft);
     bool ComponentsFit(const BoundEdge* edges, int edgeCount, int pairsLeft);
     bool PlacesFit(const BoundEdge* edges, int edgeCount, int pairsLeft);
     bool TailsFit(const BoundEdge* edges, int edgeCount, int pairsLeft);
     bool CourtsFit(const BoundEdge* edges, int from, int to, int pairs);
     int SideFits(int side, std::size_t at, int left, int open);
+    bool CoverFits(const BoundEdge* edges, int edgeCount, int pairs,
+                   const std::vector<int>& players);
+    bool Augment(int from);
     bool WholeCourtsFit(int pairs);
     bool SearchWholeCourts(int pairs);
     int CourtsSearch(int pairs, int limit);
@@ -116,6 +123,7 @@ private:
     int Capacity = 0;
     int LastCapacity = 0;
     const CourtRule* Rule = nullptr;
+    BoundEdge Pending;
     bool Finer = true;
     std::array<Player, MaxIds + 1> Players{};
     std::array<uint8_t, MaxIds + 1> SideOf{};
@@ -136,8 +144,10 @@ private:
     static constexpr int MaxSegmentNodes = 300;
     int Nodes = 0;
     std::array<int, MaxIds + 1> Tried{};
-    static constexpr int MaxCourtNodes = 20000;
+    static constexpr int MaxCourtNodes = 2000;
     int NodeLimit = 0;
+    static constexpr uint64_t MaxWastedNodes = 100000;
+    uint64_t WastedNodes = 0;
     int SegmentWords = 0;
     std::vector<int> LastInSegment;
     std::vector<uint64_t> Still, TakenBits;
@@ -149,5 +159,12 @@ private:
         bool Fits;
     };
     std::unordered_map<uint64_t, std::vector<KnownSegment>> KnownSegments;
+    static constexpr std::size_t MaxKnownEdges = std::size_t{1} << 22; // 16 MB per round
+    std::size_t KnownEdges = 0;
+    std::vector<std::vector<int>> Adjacent;
+    std::vector<int> MatchedTo;
+    std::array<int, MaxIds + 1> RequiredMark{};
+    int RequiredStamp = 0;
+    uint64_t SearchedNodes = 0;
     int StampCount = 0;
 };

@@ -4,10 +4,16 @@
 #include <cstring>
 
 void DeadEnds::Start(int words, int capacity) {
-    Words = words;
     Capacity = capacity;
-    Used = 0;
     HitCount = 0;
+    // A small table of the same shape is emptied in place: short searches start often.
+    if (words == Words && !Cursor.empty() && Cursor.size() <= 4096) {
+        if (Used > 0) std::fill(Cursor.begin(), Cursor.end(), 0);
+        Used = 0;
+        return;
+    }
+    Words = words;
+    Used = 0;
     Keys.clear();
     Cursor.clear();
 }

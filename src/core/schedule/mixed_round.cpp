@@ -162,8 +162,13 @@ public:
         }
         work = static_cast<uint64_t>(length - cursor + 1 + NumMen + NumWomen);
         if (!opponent) return BoundVerdict::NoOpponent;
-        return Bound.Check(Used, Edges.data(), static_cast<int>(Edges.size()), Need - k,
-                           Vary ? this : nullptr);
+        const BoundEdge pending =
+            halfCourt ? BoundEdge{sel[k].First, static_cast<uint16_t>(NumMen + sel[k].Second)}
+                      : BoundEdge{};
+        const BoundVerdict verdict = Bound.Check(Used, Edges.data(), static_cast<int>(Edges.size()),
+                                                 Need - k, Vary ? this : nullptr, pending);
+        work += Bound.SearchedStates();
+        return verdict;
     }
     std::array<uint64_t, 8>& CutCounts() { return Cuts; }
     CompletionBound& Bounds() { return Bound; }
