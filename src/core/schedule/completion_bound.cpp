@@ -9,9 +9,7 @@ void CompletionBound::Start(int ids, bool twoSides, bool rules, int round) {
     Round = round;
     Count = 0;
     Stranded = 0;
-    KnownSegments.clear();
-    KnownEdges = 0;
-    WastedNodes = 0;
+    Courts.StartRound();
 }
 
 void CompletionBound::AddPlayer(int id, int side, int games, bool limited, bool mustPlay) {
@@ -34,7 +32,7 @@ BoundVerdict CompletionBound::Check(const uint8_t* used, const BoundEdge* edges,
     Stranded = 0;
     Rule = rule;
     Pending = rule != nullptr ? pending : BoundEdge{};
-    SearchedNodes = 0;
+    Courts.ForgetStates();
     if (pairsLeft <= 0) return BoundVerdict::Possible; // the selection is full: the test decides
     for (int i = 1; i <= Count; ++i) {
         Touched[Players[i].Id] = 0;
@@ -381,8 +379,6 @@ bool CompletionBound::CourtsFit(const BoundEdge* edges, int from, int to, int pa
             Required.push_back(id);
     }
     for (int id : Required) Taken[id] = 0;
-    for (const BoundEdge& e : Segment) RequiredHere[e.A] = RequiredHere[e.B] = 0;
-    for (int id : Required) RequiredHere[id] = 1;
     if (TwoSides && !CoverFits(Segment.data(), static_cast<int>(Segment.size()), pairs, Required))
         return false;
     for (const BoundEdge& e : Segment) Taken[e.A] = Taken[e.B] = 0;
@@ -393,132 +389,7 @@ bool CompletionBound::CourtsFit(const BoundEdge* edges, int from, int to, int pa
         Nodes = 0;
         if (SideFits(side, 0, pairs, 0) == 0) return false; // -1: gave up
     }
-    return WholeCourtsFit(pairs);
-}
-
-// The segment's pairs themselves, both sides and who may face whom: an exhaustive search in
-// list order with a table of dead ends. A player whose pairs in the segment all lie before the
-// search point can no longer be taken, so whether he was taken no longer matters: the key holds
-// the point, the pairs left, the half-filled court and the taken players who still have a pair
-// from the point on; two states with one key have the same completions.
-bool CompletionBound::WholeCourtsFit(int pairs) {
-    // Neighbouring states of the round search mostly ask about the same segment again.
-    uint64_t hash = static_cast<uint64_t>(pairs) * 0x9E3779B97F4A7C15ull;
-    for (const BoundEdge& e : Segment) hash = (hash ^ (e.A | e.B << 16)) * 0xBF58476D1CE4E5B9ull;
-    for (int id : Required) hash = (hash ^ static_cast<uint64_t>(id)) * 0x94D049BB133111EBull;
-    auto& known = KnownSegments[hash];
-    for (const KnownSegment& k : known)
-        if (k.Pairs == pairs && k.Required == Required &&
-            std::equal(k.Edges.begin(), k.Edges.end(), Segment.begin(), Segment.end(),
-                       [](BoundEdge x, BoundEdge y) { return x.A == y.A && x.B == y.B; }))
-            return k.Fits;
-    const bool fits = SearchWholeCourts(pairs);
-    if (KnownEdges + Segment.size() <= MaxKnownEdges) {
-        KnownEdges += Segment.size();
-        known.push_back({Segment, Required, pairs, fits});
-    }
-    return fits;
-}
-
-bool CompletionBound::SearchWholeCourts(int pairs) {
-    SegmentWords = (Ids + 64) / 64;
-    if (SegmentWords + 1 > DeadEnds::MaxWords) return true;
-    // A court is the same read from either end, so the segment may be searched backwards too;
-    // where the hard choices lie at its end that finds the answer much sooner. Both ways with a
-    // growing limit, so that the easier way decides at about its own cost. Searches that give
-    // up cost time and cut nothing: a round that has wasted its share on them keeps to the
-    // smaller limits.
-    const int most = WastedNodes > MaxWastedNodes ? MaxCourtNodes / 10 : MaxCourtNodes;
-    int r = -1;
-    uint64_t spent = 0;
-    for (int limit = MaxCourtNodes / 100; r < 0 && limit <= most; limit *= 10) {
-        r = CourtsSearch(pairs, limit);
-        spent += static_cast<uint64_t>(Nodes);
-        if (r >= 0) break;
-        std::reverse(Segment.begin(), Segment.end());
-        r = CourtsSearch(pairs, limit);
-        spent += static_cast<uint64_t>(Nodes);
-        std::reverse(Segment.begin(), Segment.end());
-    }
-    if (r < 0) WastedNodes += spent;
-    return r != 0; // -1: gave up
-}
-
-int CompletionBound::CourtsSearch(int pairs, int limit) {
-    NodeLimit = limit;
-    const int n = static_cast<int>(Segment.size());
-    const size_t words = static_cast<size_t>(SegmentWords);
-    LastInSegment.assign(static_cast<size_t>(Ids) + 1, -1);
-    for (int i = 0; i < n; ++i)
-        LastInSegment[Segment[static_cast<size_t>(i)].A] =
-            LastInSegment[Segment[static_cast<size_t>(i)].B] = i;
-    // Still[i]: the players with a pair at i or after it.
-    Still.assign((static_cast<size_t>(n) + 1) * words, 0);
-    for (int i = n - 1; i >= 0; --i) {
-        std::copy_n(&Still[(static_cast<size_t>(i) + 1) * words], words,
-                    &Still[static_cast<size_t>(i) * words]);
-        for (int id : {static_cast<int>(Segment[static_cast<size_t>(i)].A),
-                       static_cast<int>(Segment[static_cast<size_t>(i)].B)})
-            Still[static_cast<size_t>(i) * words + static_cast<size_t>(id >> 6)] |= uint64_t{1}
-                                                                                    << (id & 63);
-    }
-    TakenBits.assign(words, 0);
-    CourtDeadEnds.Start(SegmentWords + 1, MaxCourtNodes);
-    Nodes = 0;
-    const int r = CourtsFrom(0, pairs, -1);
-    SearchedNodes += static_cast<uint64_t>(Nodes);
-    return r;
-}
-
-int CompletionBound::CourtsFrom(int at, int left, int open) {
-    if (left == 0) {
-        for (int id : Required)
-            if (Taken[id] == 0) return 0;
-        return 1;
-    }
-    // The next pair comes at the latest where a required player not yet taken has his last
-    // pair, and leaves room for the pairs after it.
-    int last = static_cast<int>(Segment.size()) - left;
-    int missing[2] = {0, 0};
-    for (int id : Required) {
-        if (Taken[id] != 0) continue;
-        last = std::min(last, LastInSegment[static_cast<size_t>(id)]);
-        ++missing[SideOf[id]];
-    }
-    if (last < at || missing[0] > left || missing[1] > left) return 0;
-    if (++Nodes > NodeLimit) return -1;
-    uint64_t key[DeadEnds::MaxWords];
-    const size_t words = static_cast<size_t>(SegmentWords);
-    for (size_t w = 0; w < words; ++w)
-        key[w] = TakenBits[w] & Still[static_cast<size_t>(at) * words + w];
-    key[words] = static_cast<uint64_t>(at) | static_cast<uint64_t>(left) << 20 |
-                 static_cast<uint64_t>(open + 1) << 40;
-    if (CourtDeadEnds.Fails(key, 1)) return 0;
-    int result = 0;
-    // A side whose required players not yet taken fill its places takes only them.
-    const bool onlyRequired[2] = {missing[0] == left, missing[1] == left};
-    for (int j = at; j <= last; ++j) {
-        const BoundEdge e = Segment[static_cast<size_t>(j)];
-        if (Taken[e.A] != 0 || Taken[e.B] != 0) continue;
-        if ((onlyRequired[0] && RequiredHere[e.A] == 0) ||
-            (onlyRequired[1] && RequiredHere[e.B] == 0))
-            continue;
-        if (open >= 0 && !Rule->MayFace(Segment[static_cast<size_t>(open)], e)) continue;
-        Take(e.A);
-        Take(e.B);
-        const int r = CourtsFrom(j + 1, left - 1, open >= 0 ? -1 : j);
-        Take(e.A);
-        Take(e.B);
-        if (r == 1) return 1;
-        if (r < 0) result = -1;
-    }
-    if (result == 0) CourtDeadEnds.Add(key, 1);
-    return result;
-}
-
-void CompletionBound::Take(int id) {
-    Taken[id] ^= 1;
-    TakenBits[static_cast<size_t>(id >> 6)] ^= uint64_t{1} << (id & 63);
+    return Courts.Fits(Segment, Required, pairs, SideOf.data(), Ids, *Rule);
 }
 
 // The players of one side that the segment's pairs take, in list order. A player taken at his

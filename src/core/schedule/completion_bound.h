@@ -8,12 +8,11 @@
 // Players are ids 1..count. A doubles round has one side (the group); a mixed round has two:
 // men (side 0) and women (side 1), and every pair joins one of each.
 
-#include "core/schedule/dead_ends.h"
+#include "core/schedule/court_segment_search.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 // The first rule that no completion of the part selection can keep.
@@ -26,21 +25,6 @@ enum class BoundVerdict : uint8_t {
     Balance,         // no completion keeps the games within one
     NoOpponent,      // the half-filled court has no pair left it may face
     Known,           // the same players (and half-filled court) failed before
-};
-
-struct BoundEdge {
-    uint16_t A = 0, B = 0;
-};
-
-// Whether two pairs may face each other on one court (besides having four different players).
-class CourtRule {
-public:
-    virtual bool MayFace(BoundEdge x, BoundEdge y) const = 0;
-    // Whether two players of one side may stand on the two pairs of one court.
-    virtual bool SidesMayFace(int a, int b) const = 0;
-
-protected:
-    ~CourtRule() = default;
 };
 
 class CompletionBound {
@@ -71,7 +55,7 @@ public:
     int FreeWithPartner(int side) const { return Free[side]; }
     int PairCapacity() const { return Capacity; }
     // Of the last check: the states its searches of whole courts went through.
-    uint64_t SearchedStates() const { return SearchedNodes; }
+    uint64_t SearchedStates() const { return Courts.SearchedStates(); }
 
     // The available players, as added.
     struct PlayerInfo {
@@ -106,11 +90,6 @@ private:
     bool CoverFits(const BoundEdge* edges, int edgeCount, int pairs,
                    const std::vector<int>& players);
     bool Augment(int from);
-    bool WholeCourtsFit(int pairs);
-    bool SearchWholeCourts(int pairs);
-    int CourtsSearch(int pairs, int limit);
-    int CourtsFrom(int at, int left, int open);
-    void Take(int id);
     int Find(int id);
 
     int Ids = 0;
@@ -140,31 +119,13 @@ private:
     std::vector<BoundEdge> Segment;
     std::vector<int> Required;
     std::array<uint8_t, MaxIds + 1> Taken{};
-    std::array<uint8_t, MaxIds + 1> RequiredHere{}; // of the segment being searched
     static constexpr int MaxSegmentNodes = 300;
     int Nodes = 0;
     std::array<int, MaxIds + 1> Tried{};
-    static constexpr int MaxCourtNodes = 2000;
-    int NodeLimit = 0;
-    static constexpr uint64_t MaxWastedNodes = 100000;
-    uint64_t WastedNodes = 0;
-    int SegmentWords = 0;
-    std::vector<int> LastInSegment;
-    std::vector<uint64_t> Still, TakenBits;
-    DeadEnds CourtDeadEnds;
-    struct KnownSegment {
-        std::vector<BoundEdge> Edges;
-        std::vector<int> Required;
-        int Pairs;
-        bool Fits;
-    };
-    std::unordered_map<uint64_t, std::vector<KnownSegment>> KnownSegments;
-    static constexpr std::size_t MaxKnownEdges = std::size_t{1} << 22; // 16 MB per round
-    std::size_t KnownEdges = 0;
     std::vector<std::vector<int>> Adjacent;
     std::vector<int> MatchedTo;
     std::array<int, MaxIds + 1> RequiredMark{};
     int RequiredStamp = 0;
-    uint64_t SearchedNodes = 0;
     int StampCount = 0;
+    CourtSegmentSearch Courts;
 };
