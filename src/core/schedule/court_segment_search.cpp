@@ -42,8 +42,10 @@ bool CourtSegmentSearch::Fits(const std::vector<BoundEdge>& segment,
 // the two pairs), so the segment may be searched backwards too; where the hard choices lie at its
 // end that finds the answer much sooner. Both ways with a growing limit, so that the easier way
 // decides at about its own cost. Searches that give up cost time and cut nothing: a round that
-// has wasted its share on them keeps to the smaller limits.
+// has wasted its share on them keeps to the smaller limits, and after three shares stops
+// searching (the round search itself still decides).
 bool CourtSegmentSearch::Search(int pairs) {
+    if (Wasted > 3 * MaxWastedStates) return true;
     const int most = Wasted > MaxWastedStates ? MaxStates / 10 : MaxStates;
     int r = -1;
     uint64_t spent = 0;

@@ -47,7 +47,7 @@ private:
 
     // A search of 2 000 states takes well under a millisecond.
     static constexpr int MaxStates = 2000;
-    static constexpr uint64_t MaxWastedStates = 100000;
+    static constexpr uint64_t MaxWastedStates = 30000;
     static constexpr std::size_t MaxKnownPairs = std::size_t{1} << 22; // 16 MB per round
 
     std::vector<BoundEdge> Pairs;
