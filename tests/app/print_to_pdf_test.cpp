@@ -53,6 +53,30 @@ struct PdfPrinterPorts {
     PdfPrinterPorts() { Ports.Printing = &Dialogs; }
 };
 
+// A member as the member dialog adds him, numbered on from 20.
+void AddMember(AppState& state, const char* first, const char* last, const char* group,
+               const char* code) {
+    TLedenObj obj;
+    obj.LidRecord.ClubNo = static_cast<int16_t>(20 + state.Members.MemberCount);
+    obj.LidRecord.Voornaam = first;
+    obj.LidRecord.AchterNaam = last;
+    obj.LidRecord.Groep = group;
+    obj.LidRecord.StatCode = code;
+    state.Members.MemberList.push_back(obj);
+    ++state.Members.MemberCount;
+    state.Members.MemberDataPresent = true;
+}
+
+// The main window on the PDF printer, shown by the test.
+struct MainWindowOnPdf {
+    explicit MainWindowOnPdf(AppState& state)
+        : Window(state, Pdf.Ports) {
+        Window.show();
+    }
+    PdfPrinterPorts Pdf;
+    TTolvex12 Window;
+};
+
 } // namespace
 
 class PrintToPdfTest : public QObject {
@@ -110,24 +134,14 @@ private slots:
         DefaultConfig(state.Common, state.Configuration);
         state.Configuration.Config.CfgRec.Grpn[0] = "h";
         state.Configuration.Config.CfgRec.Grpn[1] = "d";
-        const char* names[][3] = {{"Jan", "Smit", "h"}, {"Els", "Bos", "d"}, {"Piet", "Jong", "h"}};
-        for (auto& name : names) {
-            TLedenObj obj;
-            obj.LidRecord.ClubNo = static_cast<int16_t>(20 + state.Members.MemberCount);
-            obj.LidRecord.Voornaam = name[0];
-            obj.LidRecord.AchterNaam = name[1];
-            obj.LidRecord.Groep = name[2];
-            obj.LidRecord.StatCode = "-";
-            state.Members.MemberList.push_back(obj);
-            ++state.Members.MemberCount;
-        }
-        state.Members.MemberDataPresent = true;
-        PdfPrinterPorts pdf;
-        TestPorts& fakes = pdf.Fakes;
-        ScriptedChooser& chooser = pdf.Chooser;
-        QtPrintCanvas& canvas = pdf.Canvas;
-        TTolvex12 window(state, pdf.Ports);
-        window.show();
+        AddMember(state, "Jan", "Smit", "h", "-");
+        AddMember(state, "Els", "Bos", "d", "-");
+        AddMember(state, "Piet", "Jong", "h", "-");
+        MainWindowOnPdf main(state);
+        TestPorts& fakes = main.Pdf.Fakes;
+        ScriptedChooser& chooser = main.Pdf.Chooser;
+        QtPrintCanvas& canvas = main.Pdf.Canvas;
+        TTolvex12& window = main.Window;
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.OpenLedenInput();
         state.Members.MemberFileName = folder.Path("club.tvs"); // as after opening that file
@@ -167,20 +181,12 @@ private slots:
         ScratchFolder folder;
         AppState state;
         DefaultConfig(state.Common, state.Configuration);
-        TLedenObj member;
-        member.LidRecord.ClubNo = 20;
-        member.LidRecord.Voornaam = "Jan";
-        member.LidRecord.AchterNaam = "Smit";
-        member.LidRecord.Groep = "h";
-        state.Members.MemberList.push_back(member);
-        state.Members.MemberCount = 1;
-        state.Members.MemberDataPresent = true;
-        PdfPrinterPorts pdf;
-        TestPorts& fakes = pdf.Fakes;
-        ScriptedChooser& chooser = pdf.Chooser;
-        QtPrintCanvas& canvas = pdf.Canvas;
-        TTolvex12 window(state, pdf.Ports);
-        window.show();
+        AddMember(state, "Jan", "Smit", "h", "");
+        MainWindowOnPdf main(state);
+        TestPorts& fakes = main.Pdf.Fakes;
+        ScriptedChooser& chooser = main.Pdf.Chooser;
+        QtPrintCanvas& canvas = main.Pdf.Canvas;
+        TTolvex12& window = main.Window;
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.OpenLedenInput();
         const TPrnCFGRec before = state.Configuration.PrnCfg;

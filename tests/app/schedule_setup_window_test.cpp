@@ -109,6 +109,13 @@ class ScheduleSetupWindowTest : public QObject {
             Form->Mixedit->setText(mixed);
             Form->BanenEdit->setText(courts);
         }
+        // Nine men and four who come in round 2 ("X1"), eight ladies, six courts, opened.
+        void OpenLateArrivals() {
+            Members(13, 8);
+            for (int i = 10; i <= 13; ++i) State->Members.MemberList[i].LidRecord.StatCode = "X1";
+            State->Configuration.Config.CfgRec.NBanen = 6;
+            Open(1);
+        }
         ScheduleParams& Params() { return State->Store().Params; }
         // Closes what the window left open and acts on it as SchemaOpzet does.
         int Close() {
@@ -478,10 +485,7 @@ private slots:
     // leaves no failed round, and that "&Start" takes the list away.
     void FailedRoundsAreListedAndFittingCourtsMakeEveryRoundWork() {
         Setup s;
-        s.Members(13, 8);
-        for (int i = 10; i <= 13; ++i) s.State->Members.MemberList[i].LidRecord.StatCode = "X1";
-        s.State->Configuration.Config.CfgRec.NBanen = 6;
-        s.Open(1);
+        s.OpenLateArrivals();
         s.Form->TolvexEdit->setText("2");
         s.Form->Mixedit->setText("0");
         s.Form->BanenEdit->setText("6");
@@ -710,10 +714,7 @@ private slots:
         s.Form->StartSchemaBtn->click();
         s.Form->grab().save(folder + "/schema_opzet_klaar.png");
         // A late-arrivals evening whose rounds fail on the grid's courts, then fitted.
-        s.Members(13, 8);
-        for (int i = 10; i <= 13; ++i) s.State->Members.MemberList[i].LidRecord.StatCode = "X1";
-        s.State->Configuration.Config.CfgRec.NBanen = 6;
-        s.Open(1);
+        s.OpenLateArrivals();
         s.Form->TolvexEdit->setText("4");
         s.Form->Mixedit->setText("2");
         s.Form->BanenEdit->setText("6");

@@ -27,6 +27,10 @@ bool CourtSegmentSearch::Fits(const std::vector<BoundEdge>& segment,
     if (Words + 1 > DeadEnds::MaxWords) return true;
     Pairs = segment;
     Required = required;
+    // Every search leaves the players as it found them: none taken.
+    Taken.assign(static_cast<size_t>(ids) + 1, 0);
+    IsRequired.assign(static_cast<size_t>(ids) + 1, 0);
+    for (int id : required) IsRequired[static_cast<size_t>(id)] = 1;
     SideOf = sideOf;
     Rule = &rule;
     Ids = ids;
@@ -64,11 +68,7 @@ bool CourtSegmentSearch::Search(int pairs) {
 int CourtSegmentSearch::SearchOneWay(int pairs, int limit) {
     const int n = static_cast<int>(Pairs.size());
     const size_t words = static_cast<size_t>(Words);
-    const size_t players = static_cast<size_t>(Ids) + 1;
-    Taken.assign(players, 0);
-    IsRequired.assign(players, 0);
-    for (int id : Required) IsRequired[static_cast<size_t>(id)] = 1;
-    LastAt.assign(players, -1);
+    LastAt.assign(static_cast<size_t>(Ids) + 1, -1);
     for (int i = 0; i < n; ++i)
         LastAt[Pairs[static_cast<size_t>(i)].A] = LastAt[Pairs[static_cast<size_t>(i)].B] = i;
     // Still[i]: the players with a pair at i or after it.

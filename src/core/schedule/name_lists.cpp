@@ -1,22 +1,11 @@
 #include "core/schedule/name_lists.h"
 
+#include "core/common/typed_text.h"
+
 #include <algorithm>
 #include <cstdint>
 
 namespace {
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
-    return text;
-}
-
-std::string Upper(std::string_view text) {
-    std::string result(text);
-    for (char& c : result)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return result;
-}
 
 std::string Padded(std::string_view text, std::size_t width) {
     std::string result(text);
@@ -54,7 +43,7 @@ uint8_t StatusNrOf(std::string_view statCode, Beeper& bell) {
 
 int FillNameList(const ConfigState& config, const MemberState& members, Messenger& messenger,
                  Beeper& bell, NameList& list, int g) {
-    const std::string mark = Upper(Trim(config.Config.CfgRec.Grpn[g].View()));
+    const std::string mark = UpperAscii(TrimBlanks(config.Config.CfgRec.Grpn[g].View()));
     int k = 0;
     // Item 0 of the member list is the header record, never a member.
     const int lastMember =
@@ -63,9 +52,9 @@ int FillNameList(const ConfigState& config, const MemberState& members, Messenge
         const TLidRec& member = members.MemberList[i].LidRecord;
         const std::string_view code = member.StatCode.View();
         if (code.empty() || static_cast<unsigned char>(code[0]) <= '0') continue;
-        if (Upper(Trim(member.Groep.View())) != mark) continue;
+        if (UpperAscii(TrimBlanks(member.Groep.View())) != mark) continue;
         ++k;
-        if (Trim(member.AchterNaam.View()).empty())
+        if (TrimBlanks(member.AchterNaam.View()).empty())
             messenger.Show("Actief lid: " + std::to_string(member.ClubNo) +
                                " heeft geen achternaam!",
                            KindWaarschuwing, ButtonsOK);
@@ -98,7 +87,7 @@ void SetGroupLabels(const ConfigState& config, ScheduleStore& store) {
     };
     const Default defaults[2] = {{"H", "HEREN  ", " Heren "}, {"D", "DAMES  ", " Dames "}};
     for (int g = 0; g < 2; ++g) {
-        if (Upper(Trim(grpn[g].View())) == defaults[g].Code) {
+        if (UpperAscii(TrimBlanks(grpn[g].View())) == defaults[g].Code) {
             store.GroupHeading[g] = defaults[g].Heading;
             store.GroupLabel[g] = defaults[g].Label;
         } else {
